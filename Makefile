@@ -1,0 +1,38 @@
+# The README's two commands: `make play` builds and starts the game, `make test` builds and
+# runs every test. Both install the Debian packages they need first.
+JOBS ?= $(shell nproc)
+BUILD ?= build
+SANITIZED ?= build-sanitized
+
+.PHONY: play test deps build build-sanitized format clean
+
+deps:
+	scripts/install-deps
+
+# The game, its tools and its tests, with the ready-to-run game folder in $(BUILD)/game.
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+# Everything again under the address and undefined-behaviour sanitizers, with the fuzz
+# targets, built by clang.
+build-sanitized: deps
+	cmake -S . -B $(SANITIZED) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	    -DKESTRAVAN_SANITIZE=ON -DKESTRAVAN_FUZZ=ON -DKESTRAVAN_SDL=OFF
+	cmake --build $(SANITIZED) -j $(JOBS)
+
+play: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target kestravan game_data
+	cd $(BUILD)/game && ./kestravan
+
+test: build build-sanitized
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(SANITIZED) --output-on-failure -j $(JOBS)
+
+format:
+	find src tools tests fuzz bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(SANITIZED)

@@ -1,0 +1,23 @@
+// Any bytes as "Terrain.dat": the reader stays inside its input and its cells, stores only
+// ground values 0..124, and never claims more numbers than the map holds.
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+
+#include "world/terrain.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static std::array<std::int32_t, CellCount> cells;
+    cells.fill(Water);
+    const TerrainReading reading =
+        readTerrain(reinterpret_cast<const char*>(data), size, cells.data());
+    if (reading.numbersRead < 0 || reading.numbersRead > CellCount) {
+        std::abort();
+    }
+    for (std::int32_t cell : cells) {
+        if (cell < 0 || cell > LastTarget) {
+            std::abort();
+        }
+    }
+    return 0;
+}

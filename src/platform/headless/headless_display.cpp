@@ -1,0 +1,66 @@
+// The scripted back end's screen: frames are counted, not shown; set-up steps, drawing
+// contexts and the surfaces themselves fail when a test asks for it.
+#include "platform/display_backend.h"
+#include "platform/headless/headless.h"
+#include "platform/headless/headless_state.h"
+
+namespace platform::backend {
+
+HResult displayStep(DisplayStep step, Window* /*window*/, int /*width*/, int /*height*/,
+                    int /*bitsPerPixel*/) {
+    auto& failing = headless::state().failingSteps;
+    const auto failure = failing.find(step);
+    if (failure == failing.end()) {
+        return S_OK;
+    }
+    const HResult result = failure->second;
+    failing.erase(failure);
+    return result;
+}
+
+HResult present(const Surface& /*frame*/, const Palette& /*palette*/) {
+    auto& state = headless::state();
+    if (state.loseAtNextFlip) {
+        state.loseAtNextFlip = false;
+        state.lost = true;
+    }
+    if (state.lost) {
+        return DDERR_SURFACELOST;
+    }
+    ++state.presents;
+    return S_OK;
+}
+
+HResult restoreDisplay() {
+    auto& state = headless::state();
+    ++state.restores;
+    state.lost = false;
+    return S_OK;
+}
+
+HResult acquireDC() {
+    auto& state = headless::state();
+    if (state.refuseDC) {
+        state.refuseDC = false;
+        return DDERR_GENERIC;
+    }
+    return S_OK;
+}
+
+bool renderText(const char* /*text*/, int /*length*/, TextMask& /*mask*/) { return false; }
+
+void closeDisplay() {}
+
+} // namespace platform::backend
+
+namespace headless {
+
+void failDisplayStep(platform::backend::DisplayStep step, HResult result) {
+    state().failingSteps[step] = result;
+}
+void loseSurfacesAtNextFlip() { state().loseAtNextFlip = true; }
+void refuseNextDC() { state().refuseDC = true; }
+int presentCount() { return state().presents; }
+int restoreCount() { return state().restores; }
+
+} // namespace headless

@@ -1,0 +1,14 @@
+// One state for the whole scripted machine, and the way back to a fresh one.
+#include "platform/headless/headless.h"
+#include "platform/headless/headless_state.h"
+
+namespace headless {
+
+State& state() {
+    static State theState;
+    return theState;
+}
+
+void reset() { state() = State{}; }
+
+} // namespace headless

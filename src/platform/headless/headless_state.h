@@ -1,0 +1,36 @@
+// Everything the scripted back end remembers, in one place so that reset() can start afresh.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/display_backend.h"
+#include "platform/window.h"
+
+namespace headless {
+
+struct State {
+    std::uint32_t clock = 0;
+    std::int64_t performanceCounter = 1;
+    std::vector<std::string> debugLines;
+    std::vector<std::string> errorMessages;
+
+    bool windowCreated = false;
+    bool windowDestroyed = false;
+    std::deque<platform::Event> events;
+    platform::Point cursor;
+
+    std::map<platform::backend::DisplayStep, HResult> failingSteps;
+    bool loseAtNextFlip = false;
+    bool lost = false;
+    bool refuseDC = false;
+    int presents = 0;
+    int restores = 0;
+};
+
+State& state();
+
+} // namespace headless

@@ -1,0 +1,38 @@
+// The 256-entry display palette, and the nearest-colour lookup that maps true-colour pictures
+// and drawing colours onto it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace platform {
+
+struct PaletteEntry {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    std::uint8_t flags = 0;
+};
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+class Palette {
+public:
+    explicit Palette(const PaletteEntry* entries);
+
+    const PaletteEntry& operator[](int index) const { return entries_[index]; }
+    const std::array<PaletteEntry, 256>& entries() const { return entries_; }
+
+    // The entry with exactly this colour (the lowest such), else the closest one.
+    std::uint8_t nearestIndex(Rgb colour) const;
+
+private:
+    std::array<PaletteEntry, 256> entries_;
+};
+
+} // namespace platform

@@ -1,0 +1,145 @@
+// The screen on SDL: the 8-bit back buffer is expanded through the palette into a streaming
+// texture, scaled and letterboxed onto the full-screen window, and frames are paced at 60 a
+// second whatever the monitor's refresh rate, since the game's speed is counted in frames.
+#include <SDL.h>
+#include <array>
+#include <cstdint>
+
+#include "platform/display_backend.h"
+#include "platform/sdl/sdl_state.h"
+
+namespace platform::backend {
+
+namespace {
+
+constexpr int FramesPerSecond = 60;
+
+bool createScreenTexture(int width, int height) {
+    auto& state = sdl::state();
+    if (state.screen != nullptr) {
+        SDL_DestroyTexture(state.screen);
+    }
+    state.screen = SDL_CreateTexture(state.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                     SDL_TEXTUREACCESS_STREAMING, width, height);
+    return state.screen != nullptr;
+}
+
+bool createRenderer(int width, int height) {
+    auto& state = sdl::state();
+    if (state.renderer == nullptr) {
+        state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_ACCELERATED);
+        if (state.renderer == nullptr) {
+            state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_SOFTWARE);
+        }
+        if (state.renderer == nullptr) {
+            return false;
+        }
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    SDL_RenderSetLogicalSize(state.renderer, width, height);
+    return createScreenTexture(width, height);
+}
+
+// Sleeps until the next frame is due; after a long stall the schedule starts afresh.
+void waitForNextFrame() {
+    static std::uint64_t due = 0;
+    const std::uint64_t frequency = SDL_GetPerformanceFrequency();
+    const std::uint64_t period = frequency / FramesPerSecond;
+    std::uint64_t now = SDL_GetPerformanceCounter();
+    if (due == 0 || now > due + 4 * period) {
+        due = now;
+    }
+    due += period;
+    while (now < due) {
+        const std::uint64_t remaining = (due - now) * 1000 / frequency;
+        SDL_Delay(remaining > 1 ? static_cast<std::uint32_t>(remaining - 1) : 1);
+        now = SDL_GetPerformanceCounter();
+    }
+}
+
+} // namespace
+
+HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height,
+                    int /*bitsPerPixel*/) {
+    auto& state = sdl::state();
+    switch (step) {
+    case DisplayStep::CreateDevice:
+        return state.window != nullptr ? S_OK : DDERR_GENERIC;
+    case DisplayStep::CooperativeLevel:
+        SDL_ShowWindow(state.window);
+        SDL_RaiseWindow(state.window);
+        return S_OK;
+    case DisplayStep::DisplayMode:
+        return createRenderer(width, height) ? S_OK : DDERR_GENERIC;
+    default:
+        return S_OK;
+    }
+}
+
+HResult present(const Surface& frame, const Palette& palette) {
+    auto& state = sdl::state();
+    if (state.renderer == nullptr || state.screen == nullptr) {
+        return DDERR_GENERIC;
+    }
+    if (state.surfacesLost) {
+        return DDERR_SURFACELOST;
+    }
+    std::array<std::uint32_t, 256> colours;
+    for (int i = 0; i < 256; ++i) {
+        colours[i] = 0xFF000000u | (std::uint32_t{palette[i].red} << 16) |
+                     (std::uint32_t{palette[i].green} << 8) | palette[i].blue;
+    }
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(state.screen, nullptr, &pixels, &pitch) != 0) {
+        return DDERR_GENERIC;
+    }
+    for (int y = 0; y < frame.height(); ++y) {
+        const std::uint8_t* in = frame.row(y);
+        auto* out = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(pixels) +
+                                                     static_cast<std::ptrdiff_t>(y) * pitch);
+        for (int x = 0; x < frame.width(); ++x) {
+            out[x] = colours[in[x]];
+        }
+    }
+    SDL_UnlockTexture(state.screen);
+    SDL_SetRenderDrawColor(state.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(state.renderer);
+    SDL_RenderCopy(state.renderer, state.screen, nullptr, nullptr);
+    SDL_RenderPresent(state.renderer);
+    waitForNextFrame();
+    return S_OK;
+}
+
+HResult restoreDisplay() {
+    auto& state = sdl::state();
+    if (state.renderer == nullptr) {
+        return DDERR_GENERIC;
+    }
+    int width = 0;
+    int height = 0;
+    SDL_RenderGetLogicalSize(state.renderer, &width, &height);
+    if (!createScreenTexture(width, height)) {
+        return DDERR_GENERIC;
+    }
+    state.surfacesLost = false;
+    return S_OK;
+}
+
+HResult acquireDC() { return S_OK; }
+
+bool renderText(const char* /*text*/, int /*length*/, TextMask& /*mask*/) { return false; }
+
+void closeDisplay() {
+    auto& state = sdl::state();
+    if (state.screen != nullptr) {
+        SDL_DestroyTexture(state.screen);
+        state.screen = nullptr;
+    }
+    if (state.renderer != nullptr) {
+        SDL_DestroyRenderer(state.renderer);
+        state.renderer = nullptr;
+    }
+}
+
+} // namespace platform::backend

@@ -1,0 +1,58 @@
+// The game's one window and what happens to it: keys, mouse, minimise and restore, close.
+#pragma once
+
+namespace platform {
+
+// Key codes of the keys the game knows; every other key arrives with a code of its own.
+inline constexpr int KeyEscape = 27;
+inline constexpr int KeyLeft = 37;
+inline constexpr int KeyUp = 38;
+inline constexpr int KeyRight = 39;
+inline constexpr int KeyDown = 40;
+
+enum class EventType {
+    KeyDown,         // key: the key code
+    KeyUp,           // key: the key code
+    MouseMove,
+    LeftButtonDown,
+    LeftButtonUp,
+    RightButtonDown,
+    RightButtonUp,
+    Activate,        // minimized: true when the window was minimised, false when restored
+    Close,           // the player (or the game) asks the window to close
+    Quit,            // the window is gone; the message loop ends
+};
+
+struct Event {
+    EventType type = EventType::MouseMove;
+    int key = 0;
+    bool minimized = false;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+struct Window; // the back end's window
+
+// Creates the full-screen window, not yet shown; null when there is no screen to be had.
+Window* createWindow(const char* title);
+void showWindow(Window* window);
+
+// Destroys the window; a Quit event follows every event already waiting.
+void destroyWindow(Window* window);
+
+// Queues a Close event behind those already waiting.
+void postClose(Window* window);
+
+// Takes the next waiting event; false when none is waiting.
+bool peekEvent(Event& event);
+
+// Sleeps until an event is waiting (used while the game is minimised).
+void waitForEvent();
+
+// The cursor position in the 1024 x 768 screen.
+Point cursorPosition();
+
+} // namespace platform

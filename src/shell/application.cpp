@@ -1,0 +1,61 @@
+// The run of the program: one window, one Game, and a loop that handles every waiting event
+// before it runs the next frame, and runs frames only while the window is not minimised.
+#include "shell/application.h"
+
+#include "platform/system.h"
+#include "shell/frame_driver.h"
+#include "shell/game.h"
+#include "shell/window_proc.h"
+
+bool startGame(platform::Window* window) {
+    theGame = new Game(window);
+    theGame->initialize();
+    return theGame->setupComplete;
+}
+
+bool handlePendingMessages() {
+    platform::Event event;
+    while (platform::peekEvent(event)) {
+        if (event.type == platform::EventType::Quit) {
+            return false;
+        }
+        windowProc(event);
+    }
+    return true;
+}
+
+bool runLoopTurn() {
+    if (!handlePendingMessages()) {
+        return false;
+    }
+    if (theGame->active) {
+        runFrame();
+    }
+    return true;
+}
+
+void endGame() {
+    delete theGame;
+    theGame = nullptr;
+}
+
+int runGame() {
+    platform::Window* window = platform::createWindow("Gustwerk");
+    if (window == nullptr) {
+        platform::errorBox("Kestravan - Error", "There is no screen to play on.");
+        platform::shutdown();
+        return 1;
+    }
+    const bool setUp = startGame(window);
+    platform::showWindow(window);
+    while (runLoopTurn()) {
+        if (!theGame->active) {
+            // Minimised: nothing to draw until the player comes back.
+            platform::waitForEvent();
+        }
+    }
+    endGame();
+    platform::shutdown();
+    // A start that failed is no success, whatever the game reported before.
+    return setUp ? 0 : 1;
+}

@@ -1,0 +1,21 @@
+// The process around the game: the window, the one Game, the message loop, the end.
+#pragma once
+
+#include "platform/window.h"
+
+// Constructs theGame for the window and sets it up; false when set-up failed (the error box
+// has been shown and the window is gone).
+bool startGame(platform::Window* window);
+
+// Handles every waiting event; false once the quit event has been taken.
+bool handlePendingMessages();
+
+// One turn of the message loop: every waiting event, then one frame if the game is active.
+// False once the quit event has been taken.
+bool runLoopTurn();
+
+// Deletes theGame.
+void endGame();
+
+// The whole run: window, game, message loop; the process's exit status.
+int runGame();

@@ -1,0 +1,129 @@
+// The game object's life: construction with its start values, the start-up placement of the
+// figures, the new-game reset and the orderly tear-down.
+#include "shell/game.h"
+
+#include <cstdio>
+#include <string>
+
+#include "platform/image.h"
+#include "platform/store.h"
+#include "platform/system.h"
+#include "shell/best_score.h"
+#include "sound/sound_clip.h"
+#include "sound/sound_device.h"
+#include "world/flying_object.h"
+#include "world/game_random.h"
+
+Game* theGame = nullptr;
+
+namespace {
+// The panel's bar, needle and menu outline: RGB(115, 0, 0).
+constexpr platform::Rgb PanelRed{115, 0, 0};
+} // namespace
+
+Game::Game(platform::Window* window)
+    : window(nullptr), directDraw(nullptr), primarySurface(nullptr), backBuffer(nullptr),
+      palette(nullptr), cursorSurface(nullptr), characterSurface(nullptr), spriteSurfaces{},
+      registryKey(false), lastTick(0), roundStartTick(0), imageDC(nullptr),
+      imageBitmap(nullptr), farmers{}, indians{}, cows{}, cowboys{}, flyingObjects(nullptr),
+      soundDevice(nullptr), soundIndian(nullptr), soundCow(nullptr), soundFarm(nullptr),
+      soundCowBoy(nullptr), soundCrush(nullptr), soundSplat(nullptr), soundWind(nullptr),
+      score(0), bestScore(0), whirlwindX(6400), whirlwindY(640), whirlwindFrameCount(0),
+      caught{}, keyDirX(0), keyDirY(0), whirlwindStep(0), selectedKind(Cow), heldKind(Indian),
+      menuChoice(0), launchPower(0.0), launchAngle(0.0), speedButtonDown(false),
+      directionButtonDown(false), speedLatched(false), leftButtonDown(false),
+      rightButtonDown(false), menuOpen(false), roundOver(false), showCursor(true), active(true),
+      setupComplete(false), soundPlays{} {
+    this->window = window;
+    panelBrush = platform::Brush{PanelRed};
+    panelPen = platform::Pen{PanelRed, 5};
+    registryKey = platform::openStore();
+    bestScore = readBestScore();
+    loadTerrain();
+}
+
+Game::~Game() {
+    if (directDraw != nullptr) {
+        // The back buffer, the palette and every sprite go with the display device.
+        primarySurface = nullptr;
+        platform::releaseDisplayDevice(directDraw);
+        directDraw = nullptr;
+    }
+    for (SoundClip** clip : {&soundIndian, &soundCow, &soundFarm, &soundCowBoy, &soundCrush,
+                             &soundSplat, &soundWind}) {
+        delete *clip;
+        *clip = nullptr;
+    }
+    // Given back here rather than left to the end of the process: the sound device (after
+    // its clips), the thrown figures still in the air, and the last full-screen bitmap.
+    delete soundDevice;
+    soundDevice = nullptr;
+    while (flyingObjects != nullptr) {
+        FlyingObject* next = flyingObjects->getNext();
+        delete flyingObjects;
+        flyingObjects = next;
+    }
+    delete imageBitmap;
+    imageBitmap = nullptr;
+}
+
+void Game::placeActors() {
+    // Where each kind starts: a square of tiles (first column, columns, first row, rows), and
+    // the speed of the one figure in a hundred that is quicker than the rest.
+    struct Placement {
+        Actor* table;
+        int count;
+        int firstColumn;
+        int columns;
+        int firstRow;
+        int rows;
+        int quickStep;
+        bool allQuick;
+    };
+    const Placement placements[] = {
+        {indians.data(), IndianCount, 25, 20, 30, 20, 2, false},
+        {farmers.data(), FarmerCount, 50, 150, 25, 70, 2, false},
+        {cows.data(), CowCount, 25, 170, 25, 170, 3, false},
+        {cowboys.data(), CowBoyCount, 50, 150, 100, 70, 2, true},
+    };
+    for (const Placement& placement : placements) {
+        for (int i = 0; i < placement.count; ++i) {
+            const int r1 = gameRandom();
+            const int r2 = gameRandom();
+            const int r3 = gameRandom();
+            const int r4 = gameRandom();
+            Actor& actor = placement.table[i];
+            actor.x = TileSize * (placement.firstColumn + r1 % placement.columns);
+            actor.y = TileSize * (placement.firstRow + r2 % placement.rows);
+            actor.step = placement.allQuick || r1 % 100 == 32 ? placement.quickStep : 1;
+            actor.siteX = actor.x + TileSize * (r3 % 20 - 10);
+            actor.siteY = actor.y + TileSize * (r4 % 20 - 10);
+            actor.fleeTimer = 0;
+            actor.workTimer = 0;
+            actor.penned = 0;
+        }
+    }
+}
+
+void Game::newGame() {
+    whirlwindX = 6400;
+    whirlwindY = 640;
+    caught = {0, 0, 0, 0};
+    score = 0;
+    roundOver = false;
+    lastTick = platform::tickCount();
+    roundStartTick = platform::tickCount();
+}
+
+SoundClip* Game::clipFor(GameSound sound) const {
+    const std::array<SoundClip*, GameSoundCount> clips = {
+        soundIndian, soundCow, soundFarm, soundCowBoy, soundCrush, soundSplat, soundWind};
+    return clips[static_cast<int>(sound)];
+}
+
+void Game::playSound(GameSound sound) {
+    ++soundPlays[static_cast<int>(sound)];
+    if (SoundClip* clip = clipFor(sound)) {
+        clip->play(0);
+    }
+}

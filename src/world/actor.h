@@ -1,0 +1,31 @@
+// The four kinds of figure that walk the map, and the record each of them lives in.
+#pragma once
+
+#include <cstdint>
+
+// Numbers the caught counters (Indian first), the panel's kind icons, the clip played when a
+// figure is caught or thrown, and the pictures of thrown figures.
+enum ActorKind : std::int32_t {
+    Indian = 1,
+    Farmer = 2,
+    Cow = 3,
+    CowBoy = 4,
+};
+
+struct Actor {
+    std::int32_t x = 0; // position, world pixels
+    std::int32_t y = 0;
+    std::int32_t heading = 0; // wander direction 0..7; anything larger stands still
+    std::int32_t step = 0;    // pixels a frame
+    std::int32_t siteX = 0;   // where the figure builds or grazes
+    std::int32_t siteY = 0;
+    std::int32_t fleeTimer = 0;   // frames left of running from the whirlwind
+    std::int32_t wanderTimer = 0; // frames left of walking in heading
+    std::int32_t workTimer = 0;   // countdown while building at the site
+    std::uint8_t penned = 0;      // cows only: brought into the cowboy's pen
+};
+
+inline constexpr int IndianCount = 20;
+inline constexpr int FarmerCount = 20;
+inline constexpr int CowCount = 50;
+inline constexpr int CowBoyCount = 5;

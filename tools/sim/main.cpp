@@ -1,0 +1,263 @@
+// kestravan-sim: runs the real game on the scripted back end, frame by frame, with input from
+// a script, and writes what came of it: a state dump, screenshots, the exit status.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/png_writer.h"
+#include "platform/headless/headless.h"
+#include "platform/store.h"
+#include "shell/application.h"
+#include "shell/game.h"
+#include "sim/sim_script.h"
+#include "sim/state_dump.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const Usage =
+    "usage: kestravan-sim [--data DIR] [--frames N] [--tick-ms MS] [--script FILE]\n"
+    "                     [--dump FILE] [--screenshot FRAME:FILE.png]... [--store-dir DIR]\n";
+
+struct Options {
+    std::string data = ".";
+    int frames = 1;
+    int tickMs = 16;
+    std::string script;
+    std::string dump;
+    std::multimap<int, std::string> screenshots;
+    std::string storeDir;
+};
+
+bool parseCount(const std::string& text, int& value) {
+    char* end = nullptr;
+    const long number = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || number < 0 || number > 100000000) {
+        return false;
+    }
+    value = static_cast<int>(number);
+    return true;
+}
+
+std::string absolute(const std::string& path) {
+    return path.empty() || path == "-" ? path : fs::absolute(path).string();
+}
+
+bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (i + 1 >= argc) {
+            error = option + " needs a value";
+            return false;
+        }
+        const std::string value = argv[++i];
+        if (option == "--data") {
+            options.data = value;
+        } else if (option == "--frames") {
+            if (!parseCount(value, options.frames)) {
+                error = "--frames takes a number of 0 or more";
+                return false;
+            }
+        } else if (option == "--tick-ms") {
+            if (!parseCount(value, options.tickMs)) {
+                error = "--tick-ms takes a number of 0 or more";
+                return false;
+            }
+        } else if (option == "--script") {
+            options.script = absolute(value);
+        } else if (option == "--dump") {
+            options.dump = absolute(value);
+        } else if (option == "--screenshot") {
+            const std::size_t colon = value.find(':');
+            int frame = 0;
+            if (colon == std::string::npos || !parseCount(value.substr(0, colon), frame) ||
+                colon + 1 == value.size()) {
+                error = "--screenshot takes FRAME:FILE.png";
+                return false;
+            }
+            options.screenshots.emplace(frame, absolute(value.substr(colon + 1)));
+        } else if (option == "--store-dir") {
+            options.storeDir = absolute(value);
+        } else {
+            error = "unknown option " + option;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeScreenshot(const Game& game, const std::string& path) {
+    if (game.backBuffer == nullptr || game.palette == nullptr) {
+        return false;
+    }
+    const platform::Surface& frame = *game.backBuffer;
+    std::vector<std::uint8_t> rgb;
+    rgb.reserve(static_cast<std::size_t>(frame.width()) * frame.height() * 3);
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            const platform::PaletteEntry& entry = (*game.palette)[frame.row(y)[x]];
+            rgb.insert(rgb.end(), {entry.red, entry.green, entry.blue});
+        }
+    }
+    return writePng(path, frame.width(), frame.height(), rgb);
+}
+
+// The input of one frame goes in before the frame runs; returns the clock's advance.
+int deliver(const std::vector<ScriptEvent>& script, std::size_t& next, int frame, int tickMs) {
+    using Kind = ScriptEvent::Kind;
+    using platform::EventType;
+    for (; next < script.size() && script[next].frame == frame; ++next) {
+        const ScriptEvent& event = script[next];
+        switch (event.kind) {
+        case Kind::KeyDown:
+            headless::queueEvent({EventType::KeyDown, event.first, false});
+            break;
+        case Kind::KeyUp:
+            headless::queueEvent({EventType::KeyUp, event.first, false});
+            break;
+        case Kind::Mouse:
+            headless::setCursor(event.first, event.second);
+            headless::queueEvent({EventType::MouseMove, 0, false});
+            break;
+        case Kind::LeftDown:
+            headless::queueEvent({EventType::LeftButtonDown, 0, false});
+            break;
+        case Kind::LeftUp:
+            headless::queueEvent({EventType::LeftButtonUp, 0, false});
+            break;
+        case Kind::RightDown:
+            headless::queueEvent({EventType::RightButtonDown, 0, false});
+            break;
+        case Kind::RightUp:
+            headless::queueEvent({EventType::RightButtonUp, 0, false});
+            break;
+        case Kind::Minimize:
+            headless::queueEvent({EventType::Activate, 0, true});
+            break;
+        case Kind::Restore:
+            headless::queueEvent({EventType::Activate, 0, false});
+            break;
+        case Kind::Close:
+            headless::queueEvent({EventType::Close, 0, false});
+            break;
+        case Kind::Tick:
+            tickMs = event.first;
+            break;
+        case Kind::Lose:
+            headless::loseSurfacesAtNextFlip();
+            break;
+        }
+    }
+    return tickMs;
+}
+
+// A store folder of the run's own, removed at the end, unless the caller named one.
+class RunStore {
+public:
+    explicit RunStore(const std::string& chosen) {
+        if (!chosen.empty()) {
+            platform::setStoreFolder(chosen);
+            return;
+        }
+        std::string pattern = (fs::temp_directory_path() / "kestravan-sim-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) {
+            temporary_ = pattern;
+            platform::setStoreFolder(temporary_);
+        }
+    }
+    ~RunStore() {
+        if (!temporary_.empty()) {
+            std::error_code ignored;
+            fs::remove_all(temporary_, ignored);
+        }
+    }
+    RunStore(const RunStore&) = delete;
+    RunStore& operator=(const RunStore&) = delete;
+
+private:
+    std::string temporary_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    std::string error;
+    if (!parseOptions(argc, argv, options, error)) {
+        std::cerr << "kestravan-sim: " << error << "\n" << Usage;
+        return 2;
+    }
+    std::vector<ScriptEvent> script;
+    if (!options.script.empty()) {
+        std::ifstream in(options.script);
+        if (!in) {
+            std::cerr << "kestravan-sim: cannot read the script " << options.script << "\n";
+            return 2;
+        }
+        if (!parseScript(in, script, error)) {
+            std::cerr << "kestravan-sim: " << options.script << ": " << error << "\n";
+            return 2;
+        }
+        std::stable_sort(script.begin(), script.end(),
+                         [](const auto& a, const auto& b) { return a.frame < b.frame; });
+    }
+    std::error_code changed;
+    fs::current_path(options.data, changed);
+    if (changed) {
+        std::cerr << "kestravan-sim: cannot use the game folder " << options.data << ": "
+                  << changed.message() << "\n";
+        return 2;
+    }
+
+    RunStore store(options.storeDir);
+    headless::reset();
+    platform::Window* window = platform::createWindow("Gustwerk");
+    if (!startGame(window)) {
+        endGame();
+        return 1;
+    }
+
+    int status = 0;
+    const auto screenshot = [&](int frame) {
+        const auto [first, last] = options.screenshots.equal_range(frame);
+        for (auto shot = first; shot != last; ++shot) {
+            if (!writeScreenshot(*theGame, shot->second)) {
+                std::cerr << "kestravan-sim: cannot write " << shot->second << "\n";
+                status = 2;
+            }
+        }
+    };
+    screenshot(0);
+    bool exited = false;
+    int frame = 0;
+    std::size_t next = 0;
+    while (frame < options.frames) {
+        ++frame;
+        const int tickMs = deliver(script, next, frame, options.tickMs);
+        headless::advanceClock(static_cast<std::uint32_t>(tickMs));
+        if (!runLoopTurn()) {
+            exited = true;
+            break;
+        }
+        screenshot(frame);
+    }
+
+    if (!options.dump.empty()) {
+        const std::string dump = dumpState(*theGame, frame, exited);
+        if (options.dump == "-") {
+            std::cout << dump;
+        } else if (!(std::ofstream(options.dump) << dump)) {
+            std::cerr << "kestravan-sim: cannot write " << options.dump << "\n";
+            status = 2;
+        }
+    }
+    endGame();
+    return status;
+}

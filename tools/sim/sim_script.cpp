@@ -1,0 +1,92 @@
+// Parsing input scripts. '#' starts a comment; blank lines are skipped.
+#include "sim/sim_script.h"
+
+#include <map>
+#include <sstream>
+
+#include "platform/window.h"
+
+namespace {
+
+bool parseKey(const std::string& word, int& key) {
+    static const std::map<std::string, int> names = {
+        {"LEFT", platform::KeyLeft},   {"RIGHT", platform::KeyRight},
+        {"UP", platform::KeyUp},       {"DOWN", platform::KeyDown},
+        {"ESCAPE", platform::KeyEscape},
+    };
+    const auto named = names.find(word);
+    if (named != names.end()) {
+        key = named->second;
+        return true;
+    }
+    std::istringstream number(word);
+    return static_cast<bool>(number >> key) && number.eof() && key >= 0 && key <= 255;
+}
+
+} // namespace
+
+bool parseScript(std::istream& in, std::vector<ScriptEvent>& events, std::string& error) {
+    using Kind = ScriptEvent::Kind;
+    static const std::map<std::string, std::pair<Kind, int>> words = {
+        // event word -> kind, number of arguments
+        {"keydown", {Kind::KeyDown, 1}}, {"keyup", {Kind::KeyUp, 1}},
+        {"mouse", {Kind::Mouse, 2}},     {"ldown", {Kind::LeftDown, 0}},
+        {"lup", {Kind::LeftUp, 0}},      {"rdown", {Kind::RightDown, 0}},
+        {"rup", {Kind::RightUp, 0}},     {"minimize", {Kind::Minimize, 0}},
+        {"restore", {Kind::Restore, 0}}, {"close", {Kind::Close, 0}},
+        {"tick", {Kind::Tick, 1}},       {"lose", {Kind::Lose, 0}},
+    };
+    std::string line;
+    for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
+        const std::size_t comment = line.find('#');
+        if (comment != std::string::npos) {
+            line.erase(comment);
+        }
+        std::istringstream fields(line);
+        std::string frameWord;
+        if (!(fields >> frameWord)) {
+            continue;
+        }
+        const auto fail = [&](const std::string& why) {
+            error = "line " + std::to_string(lineNumber) + ": " + why;
+            return false;
+        };
+        ScriptEvent event;
+        std::istringstream frameNumber(frameWord);
+        if (!(frameNumber >> event.frame) || !frameNumber.eof() || event.frame < 1) {
+            return fail("a frame number of 1 or more must come first");
+        }
+        std::string word;
+        if (!(fields >> word) || words.count(word) == 0) {
+            return fail("unknown event '" + word + "'");
+        }
+        const auto [kind, arguments] = words.at(word);
+        event.kind = kind;
+        std::string argument;
+        if (arguments >= 1) {
+            if (!(fields >> argument)) {
+                return fail(word + " needs an argument");
+            }
+            if (kind == Kind::KeyDown || kind == Kind::KeyUp) {
+                if (!parseKey(argument, event.first)) {
+                    return fail("unknown key '" + argument + "'");
+                }
+            } else {
+                std::istringstream number(argument);
+                if (!(number >> event.first) || !number.eof() || event.first < 0) {
+                    return fail("'" + argument + "' is not a number of 0 or more");
+                }
+            }
+        }
+        if (arguments == 2) {
+            if (!(fields >> event.second) || event.second < 0) {
+                return fail(word + " needs two numbers");
+            }
+        }
+        if (fields >> argument) {
+            return fail("too many arguments for " + word);
+        }
+        events.push_back(event);
+    }
+    return true;
+}
