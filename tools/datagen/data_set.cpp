@@ -9,8 +9,8 @@
 #include "datagen/bmp_writer.h"
 #include "datagen/catalogue.h"
 #include "datagen/sounds.h"
-#include "datagen/terrain_map.h"
 #include "datagen/wav_writer.h"
+#include "datagen/world_map.h"
 
 namespace datagen {
 

@@ -97,13 +97,31 @@ void addShadow(Canvas& figure, double cx, double cy, double rx, double ry) {
     figure = under;
 }
 
+const std::vector<std::string>& rowsOf(ActorKind kind) {
+    return kind == Indian ? IndianRows : kind == Farmer ? FarmerRows : CowBoyRows;
+}
+
 Canvas paintPerson(ActorKind kind) {
-    const std::vector<std::string>& rows = kind == Indian   ? IndianRows
-                                           : kind == Farmer ? FarmerRows
-                                                            : CowBoyRows;
-    Canvas figure = canvasFromRows(rows, legendOf(kind));
+    Canvas figure = canvasFromRows(rowsOf(kind), legendOf(kind));
     figure.outline(outlineColour());
     addShadow(figure, 11.0, 20.3, 5.5, 1.6);
+    return figure;
+}
+
+// The same figure throwing its arms up in fright: the arms leave the sides of the body and
+// reach up beside the head.
+Canvas paintPanic(ActorKind kind) {
+    std::vector<std::string> rows = rowsOf(kind);
+    for (int row = 12; row <= 14; ++row) {
+        rows[row][5] = '.';
+        rows[row][16] = '.';
+    }
+    for (int row = 5; row <= 11; ++row) {
+        rows[row][5] = row == 5 ? 'S' : 's';
+        rows[row][16] = row == 5 ? 'S' : 's';
+    }
+    Canvas figure = canvasFromRows(rows, legendOf(kind));
+    figure.outline(outlineColour());
     return figure;
 }
 
@@ -241,10 +259,8 @@ Canvas paintCanoe() {
 
 Canvas paintFlying(ActorKind kind) {
     // Thrown figures tumble head over heels.
-    Canvas figure = withoutShadow(kind).flipped();
-    if (kind == Cow) {
-        figure = withoutShadow(kind).rotatedClockwise();
-    }
+    Canvas figure =
+        kind == Cow ? withoutShadow(kind).rotatedClockwise() : paintPanic(kind).flipped();
     addStreaks(figure);
     return figure;
 }

@@ -6,7 +6,7 @@
 
 #include "datagen/contact_sheet.h"
 #include "datagen/data_set.h"
-#include "datagen/terrain_map.h"
+#include "datagen/world_map.h"
 
 namespace {
 

@@ -23,6 +23,8 @@ public:
     // A building: roof rows above a wall row that faces south.
     void addBuilding(int left, int top, int right, int bottom);
     void fillRect(int left, int top, int right, int bottom, std::int32_t value);
+    // True when every cell of the rectangle lies on the map and holds value.
+    bool all(int left, int top, int right, int bottom, std::int32_t value) const;
 
     // "Terrain.dat": 216 lines of 217 numbers separated by single spaces.
     std::string text() const;
@@ -30,10 +32,5 @@ public:
 private:
     std::vector<std::int32_t> cells_; // column by column, as the game keeps them
 };
-
-// The map of the game: the whirlwind's country enclosed by a stream on the east and a lake on
-// the south, the target beyond the stream, the Indian camp, the farmland, the town, the
-// pastures.
-TerrainMap generateTerrain();
 
 } // namespace datagen

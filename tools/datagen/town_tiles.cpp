@@ -25,31 +25,60 @@ Canvas burntTile() {
     return tile;
 }
 
-// Wooden shingles in rows of four pixels, every shingle a little different; the pattern
+// Weathered wooden shingles in rows of four pixels, split at uneven places; the pattern
 // repeats every 32 pixels so roofs of any size are seamless.
 Colour shingleAt(int x, int y) {
     const GamePalette& p = palette();
+    x = ((x % Tile) + Tile) % Tile;
+    y = ((y % Tile) + Tile) % Tile;
     const int row = y / 4;
-    const int offset = (row % 2) * 4;
-    const int shingle = ((x + offset) / 8) % 4;
     const int inRow = y % 4;
-    const int inShingle = (x + offset) % 8;
-    if (inRow == 3 || inShingle == 7) {
+    // Where this row's shingles are split, and which shingle x falls in.
+    int shingle = 0;
+    int splitAt = -1;
+    for (int split = static_cast<int>(hashPoint(row, 0, 70) % 6); split < Tile;
+         split += 5 + static_cast<int>(hashPoint(row, split, 71) % 4)) {
+        if (split <= x) {
+            ++shingle;
+            splitAt = split;
+        }
+    }
+    if (inRow == 3) {
+        return p.shade(Ramp::Roof, 1); // the shadow under the row above
+    }
+    if (x == splitAt && inRow >= 1) {
         return p.shade(Ramp::Roof, 2);
     }
-    const double variation = random01(shingle, row % 8, 71) * 1.6;
-    double level = 4.6 + variation - inRow * 0.45;
+    const double variation = random01(shingle, row, 72) * 1.8;
+    double level = 3.6 + variation - inRow * 0.5;
     if (inRow == 0) {
-        level += 1.2;
+        level += 1.0;
     }
-    return p.dithered(Ramp::Roof, level + (random01(x, y, 72) - 0.5) * 0.6, x, y);
+    return p.dithered(Ramp::Roof, level + (random01(x, y, 73) - 0.5) * 0.8, x, y);
 }
 
 } // namespace
 
 Canvas paintBuildingTop() {
+    // A gable seen from the front: the far slope in shade above the ridge, the near slope
+    // lit below it.
+    const GamePalette& p = palette();
     Canvas tile(Tile, Tile);
-    tile.recolour([](int x, int y, Colour) { return shingleAt(x, y); });
+    tile.recolour([&](int x, int y, Colour) {
+        if (y < 6) {
+            return p.shift(shingleAt(x * 2, y * 2 + 1), -2);
+        }
+        if (y == 6) {
+            return p.shade(Ramp::Roof, 1);
+        }
+        if (y == 7) {
+            return p.shade(Ramp::Roof, 8);
+        }
+        if (y == 8) {
+            return p.shade(Ramp::Roof, 5);
+        }
+        return shingleAt(x, y - 9);
+    });
     return tile;
 }
 
