@@ -63,11 +63,16 @@ public:
     // The input of one frame; returns the frame's length in milliseconds.
     std::uint32_t play(const Game& game) {
         if (game.menuOpen) {
-            // Back to the game: resume, or now and then a new game. Never the quit button.
-            const int buttonY = chance(4) ? 290 : 380;
-            headless_.mouse(340 + pick(1, 369), buttonY);
-            headless_.send(EventType::LeftButtonDown);
-            headless_.send(EventType::LeftButtonUp);
+            // Back to the game: resume, or now and then a new game; never the quit button. The
+            // menu reads the button under the cursor in its frame, so point first, then click.
+            if (!pointingAtMenu_) {
+                const int x = pick(341, 709);
+                headless_.mouse(x, chance(4) ? 290 : 380);
+            } else {
+                headless_.send(EventType::LeftButtonDown);
+                headless_.send(EventType::LeftButtonUp);
+            }
+            pointingAtMenu_ = !pointingAtMenu_;
             return 16;
         }
         if (throwStep_ > 0 || chance(12)) {
@@ -103,7 +108,8 @@ private:
             headless_.key(EventType::KeyUp, Arrows[pick(0, 3)]);
         }
         if (chance(10)) {
-            headless_.mouse(pick(0, 1023), pick(0, 767));
+            const int x = pick(0, 1023);
+            headless_.mouse(x, pick(0, 767));
         }
         if (chance(30)) {
             headless_.send(chance(2) ? EventType::RightButtonDown : EventType::RightButtonUp);
@@ -115,22 +121,18 @@ private:
 
     // Kind icon, speed button, direction button: a press and a release on each.
     void throwing() {
-        static constexpr int IconX[] = {970, 970, 910, 910};
-        static constexpr int IconY[] = {660, 720, 660, 720};
         switch (throwStep_) {
         case 0: {
             const int icon = pick(0, 3);
-            headless_.mouse(IconX[icon], IconY[icon]);
-            headless_.send(EventType::LeftButtonDown);
+            pressWithin(icon < 2 ? 944 : 884, icon < 2 ? 1002 : 942, icon % 2 == 0 ? 637 : 697,
+                        icon % 2 == 0 ? 695 : 755);
             break;
         }
         case 2:
-            headless_.mouse(pick(824, 882), pick(637, 755));
-            headless_.send(EventType::LeftButtonDown);
+            pressWithin(824, 882, 637, 755);
             break;
         case 4:
-            headless_.mouse(pick(704, 822), pick(637, 755));
-            headless_.send(EventType::LeftButtonDown);
+            pressWithin(704, 822, 637, 755);
             break;
         default:
             headless_.send(EventType::LeftButtonUp);
@@ -139,9 +141,17 @@ private:
         throwStep_ = (throwStep_ + 1) % 6;
     }
 
+    void pressWithin(int left, int right, int top, int bottom) {
+        const int x = pick(left, right);
+        const int y = pick(top, bottom);
+        headless_.mouse(x, y);
+        headless_.send(EventType::LeftButtonDown);
+    }
+
     HeadlessGame& headless_;
     std::mt19937 random_{20240607};
     int throwStep_ = 0;
+    bool pointingAtMenu_ = false;
 };
 
 TEST(Soak, AHundredThousandFramesOfRandomPlay) {
