@@ -29,7 +29,6 @@ std::unique_ptr<Image> loadImage(const char* path);
 std::unique_ptr<Image> decodeBitmap(const std::uint8_t* bytes, std::size_t size);
 
 // Copies the top-left width x height pixels of the image onto the surface at (0, 0).
-void copyImage(const Image& image, Surface& surface, int width, int height,
-               const Palette& palette);
+void copyImage(const Image& image, Surface& surface, int width, int height, const Palette& palette);
 
 } // namespace platform

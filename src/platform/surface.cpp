@@ -53,7 +53,9 @@ HResult Surface::bltFast(int x, int y, const Surface& source, const Rect& source
     return S_OK;
 }
 
-void Surface::fill(std::uint8_t index) { std::fill(pixels_.begin(), pixels_.end(), index); }
+void Surface::fill(std::uint8_t index) {
+    std::fill(pixels_.begin(), pixels_.end(), index);
+}
 
 void Surface::fillRect(const Rect& rect, std::uint8_t index) {
     const int left = std::max(rect.left, 0);

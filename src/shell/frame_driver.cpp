@@ -171,9 +171,12 @@ void Game::updateFrame() {
                 std::int64_t value;
             };
             const PanelNumber numbers[] = {
-                {140, 647, caught[Indian - 1]}, {140, 674, caught[Farmer - 1]},
-                {140, 702, caught[CowBoy - 1]}, {140, 729, caught[Cow - 1]},
-                {400, 647, score},              {400, 674, secondsLeft()},
+                {140, 647, caught[Indian - 1]},
+                {140, 674, caught[Farmer - 1]},
+                {140, 702, caught[CowBoy - 1]},
+                {140, 729, caught[Cow - 1]},
+                {400, 647, score},
+                {400, 674, secondsLeft()},
                 {400, 729, bestScore},
             };
             for (const PanelNumber& number : numbers) {

@@ -4,4 +4,6 @@
 SoundClip::SoundClip() = default;
 SoundClip::~SoundClip() = default;
 
-HResult SoundClip::play(std::uint32_t /*priority*/) { return S_OK; }
+HResult SoundClip::play(std::uint32_t /*priority*/) {
+    return S_OK;
+}

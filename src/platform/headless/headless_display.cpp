@@ -47,7 +47,9 @@ HResult acquireDC() {
     return S_OK;
 }
 
-bool renderText(const char* /*text*/, int /*length*/, TextMask& /*mask*/) { return false; }
+bool renderText(const char* /*text*/, int /*length*/, TextMask& /*mask*/) {
+    return false;
+}
 
 void closeDisplay() {}
 
@@ -58,9 +60,17 @@ namespace headless {
 void failDisplayStep(platform::backend::DisplayStep step, HResult result) {
     state().failingSteps[step] = result;
 }
-void loseSurfacesAtNextFlip() { state().loseAtNextFlip = true; }
-void refuseNextDC() { state().refuseDC = true; }
-int presentCount() { return state().presents; }
-int restoreCount() { return state().restores; }
+void loseSurfacesAtNextFlip() {
+    state().loseAtNextFlip = true;
+}
+void refuseNextDC() {
+    state().refuseDC = true;
+}
+int presentCount() {
+    return state().presents;
+}
+int restoreCount() {
+    return state().restores;
+}
 
 } // namespace headless

@@ -9,6 +9,8 @@ State& state() {
     return theState;
 }
 
-void reset() { state() = State{}; }
+void reset() {
+    state() = State{};
+}
 
 } // namespace headless

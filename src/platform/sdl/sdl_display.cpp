@@ -126,9 +126,13 @@ HResult restoreDisplay() {
     return S_OK;
 }
 
-HResult acquireDC() { return S_OK; }
+HResult acquireDC() {
+    return S_OK;
+}
 
-bool renderText(const char* /*text*/, int /*length*/, TextMask& /*mask*/) { return false; }
+bool renderText(const char* /*text*/, int /*length*/, TextMask& /*mask*/) {
+    return false;
+}
 
 void closeDisplay() {
     auto& state = sdl::state();
