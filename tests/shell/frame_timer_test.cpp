@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless.h"
+#include "support/game_folder.h"
 #include "support/headless_game.h"
-#include "support/temporary_folder.h"
 
 TEST(FrameTimer, WritesOneLineEachFrameOnlyWithoutACounter) {
-    TemporaryFolder folder;
-    folder.write("Terrain.dat", "1");
+    ReadyFolder folder;
     HeadlessGame session(folder.path());
     ASSERT_TRUE(session.start());
     const std::size_t before = headless::debugLines().size();

@@ -5,8 +5,8 @@
 #include "platform/headless/headless.h"
 #include "shell/application.h"
 #include "shell/game.h"
+#include "support/game_folder.h"
 #include "support/headless_game.h"
-#include "support/temporary_folder.h"
 #include "world/game_random.h"
 
 TEST(GameRandom, FollowsTheClassicSequenceFromOne) {
@@ -25,7 +25,7 @@ TEST(GameRandom, FollowsTheClassicSequenceFromOne) {
 
 class Lifecycle : public ::testing::Test {
 protected:
-    TemporaryFolder folder;
+    ReadyFolder folder;
     HeadlessGame session{folder.path()};
 };
 

@@ -3,8 +3,8 @@
 
 #include "platform/headless/headless.h"
 #include "shell/game.h"
+#include "support/game_folder.h"
 #include "support/headless_game.h"
-#include "support/temporary_folder.h"
 
 using platform::EventType;
 
@@ -15,7 +15,7 @@ protected:
     void keyDown(int key) { session.key(EventType::KeyDown, key); }
     void keyUp(int key) { session.key(EventType::KeyUp, key); }
 
-    TemporaryFolder folder;
+    ReadyFolder folder;
     HeadlessGame session{folder.path()};
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "support/game_folder.h"
 #include "support/temporary_folder.h"
 
 namespace {
@@ -43,7 +44,7 @@ int count(const std::string& text, const std::string& word) {
 } // namespace
 
 TEST(Simulator, DumpsThePlacementAfterSetUp) {
-    TemporaryFolder data;
+    ReadyFolder data;
     const SimulatorRun run = simulate("--data " + data.path() + " --frames 0 --dump -");
     ASSERT_EQ(run.status, 0);
     EXPECT_NE(run.output.find("\"frame\": 0,"), std::string::npos);
@@ -61,13 +62,14 @@ TEST(Simulator, DumpsThePlacementAfterSetUp) {
 }
 
 TEST(Simulator, ScriptsDriveTheGameUntilItQuits) {
-    TemporaryFolder data;
-    data.write("script", "# open the menu, then quit from it\n"
-                         "2 keydown ESCAPE\n"
-                         "3 mouse 500 300   # the cursor goes along\n"
-                         "5 keydown 27\n");
+    ReadyFolder data;
+    TemporaryFolder scripts;
+    scripts.write("script", "# open the menu, then quit from it\n"
+                            "2 keydown ESCAPE\n"
+                            "3 mouse 500 300   # the cursor goes along\n"
+                            "5 keydown 27\n");
     const SimulatorRun run = simulate("--data " + data.path() + " --frames 100 --script " +
-                                      data.file("script") + " --dump -");
+                                      scripts.file("script") + " --dump -");
     ASSERT_EQ(run.status, 0);
     EXPECT_NE(run.output.find("\"frame\": 5,"), std::string::npos);
     EXPECT_NE(run.output.find("\"menuOpen\": true"), std::string::npos);
@@ -75,11 +77,12 @@ TEST(Simulator, ScriptsDriveTheGameUntilItQuits) {
 }
 
 TEST(Simulator, TheClockMovesByTheTickOfEachFrame) {
-    TemporaryFolder data;
-    data.write("script", "2 tick 100\n");
+    ReadyFolder data;
+    TemporaryFolder scripts;
+    scripts.write("script", "2 tick 100\n");
     const SimulatorRun run =
         simulate("--data " + data.path() + " --frames 3 --tick-ms 10 --script " +
-                 data.file("script") + " --dump -");
+                 scripts.file("script") + " --dump -");
     ASSERT_EQ(run.status, 0);
     // Two seconds of splash, then 10 + 100 + 10 milliseconds.
     EXPECT_NE(run.output.find("\"tick\": 2120,"), std::string::npos);
@@ -97,4 +100,9 @@ TEST(Simulator, BadCommandLinesAndScriptsAreRefused) {
         EXPECT_EQ(simulate("--data " + data.path() + " --script " + data.file("script")).status, 2)
             << script;
     }
+}
+
+TEST(Simulator, AFailedSetUpEndsWithStatusOne) {
+    TemporaryFolder empty; // no sounds: the clips cannot be made
+    EXPECT_EQ(simulate("--data " + empty.path() + " --frames 5 --dump -").status, 1);
 }

@@ -34,3 +34,8 @@ private:
     std::vector<std::int32_t> ground_; // column by column, as the game keeps it
     int soundMilliseconds_ = 4;
 };
+
+// An all-grass game folder, written at once.
+struct ReadyFolder : GameFolder {
+    ReadyFolder() { write(); }
+};
