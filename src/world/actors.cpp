@@ -43,8 +43,8 @@ void holdAtBlockingGround(const Game& game, Actor& actor, int oldX, int oldY) {
     }
 }
 
-// The caught figure is counted and at once starts again as a new one elsewhere. Cowboys draw
-// four numbers like everyone else although they keep their site.
+// The caught figure is counted and at once starts again as a new one elsewhere. Kept on
+// purpose: cowboys draw four numbers like everyone else although they keep their site.
 void catchFigure(Game& game, Actor& actor, const ActorKindRules& rules) {
     const int r1 = gameRandom();
     const int r2 = gameRandom();

@@ -1,6 +1,8 @@
 // The control panel: choosing a kind, setting the wind's speed and direction, and throwing.
 #include "world/control_panel.h"
 
+#include "world/actor_kinds.h"
+
 namespace {
 
 // A hot zone of the panel in screen pixels; every bound is excluded.
@@ -27,10 +29,6 @@ constexpr KindIcon KindIcons[] = {
 constexpr Zone SpeedButton{823, 636, 883, 756};
 constexpr Zone DirectionButton{703, 636, 823, 756};
 
-// Each kind has its call, heard when one of them is thrown as when one is caught.
-constexpr GameSound KindCalls[] = {GameSound::Indian, GameSound::Farm, GameSound::Cow,
-                                   GameSound::CowBoy};
-
 std::int32_t& caughtOf(Game& game, std::int32_t kind) {
     return game.caught[kind - 1];
 }
@@ -47,7 +45,8 @@ void pressPanel(Game& game, int cursorX, int cursorY) {
             }
         }
     }
-    // With nothing of the kind caught the speed button neither presses nor lets go.
+    // With nothing of the kind caught the speed button neither presses nor lets go; kept on
+    // purpose, so a pressed button can be carried onto an empty kind (the throw then fails).
     if (caughtOf(game, game.selectedKind) != 0) {
         if (SpeedButton.holds(cursorX, cursorY)) {
             game.speedButtonDown = true;
@@ -69,7 +68,8 @@ void releasePanel(Game& game) {
         std::int32_t& count = caughtOf(game, game.selectedKind);
         if (count > 0) {
             --count;
-            game.playSound(KindCalls[game.selectedKind - 1]);
+            // A thrown figure gives the same call as a caught one.
+            game.playSound(rulesFor(static_cast<ActorKind>(game.selectedKind)).clip);
             game.launchFlyingObject(game.selectedKind);
         }
     }

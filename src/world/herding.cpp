@@ -27,7 +27,7 @@ bool Game::followCowBoy(Actor& cow) {
         const int dy = cow.y - cowboy.y;
         if (-CowNoticeDistance < dx && dx < CowNoticeDistance && -CowNoticeDistance < dy &&
             dy < CowNoticeDistance) {
-            // Level with him the cow still steps on, to the right or downward.
+            // Kept on purpose: level with him the cow still steps on, right or downward.
             cow.x += cow.x > cowboy.x ? -cow.step : cow.step;
             cow.y += cow.y > cowboy.y ? -cow.step : cow.step;
             return true;

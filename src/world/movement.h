@@ -6,8 +6,8 @@
 #include "world/actor_kinds.h"
 #include "world/terrain.h"
 
-// Runs diagonally away from the whirlwind at two pixels above the figure's step. A figure
-// exactly level with it in x runs left, one level in y runs down.
+// Runs diagonally away from the whirlwind at two pixels above the figure's step. Kept on
+// purpose: a figure exactly level with it in x runs left, one level in y runs down.
 void fleeFrom(Actor& actor, int whirlwindX, int whirlwindY);
 
 // One step in the figure's heading; headings of 8 and more stand still.

@@ -21,7 +21,8 @@ void followOrGraze(Game& game, Actor& cow, int /*index*/, const ActorKindRules& 
 
 void keepPen(Game& game, Actor& cowboy, int index, const ActorKindRules& rules) {
     if (mendFence(game, cowboy)) {
-        // Every frame the pen stands broken, his cows run off to new spots on the pasture.
+        // Kept on purpose: every frame the pen stands broken, his cows are sent to new spots
+        // on the pasture, two draws each.
         for (int i = 0; i < CowsPerCowBoy; ++i) {
             Actor& cow = game.cows[index * CowsPerCowBoy + i];
             cow.penned = 0;

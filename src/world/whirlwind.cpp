@@ -71,8 +71,8 @@ void Game::updateWorld(int cursorX, int cursorY, const platform::Rect& tileRect)
         releasePanel(*this);
     }
 
-    // Each axis is held back on its own; the y test is made from the old x, so a diagonal
-    // move past the corner of a blocking cell goes through.
+    // Each axis is held back on its own and the y test is made from the old x: kept on
+    // purpose, a diagonal move past the corner of a blocking cell goes through.
     if (blocksMovement(groundAt(whirlwindX, oldY))) {
         whirlwindX = oldX;
     }
