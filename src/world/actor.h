@@ -29,3 +29,5 @@ inline constexpr int IndianCount = 20;
 inline constexpr int FarmerCount = 20;
 inline constexpr int CowCount = 50;
 inline constexpr int CowBoyCount = 5;
+// Cows 10c .. 10c + 9 belong to cowboy c.
+inline constexpr int CowsPerCowBoy = 10;

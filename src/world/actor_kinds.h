@@ -1,0 +1,66 @@
+// What sets the four kinds of figure apart: how long they run from the whirlwind, how far they
+// roam around their site, how they pick a heading, what they build, where they come back after
+// being caught, how fast they walk, the call they give and the picture they show.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "shell/game.h"
+#include "world/actor.h"
+
+struct ActorKindRules;
+
+// What a figure does when it is neither fleeing nor wandering; index is its place in its table.
+using SitePhase = void (*)(Game& game, Actor& actor, int index, const ActorKindRules& rules);
+
+// How a figure behaves: cows inside their pen are calmer and stay close to their grazing spot.
+struct Habits {
+    int fleeTime;   // frames of running set whenever the whirlwind is near
+    int roamRange;  // half side of the square around the site it may roam (R)
+    int wanderTime; // frames of walking in a new heading once it is inside that square
+};
+
+// The structure a builder puts up at his site: shown as workValue while he works, finalValue
+// after duration frames of work.
+struct BuildingPlan {
+    std::int32_t workValue;
+    std::int32_t finalValue;
+    int duration;
+};
+
+// A square of whole tiles, in columns and rows from its top-left tile.
+struct TileSquare {
+    int firstColumn;
+    int columns;
+    int firstRow;
+    int rows;
+};
+
+struct ActorKindRules {
+    ActorKind kind;
+    Habits loose;
+    Habits penned;
+    int headingRange;     // a new heading is a draw mod this; 8 and above stand still
+    bool blockedByGround; // Indians paddle across water and walk through walls
+    TileSquare respawn;   // where a caught figure comes back
+    bool newSiteAtRespawn;
+    bool clearSiteAtCatch;
+    int quickStep;    // the speed of the one figure in a hundred that is quicker...
+    bool alwaysQuick; // ...or of every one of them
+    BuildingPlan building;
+    GameSound clip; // given when caught and when thrown
+    int sprite;
+    int waterSprite; // the picture on water, or 0 for the same picture everywhere
+    SitePhase sitePhase;
+};
+
+// Indexed by ActorKind - 1.
+extern const std::array<ActorKindRules, 4> ActorKinds;
+
+inline const ActorKindRules& rulesFor(ActorKind kind) {
+    return ActorKinds[kind - 1];
+}
+
+// The tile square in which the cows graze; cows released from a broken pen go there too.
+inline constexpr TileSquare CowPasture{25, 170, 25, 170};

@@ -1,0 +1,134 @@
+// Building: a tepee's five hundred frames of work, a pen put up piece by piece around its
+// ring, and a wrecked piece mended while the cowboy's cows run loose.
+#include <gtest/gtest.h>
+
+#include "pen_picture.h"
+#include "world_fixture.h"
+
+namespace {
+
+// clang-format off
+// The order in which he finishes the pieces.
+constexpr int BuildingOrder[6][6] = {
+    {15, 16, 17, 18, 19, 20},
+    {14,  0,  0,  0,  0,  1},
+    {13,  0,  0,  0,  0,  2},
+    {12,  0,  0,  0,  0,  3},
+    {11,  0,  0,  0,  0,  4},
+    {10,  9,  8,  7,  6,  5},
+};
+// clang-format on
+
+constexpr int SiteX = 125 * 32 + 16;
+constexpr int SiteY = 125 * 32 + 16;
+
+std::int32_t penCell(Game& game, int row, int column) {
+    return game.structureAt(penCellX(SiteX, column), penCellY(SiteY, row));
+}
+
+class Builders : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(world.started()); }
+    Game& game() { return world.game(); }
+
+    // One frame of the figures; the numbers drawn from the generator in it.
+    int drawsInAFrame() {
+        const std::uint32_t before = gameRandomState();
+        world.moveActors();
+        return drawsBetween(before, gameRandomState());
+    }
+
+    World world;
+};
+
+TEST_F(Builders, ATepeeStandsAfterFiveHundredFramesOfWorkAndFallsWithOneCrash) {
+    Actor& indian = world.place(game().indians[0], 3000, 3000);
+    indian.x = 3000 - 10; // close enough to work
+    indian.y = 3000 + 10;
+    world.moveActors();
+    EXPECT_EQ(game().structureAt(3000, 3000), TepeeDown);
+    world.moveActors(499);
+    EXPECT_EQ(game().structureAt(3000, 3000), TepeeDown);
+    world.moveActors();
+    EXPECT_EQ(game().structureAt(3000, 3000), Tepee);
+    EXPECT_EQ(indian.x, 3000 - 10);
+
+    standStill(world.place(indian, ParkX, ParkY));
+    game().whirlwindX = 3000 - 60; // sweeping across it from the left
+    game().whirlwindY = 3000;
+    game().whirlwindStep = 5;
+    game().keyDirX = 1;
+    const std::uint32_t crashes = world.plays(GameSound::Crush);
+    for (int frame = 0; frame < 30; ++frame) {
+        world.stepWorld();
+    }
+    EXPECT_EQ(game().structureAt(3000, 3000), TepeeDown);
+    EXPECT_EQ(world.plays(GameSound::Crush), crashes + 1);
+}
+
+TEST_F(Builders, ACowBoyPutsUpHisPenPieceByPieceAroundTheRing) {
+    world.place(game().cowboys[0], SiteX, SiteY, 2);
+    int finishedAt[6][6] = {};
+    std::vector<int> frames;
+    for (int frame = 1; frames.size() < 20 && frame < 3000; ++frame) {
+        // While the pen is incomplete his ten cows are sent to new spots every frame.
+        ASSERT_EQ(drawsInAFrame(), 20) << "frame " << frame;
+        for (int row = 0; row < 6; ++row) {
+            for (int column = 0; column < 6; ++column) {
+                const std::int32_t cell = penCell(game(), row, column);
+                if (finishedAt[row][column] == 0 && cell != Empty && cell != FarmHouseDown) {
+                    finishedAt[row][column] = frame;
+                    frames.push_back(frame);
+                }
+            }
+        }
+    }
+    ASSERT_EQ(frames.size(), 20u);
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 6; ++column) {
+            EXPECT_EQ(penCell(game(), row, column), FinishedPen[row][column]);
+            const int order = BuildingOrder[row][column];
+            EXPECT_EQ(finishedAt[row][column], order == 0 ? 0 : frames[order - 1]);
+        }
+    }
+    // Eleven frames' walk to the first piece and its hundred frames of work.
+    EXPECT_EQ(frames.front(), 11 + 1 + 100);
+    EXPECT_EQ(drawsInAFrame(), 0); // the pen stands: his cows stay where they are
+}
+
+TEST_F(Builders, AWreckedPieceIsMendedWhileTheCowsRunLoose) {
+    putUpPen(game(), SiteX, SiteY);
+    Actor& cowboy = world.place(game().cowboys[0], SiteX, SiteY, 2);
+    for (int i = 0; i < 10; ++i) {
+        game().cows[i].penned = 1;
+    }
+    game().whirlwindX = SiteX - 192; // over the twelfth piece, on the left side
+    game().whirlwindY = SiteY + 96;
+    const std::uint32_t crashes = world.plays(GameSound::Crush);
+    world.stepWorld();
+    EXPECT_EQ(world.plays(GameSound::Crush), crashes + 1);
+    EXPECT_EQ(penCell(game(), 3, 0), FarmHouseDown);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(game().cows[i].penned, 0);
+        EXPECT_NE(game().cows[i].siteX, ParkX);
+    }
+    EXPECT_EQ(game().cows[10].siteX, ParkX); // another cowboy's cow
+
+    game().whirlwindX = 6400;
+    int frames = 0;
+    int workFrom = 0;
+    while (penCell(game(), 3, 0) != Fence_RLSide && frames < 1000) {
+        ASSERT_EQ(drawsInAFrame(), 20);
+        ++frames;
+        workFrom = workFrom == 0 && cowboy.workTimer == 100 ? frames : workFrom;
+    }
+    EXPECT_EQ(frames - workFrom, 100);
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 6; ++column) {
+            EXPECT_EQ(penCell(game(), row, column), FinishedPen[row][column]);
+        }
+    }
+    EXPECT_EQ(drawsInAFrame(), 0);
+}
+
+} // namespace

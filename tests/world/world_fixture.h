@@ -1,0 +1,78 @@
+// A started game on a map of the test's own with every figure parked far away, standing still,
+// so that a test sets up only the figures and cells it looks at.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+#include "platform/headless/headless.h"
+#include "support/game_folder.h"
+#include "support/headless_game.h"
+#include "world/game_random.h"
+
+inline constexpr int ParkX = 1000;
+inline constexpr int ParkY = 6000;
+
+// Wandering in a heading that does not move, for good.
+inline Actor& standStill(Actor& actor) {
+    actor.heading = 8;
+    actor.wanderTimer = 1'000'000'000;
+    actor.fleeTimer = 0;
+    return actor;
+}
+
+class World {
+public:
+    explicit World(const GameFolder& folder = GameFolder()) {
+        folder.write();
+        headless_ = std::make_unique<HeadlessGame>(folder.path());
+        started_ = headless_->start();
+        headless::advanceClock(1000); // the gust that ends set-up has died away
+        const auto park = [this](Actor& actor) { standStill(place(actor, ParkX, ParkY)); };
+        std::for_each(game().indians.begin(), game().indians.end(), park);
+        std::for_each(game().farmers.begin(), game().farmers.end(), park);
+        std::for_each(game().cows.begin(), game().cows.end(), park);
+        std::for_each(game().cowboys.begin(), game().cowboys.end(), park);
+    }
+
+    bool started() const { return started_; }
+    Game& game() { return headless_->game(); }
+    HeadlessGame& headless() { return *headless_; }
+
+    // A figure in its site phase at (x, y), its site there too.
+    Actor& place(Actor& actor, int x, int y, int step = 1) {
+        actor = Actor{};
+        actor.x = actor.siteX = x;
+        actor.y = actor.siteY = y;
+        actor.step = step;
+        return actor;
+    }
+
+    void moveActors(int frames = 1) {
+        for (int i = 0; i < frames; ++i) {
+            game().updateActors(0, 0);
+        }
+    }
+    void stepWorld(int cursorX = 480, int cursorY = 288) {
+        game().updateWorld(cursorX, cursorY, {0, 0, 32, 32});
+    }
+    std::uint32_t plays(GameSound sound) { return game().soundPlays[static_cast<int>(sound)]; }
+
+private:
+    std::unique_ptr<HeadlessGame> headless_;
+    bool started_ = false;
+};
+
+// How many numbers the generator gave between two of its states.
+inline int drawsBetween(std::uint32_t before, std::uint32_t after) {
+    const std::uint32_t now = gameRandomState();
+    setGameRandomState(before);
+    int draws = 0;
+    while (gameRandomState() != after && draws < 1'000'000) {
+        gameRandom();
+        ++draws;
+    }
+    setGameRandomState(now);
+    return draws;
+}
