@@ -11,6 +11,7 @@
 #include "shell/best_score.h"
 #include "sound/sound_clip.h"
 #include "sound/sound_device.h"
+#include "world/actor_kinds.h"
 #include "world/flying_object.h"
 #include "world/game_random.h"
 
@@ -67,34 +68,31 @@ Game::~Game() {
 }
 
 void Game::placeActors() {
-    // Where each kind starts: a square of tiles (first column, columns, first row, rows), and
-    // the speed of the one figure in a hundred that is quicker than the rest.
-    struct Placement {
-        Actor* table;
+    // Every figure starts in the square where it would come back after being caught, with a
+    // site of its own nearby; four numbers a figure, table after table.
+    struct Table {
+        Actor* actors;
         int count;
-        int firstColumn;
-        int columns;
-        int firstRow;
-        int rows;
-        int quickStep;
-        bool allQuick;
+        ActorKind kind;
     };
-    const Placement placements[] = {
-        {indians.data(), IndianCount, 25, 20, 30, 20, 2, false},
-        {farmers.data(), FarmerCount, 50, 150, 25, 70, 2, false},
-        {cows.data(), CowCount, 25, 170, 25, 170, 3, false},
-        {cowboys.data(), CowBoyCount, 50, 150, 100, 70, 2, true},
+    const Table tables[] = {
+        {indians.data(), IndianCount, Indian},
+        {farmers.data(), FarmerCount, Farmer},
+        {cows.data(), CowCount, Cow},
+        {cowboys.data(), CowBoyCount, CowBoy},
     };
-    for (const Placement& placement : placements) {
-        for (int i = 0; i < placement.count; ++i) {
+    for (const Table& table : tables) {
+        const ActorKindRules& rules = rulesFor(table.kind);
+        const TileSquare& square = rules.respawn;
+        for (int i = 0; i < table.count; ++i) {
             const int r1 = gameRandom();
             const int r2 = gameRandom();
             const int r3 = gameRandom();
             const int r4 = gameRandom();
-            Actor& actor = placement.table[i];
-            actor.x = TileSize * (placement.firstColumn + r1 % placement.columns);
-            actor.y = TileSize * (placement.firstRow + r2 % placement.rows);
-            actor.step = placement.allQuick || r1 % 100 == 32 ? placement.quickStep : 1;
+            Actor& actor = table.actors[i];
+            actor.x = TileSize * (square.firstColumn + r1 % square.columns);
+            actor.y = TileSize * (square.firstRow + r2 % square.rows);
+            actor.step = stepFor(rules, r1);
             actor.siteX = actor.x + TileSize * (r3 % 20 - 10);
             actor.siteY = actor.y + TileSize * (r4 % 20 - 10);
             actor.fleeTimer = 0;

@@ -43,7 +43,7 @@ struct ActorKindRules {
     Habits penned;
     int headingRange;     // a new heading is a draw mod this; 8 and above stand still
     bool blockedByGround; // Indians paddle across water and walk through walls
-    TileSquare respawn;   // where a caught figure comes back
+    TileSquare respawn;   // where the figure starts, and comes back after being caught
     bool newSiteAtRespawn;
     bool clearSiteAtCatch;
     int quickStep;    // the speed of the one figure in a hundred that is quicker...
@@ -54,6 +54,11 @@ struct ActorKindRules {
     int waterSprite; // the picture on water, or 0 for the same picture everywhere
     SitePhase sitePhase;
 };
+
+// The walking speed drawn with a figure's first number: most walk a pixel a frame.
+inline std::int32_t stepFor(const ActorKindRules& rules, int firstDraw) {
+    return rules.alwaysQuick || firstDraw % 100 == 32 ? rules.quickStep : 1;
+}
 
 // Indexed by ActorKind - 1.
 extern const std::array<ActorKindRules, 4> ActorKinds;

@@ -63,7 +63,7 @@ void catchFigure(Game& game, Actor& actor, const ActorKindRules& rules) {
     actor.fleeTimer = 0;
     actor.workTimer = 0;
     actor.penned = 0;
-    actor.step = rules.alwaysQuick || r1 % 100 == 32 ? rules.quickStep : 1;
+    actor.step = stepFor(rules, r1);
     std::int32_t& count = game.caught[rules.kind - 1];
     if (count < CaughtCap) {
         ++count;
@@ -77,9 +77,12 @@ void updateActor(Game& game, Actor& actor, int index, const ActorKindRules& rule
     const int oldX = actor.x;
     const int oldY = actor.y;
 
-    const Habits& habits = actor.penned != 0 ? rules.penned : rules.loose;
     if (isNearWhirlwind(actor, whirlwindX, whirlwindY)) {
-        actor.fleeTimer = habits.fleeTime;
+        actor.fleeTimer = rules.loose.fleeTime;
+    }
+    // A cow in its pen is calm: whatever frightened it before, it stops running.
+    if (actor.penned != 0) {
+        actor.fleeTimer = rules.penned.fleeTime;
     }
     if (actor.fleeTimer > 0) {
         fleeFrom(actor, whirlwindX, whirlwindY);

@@ -123,3 +123,16 @@ TEST(ActorsOnWater, IndiansPaddleAcrossWaterWhereTheOthersStopAtTheBank) {
 }
 
 } // namespace
+
+TEST_F(Actors, ACowInItsPenNeverRunsEvenIfItWasRunningBefore) {
+    Actor& near = world.place(game().cows[0], WX + 30, WY + 30);
+    near.penned = 1;
+    Actor& far = world.place(game().cows[1], WX + 400, WY + 400);
+    far.penned = 1;
+    far.fleeTimer = 50; // frightened before it was brought in
+    world.moveActors();
+    EXPECT_EQ(near.fleeTimer, 0);
+    EXPECT_EQ(far.fleeTimer, 0);
+    EXPECT_EQ(far.x, WX + 400); // grazing, not running: inside its 50-pixel range it turns
+    EXPECT_EQ(far.wanderTimer, 10);
+}
