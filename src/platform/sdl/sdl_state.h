@@ -16,6 +16,9 @@ struct State {
 
 State& state();
 
+// Gives back the font and the text library when the display closes.
+void closeText();
+
 // Codes carried by posted events.
 enum PostedCode { PostedClose = 1, PostedQuit = 2 };
 

@@ -1,0 +1,144 @@
+// Panel text on SDL: DejaVu Sans Bold, found through the system's font configuration, at the
+// size that gives the 16-pixel line of the classic system font. The text is rendered white on
+// black, so each pixel's brightness is how much of it the glyphs cover.
+#include <SDL.h>
+#include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/display_backend.h"
+#include "platform/sdl/sdl_state.h"
+
+namespace platform::backend {
+
+namespace {
+
+constexpr int PointSize = 13;
+
+// Where Debian, Fedora and Arch put the font, for a system whose font configuration cannot
+// name it.
+const char* const KnownFontFiles[] = {
+    "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+    "/usr/share/fonts/dejavu/DejaVuSans-Bold.ttf",
+    "/usr/share/fonts/TTF/DejaVuSans-Bold.ttf",
+    "/usr/local/share/fonts/DejaVuSans-Bold.ttf",
+};
+
+std::string configuredFontFile() {
+    std::string path;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config == nullptr) {
+        return path;
+    }
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("DejaVu Sans:bold"));
+    if (pattern != nullptr) {
+        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        FcPattern* match = FcFontMatch(config, pattern, &result);
+        FcChar8* file = nullptr;
+        if (match != nullptr && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+            path = reinterpret_cast<const char*>(file);
+        }
+        if (match != nullptr) {
+            FcPatternDestroy(match);
+        }
+        FcPatternDestroy(pattern);
+    }
+    FcConfigDestroy(config);
+    return path;
+}
+
+} // namespace
+
+struct Font {
+    bool tried = false;
+    TTF_Font* font = nullptr;
+};
+
+Font& theFont() {
+    static Font font;
+    return font;
+}
+
+namespace {
+
+TTF_Font* openFont() {
+    Font& font = theFont();
+    if (font.tried) {
+        return font.font;
+    }
+    font.tried = true;
+    if (TTF_WasInit() == 0 && TTF_Init() != 0) {
+        std::fprintf(stderr, "Kestravan: no text: %s\n", TTF_GetError());
+        return nullptr;
+    }
+    const std::string configured = configuredFontFile();
+    if (!configured.empty()) {
+        font.font = TTF_OpenFont(configured.c_str(), PointSize);
+    }
+    for (const char* file : KnownFontFiles) {
+        if (font.font == nullptr) {
+            font.font = TTF_OpenFont(file, PointSize);
+        }
+    }
+    if (font.font == nullptr) {
+        std::fprintf(stderr, "Kestravan: no text: DejaVu Sans Bold was not found\n");
+    }
+    return font.font;
+}
+
+} // namespace
+
+bool renderText(const char* text, int length, TextMask& mask) {
+    TTF_Font* font = openFont();
+    if (font == nullptr || text == nullptr || length <= 0) {
+        return false;
+    }
+    const std::string line(text, static_cast<std::size_t>(length));
+    SDL_Surface* rendered = TTF_RenderText_Shaded(font, line.c_str(), SDL_Color{255, 255, 255, 255},
+                                                  SDL_Color{0, 0, 0, 255});
+    if (rendered == nullptr) {
+        return false;
+    }
+    const SDL_Palette* colours = rendered->format != nullptr ? rendered->format->palette : nullptr;
+    if (colours == nullptr || rendered->format->BytesPerPixel != 1 ||
+        SDL_LockSurface(rendered) != 0) {
+        SDL_FreeSurface(rendered);
+        return false;
+    }
+    mask.width = rendered->w;
+    mask.height = rendered->h;
+    mask.coverage.assign(static_cast<std::size_t>(mask.width) * mask.height, 0);
+    for (int y = 0; y < mask.height; ++y) {
+        const auto* in = static_cast<const std::uint8_t*>(rendered->pixels) +
+                         static_cast<std::ptrdiff_t>(y) * rendered->pitch;
+        std::uint8_t* out = mask.coverage.data() + static_cast<std::size_t>(y) * mask.width;
+        for (int x = 0; x < mask.width; ++x) {
+            out[x] = in[x] < colours->ncolors ? colours->colors[in[x]].r : 0;
+        }
+    }
+    SDL_UnlockSurface(rendered);
+    SDL_FreeSurface(rendered);
+    return true;
+}
+
+} // namespace platform::backend
+
+namespace platform::sdl {
+
+void closeText() {
+    using backend::Font;
+    Font& font = backend::theFont();
+    if (font.font != nullptr) {
+        TTF_CloseFont(font.font);
+    }
+    font = Font{};
+    if (TTF_WasInit() != 0) {
+        TTF_Quit();
+    }
+}
+
+} // namespace platform::sdl
