@@ -147,7 +147,8 @@ TEST(PictureCopy, MapsOtherColoursToTheNearestPaletteEntry) {
     // The file's table has the game's colours in another order, and one colour that the
     // palette lacks.
     BitmapSpec spec = numbered();
-    std::vector<Rgb> reversed(testColours().rbegin(), testColours().rend());
+    const std::vector<Rgb> gameColours = testColours();
+    std::vector<Rgb> reversed(gameColours.rbegin(), gameColours.rend());
     reversed[3] = {114, 116, 115}; // nearest to the panel grey, index 1
     spec.colourTable = reversed;
     spec.pixel = [](int x, int) { return static_cast<std::uint32_t>(x == 0 ? 3 : 255 - x); };

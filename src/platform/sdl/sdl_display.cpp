@@ -24,8 +24,22 @@ bool createScreenTexture(int width, int height) {
     return state.screen != nullptr;
 }
 
+// Whether the screen is exactly the game's size, so that nothing needs scaling.
+bool screenFitsExactly(int width, int height) {
+    SDL_DisplayMode mode;
+    const int display = SDL_GetWindowDisplayIndex(sdl::state().window);
+    return display >= 0 && SDL_GetDesktopDisplayMode(display, &mode) == 0 && mode.w == width &&
+           mode.h == height;
+}
+
 bool createRenderer(int width, int height) {
     auto& state = sdl::state();
+    if (state.renderer == nullptr && screenFitsExactly(width, height)) {
+        // One to one, the frame goes to the window's own frame buffer: far cheaper than a 3-D
+        // pipeline with nothing to scale, above all where that pipeline runs on the processor.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_SOFTWARE);
+    }
     if (state.renderer == nullptr) {
         state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_ACCELERATED);
         if (state.renderer == nullptr) {
