@@ -84,6 +84,8 @@ HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height,
         SDL_RaiseWindow(state.window);
         return S_OK;
     case DisplayStep::DisplayMode:
+        // The font is looked up now, behind the splash, rather than in the first frame.
+        sdl::openText();
         return createRenderer(width, height) ? S_OK : DDERR_GENERIC;
     default:
         return S_OK;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <SDL_ttf.h>
 #include <cstdint>
 
 namespace platform::sdl {
@@ -16,7 +17,9 @@ struct State {
 
 State& state();
 
-// Gives back the font and the text library when the display closes.
+// The panel's font, found and opened once (null when there is none); given back with the
+// text library when the display closes.
+TTF_Font* openText();
 void closeText();
 
 // Codes carried by posted events.

@@ -11,7 +11,7 @@
 #include "platform/display_backend.h"
 #include "platform/sdl/sdl_state.h"
 
-namespace platform::backend {
+namespace platform::sdl {
 
 namespace {
 
@@ -51,49 +51,54 @@ std::string configuredFontFile() {
     return path;
 }
 
-} // namespace
-
 struct Font {
     bool tried = false;
     TTF_Font* font = nullptr;
 };
+Font theFont;
 
-Font& theFont() {
-    static Font font;
-    return font;
-}
+} // namespace
 
-namespace {
-
-TTF_Font* openFont() {
-    Font& font = theFont();
-    if (font.tried) {
-        return font.font;
+TTF_Font* openText() {
+    if (theFont.tried) {
+        return theFont.font;
     }
-    font.tried = true;
+    theFont.tried = true;
     if (TTF_WasInit() == 0 && TTF_Init() != 0) {
-        std::fprintf(stderr, "Kestravan: no text: %s\n", TTF_GetError());
+        std::fprintf(stderr, "Kestravan: no panel text: %s\n", TTF_GetError());
         return nullptr;
     }
     const std::string configured = configuredFontFile();
     if (!configured.empty()) {
-        font.font = TTF_OpenFont(configured.c_str(), PointSize);
+        theFont.font = TTF_OpenFont(configured.c_str(), PointSize);
     }
     for (const char* file : KnownFontFiles) {
-        if (font.font == nullptr) {
-            font.font = TTF_OpenFont(file, PointSize);
+        if (theFont.font == nullptr) {
+            theFont.font = TTF_OpenFont(file, PointSize);
         }
     }
-    if (font.font == nullptr) {
-        std::fprintf(stderr, "Kestravan: no text: DejaVu Sans Bold was not found\n");
+    if (theFont.font == nullptr) {
+        std::fprintf(stderr, "Kestravan: no panel text: DejaVu Sans Bold was not found\n");
     }
-    return font.font;
+    return theFont.font;
 }
 
-} // namespace
+void closeText() {
+    if (theFont.font != nullptr) {
+        TTF_CloseFont(theFont.font);
+    }
+    theFont = Font{};
+    if (TTF_WasInit() != 0) {
+        TTF_Quit();
+    }
+}
+
+} // namespace platform::sdl
+
+namespace platform::backend {
 
 bool renderText(const char* text, int length, TextMask& mask) {
-    TTF_Font* font = openFont();
+    TTF_Font* font = sdl::openText();
     if (font == nullptr || text == nullptr || length <= 0) {
         return false;
     }
@@ -126,19 +131,3 @@ bool renderText(const char* text, int length, TextMask& mask) {
 }
 
 } // namespace platform::backend
-
-namespace platform::sdl {
-
-void closeText() {
-    using backend::Font;
-    Font& font = backend::theFont();
-    if (font.font != nullptr) {
-        TTF_CloseFont(font.font);
-    }
-    font = Font{};
-    if (TTF_WasInit() != 0) {
-        TTF_Quit();
-    }
-}
-
-} // namespace platform::sdl
