@@ -10,6 +10,7 @@
 #include "platform/palette_expander.h"
 #include "shell/frame_driver.h"
 #include "shell/status_panel.h"
+#include "support/game_folder.h"
 #include "support/headless_game.h"
 
 namespace {
@@ -86,7 +87,7 @@ public:
     }
 
 private:
-    TemporaryFolder folder_;
+    ReadyFolder folder_;
     HeadlessGame run_;
 };
 

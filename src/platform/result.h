@@ -22,5 +22,9 @@ inline constexpr HResult DDERR_WASSTILLDRAWING = static_cast<HResult>(0x8876021C
 inline constexpr HResult DS_NO_VIRTUALIZATION = static_cast<HResult>(0x0878000Au);
 inline constexpr HResult DSERR_BUFFERLOST = static_cast<HResult>(0x88780096u);
 
-inline constexpr bool failed(HResult result) { return result < 0; }
-inline constexpr bool succeeded(HResult result) { return result >= 0; }
+inline constexpr bool failed(HResult result) {
+    return result < 0;
+}
+inline constexpr bool succeeded(HResult result) {
+    return result >= 0;
+}

@@ -60,9 +60,13 @@ bool writeAll(int file, const char* data, std::size_t length) {
 
 } // namespace
 
-void setStoreFolder(const std::string& folder) { chosenFolder = folder; }
+void setStoreFolder(const std::string& folder) {
+    chosenFolder = folder;
+}
 
-std::string storeFolder() { return chosenFolder.empty() ? defaultStoreFolder() : chosenFolder; }
+std::string storeFolder() {
+    return chosenFolder.empty() ? defaultStoreFolder() : chosenFolder;
+}
 
 bool openStore() {
     const std::string folder = storeFolder();
@@ -103,8 +107,8 @@ bool writeStoredValue(const char* name, const char* text, std::size_t length) {
     if (file < 0) {
         return false;
     }
-    const bool written = writeAll(file, text, length) && writeAll(file, "\n", 1) &&
-                         fsync(file) == 0;
+    const bool written =
+        writeAll(file, text, length) && writeAll(file, "\n", 1) && fsync(file) == 0;
     const bool closed = close(file) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
         unlink(temporary.c_str());

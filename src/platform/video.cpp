@@ -46,8 +46,7 @@ void releaseDisplayDevice(DisplayDevice* device) {
 }
 
 HResult setCooperativeLevel(DisplayDevice* device, Window* window) {
-    const HResult result =
-        backend::displayStep(DisplayStep::CooperativeLevel, window, 0, 0, 0);
+    const HResult result = backend::displayStep(DisplayStep::CooperativeLevel, window, 0, 0, 0);
     if (result == S_OK) {
         device->window = window;
     }
@@ -58,8 +57,8 @@ HResult setDisplayMode(DisplayDevice* device, int width, int height, int bitsPer
     if (bitsPerPixel != 8 || width <= 0 || height <= 0) {
         return DDERR_GENERIC;
     }
-    const HResult result = backend::displayStep(DisplayStep::DisplayMode, device->window, width,
-                                                height, bitsPerPixel);
+    const HResult result =
+        backend::displayStep(DisplayStep::DisplayMode, device->window, width, height, bitsPerPixel);
     if (result == S_OK) {
         device->width = width;
         device->height = height;
@@ -158,7 +157,9 @@ HResult flip(DisplayDevice* device) {
     return backend::present(*device->backBuffer, *device->palette);
 }
 
-HResult restore(DisplayDevice* /*device*/) { return backend::restoreDisplay(); }
+HResult restore(DisplayDevice* /*device*/) {
+    return backend::restoreDisplay();
+}
 
 HResult getDC(DisplayDevice* /*device*/, Surface* surface) {
     if (surface == nullptr) {
@@ -169,8 +170,8 @@ HResult getDC(DisplayDevice* /*device*/, Surface* surface) {
 
 void releaseDC(DisplayDevice* /*device*/, Surface* /*surface*/) {}
 
-HResult textOut(DisplayDevice* device, Surface* surface, int x, int y, const char* text,
-                int length, Rgb textColour, Rgb backColour) {
+HResult textOut(DisplayDevice* device, Surface* surface, int x, int y, const char* text, int length,
+                Rgb textColour, Rgb backColour) {
     backend::TextMask mask;
     if (surface == nullptr || text == nullptr || length <= 0 ||
         !backend::renderText(text, length, mask)) {

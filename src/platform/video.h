@@ -57,8 +57,8 @@ void releaseDC(DisplayDevice* device, Surface* surface);
 
 // Text in the display's ordinary font, top-left corner at (x, y), on an opaque background;
 // both colours are mapped to the nearest entries of the palette in use.
-HResult textOut(DisplayDevice* device, Surface* surface, int x, int y, const char* text,
-                int length, Rgb textColour, Rgb backColour);
+HResult textOut(DisplayDevice* device, Surface* surface, int x, int y, const char* text, int length,
+                Rgb textColour, Rgb backColour);
 
 // The palette set on the display (null before setPalette).
 const Palette* currentPalette(DisplayDevice* device);

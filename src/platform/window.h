@@ -11,16 +11,16 @@ inline constexpr int KeyRight = 39;
 inline constexpr int KeyDown = 40;
 
 enum class EventType {
-    KeyDown,         // key: the key code
-    KeyUp,           // key: the key code
+    KeyDown, // key: the key code
+    KeyUp,   // key: the key code
     MouseMove,
     LeftButtonDown,
     LeftButtonUp,
     RightButtonDown,
     RightButtonUp,
-    Activate,        // minimized: true when the window was minimised, false when restored
-    Close,           // the player (or the game) asks the window to close
-    Quit,            // the window is gone; the message loop ends
+    Activate, // minimized: true when the window was minimised, false when restored
+    Close,    // the player (or the game) asks the window to close
+    Quit,     // the window is gone; the message loop ends
 };
 
 struct Event {

@@ -36,7 +36,9 @@ std::int32_t parseScoreText(const char* text, std::size_t length) {
     return static_cast<std::int32_t>(value);
 }
 
-std::string scoreText(std::int32_t score) { return std::to_string(score); }
+std::string scoreText(std::int32_t score) {
+    return std::to_string(score);
+}
 
 std::int32_t readBestScore() {
     char buffer[ScoreBufferSize];

@@ -54,8 +54,8 @@ public:
 
     // The map.
     void loadTerrain();
-    std::int32_t groundAt(int x, int y) const;    // Water off the map
-    std::int32_t structureAt(int x, int y) const; // Empty off the map
+    std::int32_t groundAt(int x, int y) const;             // Water off the map
+    std::int32_t structureAt(int x, int y) const;          // Empty off the map
     void setStructureAt(int x, int y, std::int32_t value); // dropped off the map
 
     // The renderer's steps.
@@ -97,8 +97,8 @@ public:
     std::uint32_t roundStartTick;
     platform::Brush panelBrush;
     platform::Pen panelPen;
-    platform::Surface* imageDC;     // the full-screen picture, in the display's format
-    platform::Image* imageBitmap;   // the bitmap last loaded into imageDC
+    platform::Surface* imageDC;   // the full-screen picture, in the display's format
+    platform::Image* imageBitmap; // the bitmap last loaded into imageDC
 
     // People and animals.
     std::array<Actor, FarmerCount> farmers;

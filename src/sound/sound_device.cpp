@@ -1,30 +1,114 @@
-// Silent stand-in for the sound device: every clip is made and plays nothing.
+// The sound device: opens the output, sets the mixer to the game's format, and makes clips
+// from wave files.
 #include "sound/sound_device.h"
 
+#include <memory>
+#include <new>
+
 #include "sound/sound_clip.h"
+#include "sound/wave_reader.h"
 
-SoundDevice::SoundDevice() = default;
-SoundDevice::~SoundDevice() = default;
+SoundDevice::SoundDevice() : device(nullptr) {}
 
-HResult SoundDevice::open(platform::Window* /*window*/, std::uint32_t /*level*/,
-                          std::uint32_t channels, std::uint32_t samplesPerSecond,
-                          std::uint32_t bitsPerSample) {
+SoundDevice::~SoundDevice() {
+    // Every buffer of every clip goes with the device.
+    platform::releaseAudioDevice(device);
+    device = nullptr;
+}
+
+HResult SoundDevice::open(platform::Window* window, std::uint32_t level, std::uint32_t channels,
+                          std::uint32_t samplesPerSecond, std::uint32_t bitsPerSample) {
+    if (device != nullptr) {
+        platform::releaseAudioDevice(device);
+        device = nullptr;
+    }
+    HResult result = platform::createAudioDevice(&device);
+    if (failed(result)) {
+        return result;
+    }
+    if (failed(result = platform::setCooperativeLevel(device, window, level))) {
+        return result;
+    }
+    // Sound plays in whatever format the mixer keeps when it refuses this one.
     setPrimaryFormat(channels, samplesPerSecond, bitsPerSample);
     return S_OK;
 }
 
-HResult SoundDevice::setPrimaryFormat(std::uint32_t /*channels*/,
-                                      std::uint32_t /*samplesPerSecond*/,
-                                      std::uint32_t /*bitsPerSample*/) {
-    return S_OK;
+HResult SoundDevice::setPrimaryFormat(std::uint32_t channels, std::uint32_t samplesPerSecond,
+                                      std::uint32_t bitsPerSample) {
+    if (device == nullptr) {
+        return CO_E_NOTINITIALIZED;
+    }
+    platform::BufferDescription description;
+    description.flags = platform::DSBCAPS_PRIMARYBUFFER;
+    platform::SoundBuffer* primary = nullptr;
+    HResult result = platform::createSoundBuffer(device, description, &primary);
+    if (failed(result)) {
+        return result;
+    }
+    platform::WaveFormat format;
+    format.formatTag = platform::WAVE_FORMAT_PCM;
+    format.channels = static_cast<std::uint16_t>(channels);
+    format.samplesPerSecond = samplesPerSecond;
+    format.blockAlign = static_cast<std::uint16_t>(bitsPerSample / 8 * channels);
+    format.averageBytesPerSecond = format.blockAlign * samplesPerSecond;
+    format.bitsPerSample = static_cast<std::uint16_t>(bitsPerSample);
+    format.extraSize = 0;
+    result = platform::setFormat(primary, format);
+    // The device keeps no hold on the primary buffer.
+    platform::releaseSoundBuffer(primary);
+    return failed(result) ? result : S_OK;
 }
 
-HResult SoundDevice::createClip(SoundClip** clip, const char* fileName,
-                                std::uint32_t /*creationFlags*/, const AlgorithmId& /*algorithm*/,
-                                std::uint32_t bufferCount) {
-    if (clip == nullptr || fileName == nullptr || bufferCount == 0) {
+HResult SoundDevice::createClip(SoundClip** clip, const char* fileName, std::uint32_t creationFlags,
+                                const AlgorithmId& algorithm, std::uint32_t bufferCount) {
+    if (device == nullptr) {
+        return CO_E_NOTINITIALIZED;
+    }
+    if (fileName == nullptr || clip == nullptr || bufferCount == 0) {
         return E_INVALIDARG;
     }
-    *clip = new SoundClip;
-    return S_OK;
+    std::unique_ptr<platform::SoundBuffer*[]> buffers(new (std::nothrow)
+                                                          platform::SoundBuffer* [bufferCount] {});
+    if (buffers == nullptr) {
+        return E_OUTOFMEMORY;
+    }
+    std::unique_ptr<WaveReader> reader(new (std::nothrow) WaveReader);
+    if (reader == nullptr) {
+        return E_OUTOFMEMORY;
+    }
+    // A file that does not open and a wave without sound both leave a size of 0.
+    reader->open(fileName);
+    if (reader->dataSize() == 0) {
+        return E_FAIL;
+    }
+
+    platform::BufferDescription description;
+    description.flags = creationFlags;
+    description.bufferBytes = reader->dataSize();
+    description.format = reader->format;
+    description.algorithm = algorithm;
+    HResult result = platform::createSoundBuffer(device, description, &buffers[0]);
+    if (failed(result)) {
+        return result;
+    }
+    const HResult created = result == DS_NO_VIRTUALIZATION ? DS_NO_VIRTUALIZATION : S_OK;
+    // The duplicates share the first buffer's samples. Buffers made before a failure stay with
+    // the device.
+    for (std::uint32_t i = 1; i < bufferCount; ++i) {
+        if (failed(result = platform::duplicateSoundBuffer(device, buffers[0], &buffers[i]))) {
+            return result;
+        }
+    }
+
+    const std::uint32_t bufferBytes = reader->dataSize();
+    auto* made =
+        new (std::nothrow) SoundClip(buffers.get(), bufferBytes, bufferCount, reader.get());
+    if (made == nullptr) {
+        *clip = nullptr;
+        return E_OUTOFMEMORY;
+    }
+    reader.release(); // the clip has it now
+    *clip = made;
+    return created;
 }

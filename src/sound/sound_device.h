@@ -3,17 +3,14 @@
 
 #include <cstdint>
 
+#include "platform/audio.h"
 #include "platform/result.h"
 #include "platform/window.h"
 
 class SoundClip;
 
-// Chooses the platform's 3-D processing of a buffer; the game always passes all zeros.
-struct AlgorithmId {
-    std::uint8_t bytes[16] = {};
-};
-
-inline constexpr std::uint32_t DSSCL_PRIORITY = 2;
+using platform::AlgorithmId;
+using platform::DSSCL_PRIORITY;
 
 class SoundDevice {
 public:
@@ -22,10 +19,15 @@ public:
     SoundDevice(const SoundDevice&) = delete;
     SoundDevice& operator=(const SoundDevice&) = delete;
 
+    // Opens the default output for the window at the co-operative level and asks the mixer
+    // for the format; a refused format still leaves a usable device.
     HResult open(platform::Window* window, std::uint32_t level, std::uint32_t channels,
                  std::uint32_t samplesPerSecond, std::uint32_t bitsPerSample);
     HResult setPrimaryFormat(std::uint32_t channels, std::uint32_t samplesPerSecond,
                              std::uint32_t bitsPerSample);
+    // Loads a wave file into bufferCount buffers that share its samples.
     HResult createClip(SoundClip** clip, const char* fileName, std::uint32_t creationFlags,
                        const AlgorithmId& algorithm, std::uint32_t bufferCount);
+
+    platform::AudioDevice* device; // null until open succeeds
 };

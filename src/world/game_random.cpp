@@ -10,6 +10,10 @@ int gameRandom() {
     return static_cast<int>((randomState >> 16) & 0x7FFFu);
 }
 
-std::uint32_t gameRandomState() { return randomState; }
+std::uint32_t gameRandomState() {
+    return randomState;
+}
 
-void setGameRandomState(std::uint32_t state) { randomState = state; }
+void setGameRandomState(std::uint32_t state) {
+    randomState = state;
+}

@@ -49,7 +49,9 @@ enum StructureTile : std::int32_t {
 
 // The cell holding world point (x, y), divisions truncating toward zero. Callers that may
 // stand off the map use mapCell instead.
-constexpr int cellIndex(int x, int y) { return (x / TileSize) * MapRows + y / TileSize; }
+constexpr int cellIndex(int x, int y) {
+    return (x / TileSize) * MapRows + y / TileSize;
+}
 
 // The cell of (x, y) as cellIndex finds it, or -1 when its column or row lies outside the grid.
 constexpr int mapCell(int x, int y) {
@@ -70,9 +72,9 @@ constexpr bool blocksMovement(std::int32_t value) {
 
 // What reading the map's text found.
 struct TerrainReading {
-    int numbersRead = 0;     // numbers stored, at most CellCount
-    bool badNumber = false;  // reading stopped at a token that is no number
-    int outOfRange = 0;      // numbers outside 0..124, stored as Water
+    int numbersRead = 0;    // numbers stored, at most CellCount
+    bool badNumber = false; // reading stopped at a token that is no number
+    int outOfRange = 0;     // numbers outside 0..124, stored as Water
 };
 
 // Reads up to CellCount numbers, row by row from the top, into the column-major cells.

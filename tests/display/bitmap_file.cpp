@@ -1,5 +1,8 @@
 #include "bitmap_file.h"
 
+#include <filesystem>
+#include <fstream>
+
 namespace {
 
 void put(std::string& out, std::uint32_t value, int bytes) {
@@ -90,6 +93,12 @@ std::vector<platform::PaletteEntry> testPaletteEntries() {
         entries.push_back({colour.red, colour.green, colour.blue, 0});
     }
     return entries;
+}
+
+void writeGameFile(const std::string& folder, const std::string& name, const std::string& bytes) {
+    const std::filesystem::path target = std::filesystem::path(folder) / name;
+    std::filesystem::create_directories(target.parent_path());
+    std::ofstream(target, std::ios::binary) << bytes;
 }
 
 std::string testPicture(int width, int height, std::function<std::uint8_t(int x, int y)> index) {

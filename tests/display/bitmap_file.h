@@ -27,5 +27,8 @@ std::string bitmapFile(const BitmapSpec& spec);
 std::vector<platform::Rgb> testColours();
 std::vector<platform::PaletteEntry> testPaletteEntries();
 
+// Writes bytes to a file of a game folder, e.g. "Data/Splash.bmp".
+void writeGameFile(const std::string& folder, const std::string& name, const std::string& bytes);
+
 // An 8-bit picture in the test colours, every pixel given by the function.
 std::string testPicture(int width, int height, std::function<std::uint8_t(int x, int y)> index);

@@ -9,6 +9,7 @@
 #include "display/sprite_catalogue.h"
 #include "display/sprite_numbers.h"
 #include "platform/headless/headless.h"
+#include "support/game_folder.h"
 #include "support/headless_game.h"
 
 namespace {
@@ -96,24 +97,25 @@ TEST(SpriteCatalogue, GivesEachPictureItsFileAndSize) {
 class CatalogueFiles : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        folder_ = new TemporaryFolder;
+        folder_ = new ReadyFolder;
         for (const CatalogueEntry& entry : spriteCatalogue()) {
             const std::string name = "Data/" + entry.file.substr(5);
             const std::uint8_t index = pictureIndex(entry.sprite);
             const int half = entry.width / 2;
             const bool keyed = entry.keyed;
-            folder_->write(name, testPicture(entry.width, entry.height, [=](int x, int) {
-                               return keyed && x < half ? platform::TransparentIndex : index;
-                           }));
+            writeGameFile(folder_->path(), name,
+                          testPicture(entry.width, entry.height, [=](int x, int) {
+                              return keyed && x < half ? platform::TransparentIndex : index;
+                          }));
         }
     }
     static void TearDownTestSuite() {
         delete folder_;
         folder_ = nullptr;
     }
-    static TemporaryFolder* folder_;
+    static ReadyFolder* folder_;
 };
-TemporaryFolder* CatalogueFiles::folder_ = nullptr;
+ReadyFolder* CatalogueFiles::folder_ = nullptr;
 
 TEST_F(CatalogueFiles, FillEverySurfaceAndKeyTheKeyedOnes) {
     HeadlessGame run(folder_->path());
@@ -171,8 +173,8 @@ TEST_F(CatalogueFiles, ALostDisplayIsRestoredOnceAndEveryPictureLoadedAfresh) {
 
 TEST(SpriteLoad, ALostDisplayReloadsTheCatalogueExactlyOnce) {
     // Without picture files every catalogue load reports them missing, once.
-    TemporaryFolder empty;
-    HeadlessGame run(empty.path());
+    ReadyFolder folder;
+    HeadlessGame run(folder.path());
     ASSERT_TRUE(run.start());
     const auto loads = [] {
         const auto& lines = headless::debugLines();
@@ -190,11 +192,12 @@ TEST(SpriteLoad, ALostDisplayReloadsTheCatalogueExactlyOnce) {
 }
 
 TEST(SpriteLoad, TakesTheTopLeftCornerOfABiggerPictureAndBlankForAMissingOne) {
-    TemporaryFolder folder;
-    folder.write("Data/Frame_Top.bmp", testPicture(4, 4, [](int, int) { return 1; }));
-    folder.write("Data/Big.bmp", testPicture(50, 40, [](int x, int y) {
-                     return static_cast<std::uint8_t>(x + y);
-                 }));
+    ReadyFolder folder;
+    writeGameFile(folder.path(), "Data/Frame_Top.bmp",
+                  testPicture(4, 4, [](int, int) { return 1; }));
+    writeGameFile(folder.path(), "Data/Big.bmp", testPicture(50, 40, [](int x, int y) {
+                      return static_cast<std::uint8_t>(x + y);
+                  }));
     HeadlessGame run(folder.path());
     ASSERT_TRUE(run.start());
     Game& game = run.game();

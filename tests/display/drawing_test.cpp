@@ -8,6 +8,7 @@
 #include "platform/palette_expander.h"
 #include "platform/surface.h"
 #include "platform/video.h"
+#include "support/game_folder.h"
 #include "support/headless_game.h"
 
 namespace {
@@ -108,8 +109,8 @@ TEST(PanelText, TheBuiltInFontDrawsEachPrintableCharacterInACellOfItsOwn) {
 }
 
 TEST(PanelText, IsDrawnInTheNearestColoursAndCutAtTheScreensEdge) {
-    TemporaryFolder empty;
-    HeadlessGame run(empty.path());
+    ReadyFolder folder;
+    HeadlessGame run(folder.path());
     ASSERT_TRUE(run.start());
     Game& game = run.game();
     const std::uint8_t grey = game.palette->nearestIndex({115, 115, 115});

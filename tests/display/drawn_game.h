@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/game_folder.h"
 #include "support/headless_game.h"
 
 inline constexpr std::uint8_t Marker = 253;
@@ -27,6 +28,6 @@ protected:
     // Back-buffer pixels that are no longer the marker.
     int drawnPixels();
 
-    TemporaryFolder folder_;
+    ReadyFolder folder_;
     HeadlessGame run_;
 };

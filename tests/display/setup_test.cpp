@@ -5,6 +5,7 @@
 #include "bitmap_file.h"
 #include "platform/headless/headless.h"
 #include "platform/image.h"
+#include "support/game_folder.h"
 #include "support/headless_game.h"
 
 namespace {
@@ -30,8 +31,8 @@ TEST(DisplaySetup, EachFailingStepShowsItsOwnMessageAndEndsTheGame) {
         {DisplayStep::SetPalette, "SetPalette FAILED", Refused},
     };
     for (const FailingStep& failing : steps) {
-        TemporaryFolder empty;
-        HeadlessGame run(empty.path());
+        ReadyFolder folder;
+        HeadlessGame run(folder.path());
         Game& game = run.construct();
         headless::failDisplayStep(failing.step, Refused);
         EXPECT_EQ(game.initialize(), failing.returned) << failing.message;
@@ -50,15 +51,16 @@ TEST(DisplaySetup, EachFailingStepShowsItsOwnMessageAndEndsTheGame) {
 class Pictures : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_.write("Data/Frame_Top.bmp", testPicture(1024, 32, [](int, int) { return 1; }));
-        folder_.write("Data/Splash.bmp", testPicture(1024, 768, [](int x, int) {
+        writeGameFile(folder_.path(), "Data/Frame_Top.bmp",
+                      testPicture(1024, 32, [](int, int) { return 1; }));
+        writeGameFile(folder_.path(), "Data/Splash.bmp", testPicture(1024, 768, [](int x, int) {
                           return static_cast<std::uint8_t>(x < 512 ? 10 : 11);
                       }));
-        folder_.write("Data/Option.bmp", testPicture(1024, 768, [](int, int y) {
+        writeGameFile(folder_.path(), "Data/Option.bmp", testPicture(1024, 768, [](int, int y) {
                           return static_cast<std::uint8_t>(y < 384 ? 20 : 21);
                       }));
     }
-    TemporaryFolder folder_;
+    ReadyFolder folder_;
 };
 
 TEST_F(Pictures, TheSplashIsShownBeforeTheSpritesAndTheMenuWaitsInImageDC) {
@@ -96,8 +98,8 @@ TEST_F(Pictures, ARefusedDrawingContextSkipsOnlyTheSplash) {
 }
 
 TEST(MissingPictures, AreNoFailure) {
-    TemporaryFolder empty;
-    HeadlessGame run(empty.path());
+    ReadyFolder folder;
+    HeadlessGame run(folder.path());
     ASSERT_TRUE(run.start());
     EXPECT_TRUE(headless::errorMessages().empty());
     EXPECT_EQ(run.game().imageBitmap, nullptr);

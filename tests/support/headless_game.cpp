@@ -48,6 +48,10 @@ bool HeadlessGame::turns(int count, std::uint32_t tickMs) {
     return true;
 }
 
+bool HeadlessGame::handleEventsOnly() {
+    return handlePendingMessages();
+}
+
 void HeadlessGame::key(platform::EventType type, int key) {
     headless::queueEvent({type, key, false});
 }
@@ -62,4 +66,6 @@ void HeadlessGame::mouse(int x, int y) {
     send(platform::EventType::MouseMove);
 }
 
-void HeadlessGame::send(platform::EventType type) { headless::queueEvent({type, 0, false}); }
+void HeadlessGame::send(platform::EventType type) {
+    headless::queueEvent({type, 0, false});
+}

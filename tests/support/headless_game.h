@@ -32,9 +32,11 @@ public:
     // the game is active. False once the game has quit.
     bool turn(std::uint32_t tickMs = 16);
     bool turns(int count, std::uint32_t tickMs = 16);
+    // Only the waiting events, no frame. False once the game has quit.
+    bool handleEventsOnly();
 
     void key(platform::EventType type, int key);
-    void press(int key);   // down and up
+    void press(int key);      // down and up
     void mouse(int x, int y); // moves the cursor there
     void send(platform::EventType type);
 

@@ -10,9 +10,8 @@ namespace {
 
 bool parseKey(const std::string& word, int& key) {
     static const std::map<std::string, int> names = {
-        {"LEFT", platform::KeyLeft},   {"RIGHT", platform::KeyRight},
-        {"UP", platform::KeyUp},       {"DOWN", platform::KeyDown},
-        {"ESCAPE", platform::KeyEscape},
+        {"LEFT", platform::KeyLeft}, {"RIGHT", platform::KeyRight},   {"UP", platform::KeyUp},
+        {"DOWN", platform::KeyDown}, {"ESCAPE", platform::KeyEscape},
     };
     const auto named = names.find(word);
     if (named != names.end()) {

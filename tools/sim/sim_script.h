@@ -22,7 +22,7 @@ struct ScriptEvent {
     };
     int frame = 0;
     Kind kind = Kind::Mouse;
-    int first = 0; // key code, x, or milliseconds
+    int first = 0;  // key code, x, or milliseconds
     int second = 0; // y
 };
 

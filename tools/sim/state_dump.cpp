@@ -18,7 +18,9 @@ std::string number(double value) {
     return text;
 }
 
-const char* boolean(bool value) { return value ? "true" : "false"; }
+const char* boolean(bool value) {
+    return value ? "true" : "false";
+}
 
 void writeActors(std::ostringstream& out, const char* name, const Actor* actors, int count) {
     out << "  \"" << name << "\": [";
@@ -59,12 +61,12 @@ std::string dumpState(const Game& game, int frame, bool exited) {
     out << "  \"tick\": " << platform::tickCount() << ",\n";
     out << "  \"rng\": " << gameRandomState() << ",\n";
     out << "  \"whirlwind\": {\"x\": " << game.whirlwindX << ", \"y\": " << game.whirlwindY
-        << ", \"step\": " << game.whirlwindStep
-        << ", \"frameCount\": " << game.whirlwindFrameCount << "},\n";
+        << ", \"step\": " << game.whirlwindStep << ", \"frameCount\": " << game.whirlwindFrameCount
+        << "},\n";
     out << "  \"score\": " << game.score << ",\n";
     out << "  \"bestScore\": " << game.bestScore << ",\n";
-    out << "  \"caught\": [" << game.caught[0] << ", " << game.caught[1] << ", "
-        << game.caught[2] << ", " << game.caught[3] << "],\n";
+    out << "  \"caught\": [" << game.caught[0] << ", " << game.caught[1] << ", " << game.caught[2]
+        << ", " << game.caught[3] << "],\n";
     out << "  \"roundOver\": " << boolean(game.roundOver) << ",\n";
     out << "  \"menuOpen\": " << boolean(game.menuOpen) << ",\n";
     out << "  \"menuChoice\": " << game.menuChoice << ",\n";

@@ -56,9 +56,17 @@ namespace headless {
 void failDisplayStep(platform::backend::DisplayStep step, HResult result) {
     state().failingSteps[step] = result;
 }
-void loseSurfacesAtNextFlip() { state().loseAtNextFlip = true; }
-void refuseNextDC() { state().refuseDC = true; }
-int presentCount() { return state().presents; }
-int restoreCount() { return state().restores; }
+void loseSurfacesAtNextFlip() {
+    state().loseAtNextFlip = true;
+}
+void refuseNextDC() {
+    state().refuseDC = true;
+}
+int presentCount() {
+    return state().presents;
+}
+int restoreCount() {
+    return state().restores;
+}
 
 } // namespace headless

@@ -1,4 +1,5 @@
 // One state for the whole scripted machine, and the way back to a fresh one.
+#include "platform/headless/audio_control.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
 
@@ -9,6 +10,9 @@ State& state() {
     return theState;
 }
 
-void reset() { state() = State{}; }
+void reset() {
+    state() = State{};
+    resetAudio();
+}
 
 } // namespace headless

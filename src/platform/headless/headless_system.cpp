@@ -7,11 +7,17 @@
 
 namespace platform {
 
-std::uint32_t tickCount() { return headless::state().clock; }
+std::uint32_t tickCount() {
+    return headless::state().clock;
+}
 
-std::int64_t performanceCounter() { return headless::state().performanceCounter; }
+std::int64_t performanceCounter() {
+    return headless::state().performanceCounter;
+}
 
-void sleep(std::uint32_t milliseconds) { headless::state().clock += milliseconds; }
+void sleep(std::uint32_t milliseconds) {
+    headless::state().clock += milliseconds;
+}
 
 void debugLine(const char* text) {
     headless::state().debugLines.emplace_back(text);
@@ -29,10 +35,20 @@ void shutdown() {}
 
 namespace headless {
 
-void setClock(std::uint32_t milliseconds) { state().clock = milliseconds; }
-void advanceClock(std::uint32_t milliseconds) { state().clock += milliseconds; }
-void setPerformanceCounter(std::int64_t value) { state().performanceCounter = value; }
-const std::vector<std::string>& debugLines() { return state().debugLines; }
-const std::vector<std::string>& errorMessages() { return state().errorMessages; }
+void setClock(std::uint32_t milliseconds) {
+    state().clock = milliseconds;
+}
+void advanceClock(std::uint32_t milliseconds) {
+    state().clock += milliseconds;
+}
+void setPerformanceCounter(std::int64_t value) {
+    state().performanceCounter = value;
+}
+const std::vector<std::string>& debugLines() {
+    return state().debugLines;
+}
+const std::vector<std::string>& errorMessages() {
+    return state().errorMessages;
+}
 
 } // namespace headless

@@ -45,14 +45,22 @@ bool peekEvent(Event& event) {
 
 void waitForEvent() {}
 
-Point cursorPosition() { return headless::state().cursor; }
+Point cursorPosition() {
+    return headless::state().cursor;
+}
 
 } // namespace platform
 
 namespace headless {
 
-void queueEvent(const platform::Event& event) { state().events.push_back(event); }
-void setCursor(int x, int y) { state().cursor = {x, y}; }
-bool windowExists() { return state().windowCreated && !state().windowDestroyed; }
+void queueEvent(const platform::Event& event) {
+    state().events.push_back(event);
+}
+void setCursor(int x, int y) {
+    state().cursor = {x, y};
+}
+bool windowExists() {
+    return state().windowCreated && !state().windowDestroyed;
+}
 
 } // namespace headless

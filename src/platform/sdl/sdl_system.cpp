@@ -7,21 +7,29 @@
 
 namespace platform {
 
-std::uint32_t tickCount() { return static_cast<std::uint32_t>(SDL_GetTicks64()); }
+std::uint32_t tickCount() {
+    return static_cast<std::uint32_t>(SDL_GetTicks64());
+}
 
 std::int64_t performanceCounter() {
     return static_cast<std::int64_t>(SDL_GetPerformanceCounter());
 }
 
-void sleep(std::uint32_t milliseconds) { SDL_Delay(milliseconds); }
+void sleep(std::uint32_t milliseconds) {
+    SDL_Delay(milliseconds);
+}
 
-void debugLine(const char* text) { std::fputs(text, stderr); }
+void debugLine(const char* text) {
+    std::fputs(text, stderr);
+}
 
 void errorBox(const char* caption, const char* text) {
     std::fprintf(stderr, "%s: %s\n", caption, text);
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, sdl::state().window);
 }
 
-void shutdown() { SDL_Quit(); }
+void shutdown() {
+    SDL_Quit();
+}
 
 } // namespace platform

@@ -118,9 +118,8 @@ Window* createWindow(const char* title) {
     }
     auto& state = sdl::state();
     state.postedEvent = SDL_RegisterEvents(1);
-    state.window = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                                    1024, 768,
-                                    SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN);
+    state.window = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 1024,
+                                    768, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN);
     if (state.window == nullptr) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return nullptr;
@@ -154,7 +153,9 @@ void destroyWindow(Window* /*window*/) {
     post(sdl::PostedQuit);
 }
 
-void postClose(Window* /*window*/) { post(sdl::PostedClose); }
+void postClose(Window* /*window*/) {
+    post(sdl::PostedClose);
+}
 
 bool peekEvent(Event& event) {
     SDL_Event in;
@@ -167,7 +168,9 @@ bool peekEvent(Event& event) {
     return false;
 }
 
-void waitForEvent() { SDL_WaitEvent(nullptr); }
+void waitForEvent() {
+    SDL_WaitEvent(nullptr);
+}
 
 Point cursorPosition() {
     int windowX = 0;

@@ -1,0 +1,108 @@
+// kestravan-sim as reviewers and scripts use it: its exit statuses, its script language and
+// the state it dumps.
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+
+#include "support/game_folder.h"
+#include "support/temporary_folder.h"
+
+namespace {
+
+struct SimulatorRun {
+    int status = -1;
+    std::string output;
+};
+
+SimulatorRun simulate(const std::string& arguments) {
+    SimulatorRun run;
+    const std::string command = std::string(KESTRAVAN_SIM) + " " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    std::array<char, 4096> chunk;
+    std::size_t got = 0;
+    while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) {
+        run.output.append(chunk.data(), got);
+    }
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+int count(const std::string& text, const std::string& word) {
+    int found = 0;
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+        ++found;
+    }
+    return found;
+}
+
+} // namespace
+
+TEST(Simulator, DumpsThePlacementAfterSetUp) {
+    ReadyFolder data;
+    const SimulatorRun run = simulate("--data " + data.path() + " --frames 0 --dump -");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("\"frame\": 0,"), std::string::npos);
+    EXPECT_NE(run.output.find("{\"x\": 832, \"y\": 1184, \"heading\": 0, \"step\": 1, "
+                              "\"siteX\": 960, \"siteY\": 864,"),
+              std::string::npos);
+    EXPECT_EQ(count(run.output, "\"penned\""), 95);
+    // The generator after the 380 draws of the placement.
+    std::uint32_t state = 1;
+    for (int i = 0; i < 380; ++i) {
+        state = state * 214013u + 2531011u;
+    }
+    EXPECT_NE(run.output.find("\"rng\": " + std::to_string(state) + ","), std::string::npos);
+    EXPECT_NE(run.output.find("\"exited\": false"), std::string::npos);
+}
+
+TEST(Simulator, ScriptsDriveTheGameUntilItQuits) {
+    ReadyFolder data;
+    TemporaryFolder scripts;
+    scripts.write("script", "# open the menu, then quit from it\n"
+                            "2 keydown ESCAPE\n"
+                            "3 mouse 500 300   # the cursor goes along\n"
+                            "5 keydown 27\n");
+    const SimulatorRun run = simulate("--data " + data.path() + " --frames 100 --script " +
+                                      scripts.file("script") + " --dump -");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("\"frame\": 5,"), std::string::npos);
+    EXPECT_NE(run.output.find("\"menuOpen\": true"), std::string::npos);
+    EXPECT_NE(run.output.find("\"exited\": true"), std::string::npos);
+}
+
+TEST(Simulator, TheClockMovesByTheTickOfEachFrame) {
+    ReadyFolder data;
+    TemporaryFolder scripts;
+    scripts.write("script", "2 tick 100\n");
+    const SimulatorRun run =
+        simulate("--data " + data.path() + " --frames 3 --tick-ms 10 --script " +
+                 scripts.file("script") + " --dump -");
+    ASSERT_EQ(run.status, 0);
+    // Two seconds of splash, then 10 + 100 + 10 milliseconds.
+    EXPECT_NE(run.output.find("\"tick\": 2120,"), std::string::npos);
+}
+
+TEST(Simulator, BadCommandLinesAndScriptsAreRefused) {
+    TemporaryFolder data;
+    EXPECT_EQ(simulate("--frames").status, 2);
+    EXPECT_EQ(simulate("--frames -4").status, 2);
+    EXPECT_EQ(simulate("--bogus 1").status, 2);
+    EXPECT_EQ(simulate("--data " + data.file("missing")).status, 2);
+    for (const char* script : {"0 keydown LEFT\n", "3 jump\n", "3 keydown SPACEBAR\n",
+                               "3 mouse 5\n", "3 ldown now\n", "x lup\n"}) {
+        data.write("script", script);
+        EXPECT_EQ(simulate("--data " + data.path() + " --script " + data.file("script")).status, 2)
+            << script;
+    }
+}
+
+TEST(Simulator, AFailedSetUpEndsWithStatusOne) {
+    TemporaryFolder empty; // no sounds: the clips cannot be made
+    EXPECT_EQ(simulate("--data " + empty.path() + " --frames 5 --dump -").status, 1);
+}
