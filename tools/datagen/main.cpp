@@ -1,0 +1,88 @@
+// kestravan-datagen: writes the game's data set (pictures, sounds, the map) into a folder,
+// and on request review pictures of it.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "datagen/contact_sheet.h"
+#include "datagen/data_set.h"
+#include "datagen/world_map.h"
+
+namespace {
+
+const char* const Usage =
+    "usage: kestravan-datagen [FOLDER] [--contact-sheet FILE.png] [--map-picture FILE.png]\n"
+    "                         [--view X Y FILE.png]\n"
+    "  FOLDER           write Data/ and Terrain.dat there\n"
+    "  --contact-sheet  every sprite enlarged with its number\n"
+    "  --map-picture    the whole map, 8 pixels a tile\n"
+    "  --view           the screen with the whirlwind at world point (X, Y)\n";
+
+bool parseNumber(const char* text, int& value) {
+    char* end = nullptr;
+    const long number = std::strtol(text, &end, 10);
+    if (*text == '\0' || *end != '\0' || number < 0 || number > 100000) {
+        return false;
+    }
+    value = static_cast<int>(number);
+    return true;
+}
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "kestravan-datagen: %s\n", message.c_str());
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string folder;
+    std::string contactSheet;
+    std::string mapPicture;
+    std::string view;
+    int viewX = 0;
+    int viewY = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--contact-sheet" && i + 1 < argc) {
+            contactSheet = argv[++i];
+        } else if (argument == "--map-picture" && i + 1 < argc) {
+            mapPicture = argv[++i];
+        } else if (argument == "--view" && i + 3 < argc) {
+            if (!parseNumber(argv[i + 1], viewX) || !parseNumber(argv[i + 2], viewY)) {
+                std::fputs(Usage, stderr);
+                return 2;
+            }
+            view = argv[i + 3];
+            i += 3;
+        } else if (argument.rfind("--", 0) != 0 && folder.empty()) {
+            folder = argument;
+        } else {
+            std::fputs(Usage, stderr);
+            return 2;
+        }
+    }
+    if (folder.empty() && contactSheet.empty() && mapPicture.empty() && view.empty()) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    if (!folder.empty()) {
+        std::string error;
+        if (!datagen::writeDataSet(folder, error)) {
+            return fail(error);
+        }
+    }
+    if (!contactSheet.empty() && !datagen::writeContactSheet(contactSheet)) {
+        return fail("cannot write " + contactSheet);
+    }
+    if (!mapPicture.empty() || !view.empty()) {
+        const datagen::TerrainMap map = datagen::generateTerrain();
+        if (!mapPicture.empty() && !datagen::writeMapPicture(mapPicture, map)) {
+            return fail("cannot write " + mapPicture);
+        }
+        if (!view.empty() && !datagen::writeScreenView(view, map, viewX, viewY)) {
+            return fail("cannot write " + view);
+        }
+    }
+    return 0;
+}

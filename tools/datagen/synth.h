@@ -1,0 +1,48 @@
+// The little synthesiser the game's sounds are made with: filters, a voice that sings vowels,
+// and the shaping of a sound's loudness.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+namespace datagen {
+
+// A second-order filter whose settings may change while it runs.
+class Biquad {
+public:
+    void bandPass(double frequency, double q);
+    void lowPass(double frequency, double q);
+    double process(double input);
+
+private:
+    double b0_ = 1, b1_ = 0, b2_ = 0, a1_ = 0, a2_ = 0;
+    double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
+};
+
+// A vowel by its three formants, in hertz.
+struct Vowel {
+    double f1;
+    double f2;
+    double f3;
+};
+
+// A voice: its pitch, vowel, loudness and breathiness as functions of the time in seconds.
+struct VoicePlan {
+    double seconds;
+    std::function<double(double)> pitch;
+    std::function<Vowel(double)> vowel;
+    std::function<double(double)> loudness;
+    std::function<double(double)> breath; // 0 a clear voice, 1 only air
+    unsigned seed;
+};
+
+std::vector<double> sing(const VoicePlan& plan);
+
+// Vowels in between: t = 0 gives a, 1 gives b.
+Vowel blend(const Vowel& a, const Vowel& b, double t);
+// A rise over attack seconds and a fall over the last release seconds of length.
+double envelope(double t, double attack, double release, double length);
+// Scales the samples so that the loudest reaches peak.
+void normalise(std::vector<double>& samples, double peak);
+
+} // namespace datagen
