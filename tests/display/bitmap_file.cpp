@@ -13,20 +13,20 @@ void put(std::string& out, std::uint32_t value, int bytes) {
 
 } // namespace
 
-std::string bitmapFile(const BitmapSpec& spec) {
-    const int stride = (spec.width * spec.bitCount + 31) / 32 * 4;
+std::string bitmapFile(const BitmapLayout& layout) {
+    const int stride = (layout.width * layout.bitCount + 31) / 32 * 4;
     std::string pixels;
-    for (int row = 0; row < spec.height; ++row) {
-        const int y = spec.topDown ? row : spec.height - 1 - row;
+    for (int row = 0; row < layout.height; ++row) {
+        const int y = layout.topDown ? row : layout.height - 1 - row;
         std::string line(static_cast<std::size_t>(stride), '\0');
-        for (int x = 0; x < spec.width; ++x) {
-            const std::uint32_t value = spec.pixel(x, y);
-            const int bit = x * spec.bitCount;
-            switch (spec.bitCount) {
+        for (int x = 0; x < layout.width; ++x) {
+            const std::uint32_t value = layout.pixel(x, y);
+            const int bit = x * layout.bitCount;
+            switch (layout.bitCount) {
             case 1:
             case 4:
                 line[bit / 8] =
-                    static_cast<char>(line[bit / 8] | (value << (8 - spec.bitCount - bit % 8)));
+                    static_cast<char>(line[bit / 8] | (value << (8 - layout.bitCount - bit % 8)));
                 break;
             case 8:
                 line[x] = static_cast<char>(value);
@@ -39,32 +39,32 @@ std::string bitmapFile(const BitmapSpec& spec) {
                 break;
             }
             default:
-                for (int i = 0; i < spec.bitCount / 8; ++i) {
-                    line[spec.bitCount / 8 * x + i] =
+                for (int i = 0; i < layout.bitCount / 8; ++i) {
+                    line[layout.bitCount / 8 * x + i] =
                         static_cast<char>(i < 3 ? (value >> (8 * i)) & 0xFF : 0);
                 }
             }
         }
         pixels += line;
     }
-    const auto tableSize = static_cast<std::uint32_t>(spec.colourTable.size() * 4);
+    const auto tableSize = static_cast<std::uint32_t>(layout.colourTable.size() * 4);
     const std::uint32_t offset = 14 + 40 + tableSize;
     std::string file = "BM";
     put(file, offset + static_cast<std::uint32_t>(pixels.size()), 4);
     put(file, 0, 4);
     put(file, offset, 4);
     put(file, 40, 4);
-    put(file, static_cast<std::uint32_t>(spec.width), 4);
-    put(file, static_cast<std::uint32_t>(spec.topDown ? -spec.height : spec.height), 4);
+    put(file, static_cast<std::uint32_t>(layout.width), 4);
+    put(file, static_cast<std::uint32_t>(layout.topDown ? -layout.height : layout.height), 4);
     put(file, 1, 2);
-    put(file, static_cast<std::uint32_t>(spec.bitCount), 2);
+    put(file, static_cast<std::uint32_t>(layout.bitCount), 2);
     put(file, 0, 4);
     put(file, static_cast<std::uint32_t>(pixels.size()), 4);
     put(file, 2835, 4);
     put(file, 2835, 4);
-    put(file, spec.coloursUsed, 4);
+    put(file, layout.coloursUsed, 4);
     put(file, 0, 4);
-    for (const platform::Rgb& colour : spec.colourTable) {
+    for (const platform::Rgb& colour : layout.colourTable) {
         file.push_back(static_cast<char>(colour.blue));
         file.push_back(static_cast<char>(colour.green));
         file.push_back(static_cast<char>(colour.red));
@@ -102,10 +102,10 @@ void writeGameFile(const std::string& folder, const std::string& name, const std
 }
 
 std::string testPicture(int width, int height, std::function<std::uint8_t(int x, int y)> index) {
-    BitmapSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.colourTable = testColours();
-    spec.pixel = [index](int x, int y) { return std::uint32_t{index(x, y)}; };
-    return bitmapFile(spec);
+    BitmapLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.colourTable = testColours();
+    layout.pixel = [index](int x, int y) { return std::uint32_t{index(x, y)}; };
+    return bitmapFile(layout);
 }

@@ -9,7 +9,7 @@
 
 #include "platform/palette.h"
 
-struct BitmapSpec {
+struct BitmapLayout {
     int width = 1;
     int height = 1;
     int bitCount = 8;     // 1, 4, 8, 16 (5-5-5), 24 or 32
@@ -20,7 +20,7 @@ struct BitmapSpec {
     std::function<std::uint32_t(int x, int y)> pixel = [](int, int) { return 0u; };
 };
 
-std::string bitmapFile(const BitmapSpec& spec);
+std::string bitmapFile(const BitmapLayout& layout);
 
 // 256 distinct colours; index 254, the transparent one, is a magenta found nowhere else, and
 // the panel's grey, dark red and black are exact entries.

@@ -92,14 +92,6 @@ TEST(PanelText, TheBuiltInFontDrawsEachPrintableCharacterInACellOfItsOwn) {
     EXPECT_EQ(zero.width, 12);
     EXPECT_EQ(zero.height, 16);
     EXPECT_NE(zero.coverage, eight.coverage);
-    platform::backend::TextMask pair;
-    ASSERT_TRUE(platform::backend::renderText("08", 2, pair));
-    EXPECT_EQ(pair.width, 24);
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 12; ++x) {
-            EXPECT_EQ(pair.coverage[y * 24 + 12 + x], eight.coverage[y * 12 + x]);
-        }
-    }
     platform::backend::TextMask unknown;
     platform::backend::TextMask question;
     ASSERT_TRUE(platform::backend::renderText("\x01", 1, unknown));

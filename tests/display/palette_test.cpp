@@ -51,9 +51,9 @@ TEST(DefaultPalette, SpreadsThreeBitsOfRedAndGreenAndTwoOfBlue) {
 }
 
 TEST_F(PaletteFile, AllColoursOfAnEightBitFileComeBackInRedGreenBlueOrder) {
-    BitmapSpec spec;
-    spec.colourTable = testColours();
-    const auto entries = load(bitmapFile(spec));
+    BitmapLayout layout;
+    layout.colourTable = testColours();
+    const auto entries = load(bitmapFile(layout));
     for (int i = 0; i < 256; ++i) {
         const platform::Rgb colour = testColours()[i];
         expectEntry(entries[i], colour.red, colour.green, colour.blue, 0,
@@ -62,15 +62,15 @@ TEST_F(PaletteFile, AllColoursOfAnEightBitFileComeBackInRedGreenBlueOrder) {
 }
 
 TEST_F(PaletteFile, OnlyTheUsedColoursAreSwappedAndTheRestIsReadAsItLies) {
-    BitmapSpec spec;
-    spec.bitCount = 4;
-    spec.coloursUsed = 16;
-    spec.width = 400; // pixels enough to fill the rest of the table
-    spec.height = 6;
+    BitmapLayout layout;
+    layout.bitCount = 4;
+    layout.coloursUsed = 16;
+    layout.width = 400; // pixels enough to fill the rest of the table
+    layout.height = 6;
     const std::vector<platform::Rgb> colours = testColours();
-    spec.colourTable.assign(colours.begin(), colours.begin() + 16);
-    spec.pixel = [](int x, int y) { return static_cast<std::uint32_t>((x * 7 + y) % 16); };
-    const auto entries = load(bitmapFile(spec));
+    layout.colourTable.assign(colours.begin(), colours.begin() + 16);
+    layout.pixel = [](int x, int y) { return static_cast<std::uint32_t>((x * 7 + y) % 16); };
+    const auto entries = load(bitmapFile(layout));
     for (int i = 0; i < 16; ++i) {
         expectEntry(entries[i], testColours()[i].red, testColours()[i].green, testColours()[i].blue,
                     0, "entry " + std::to_string(i));
@@ -82,14 +82,14 @@ TEST_F(PaletteFile, OnlyTheUsedColoursAreSwappedAndTheRestIsReadAsItLies) {
 }
 
 TEST_F(PaletteFile, ATrueColourFileGivesItsBytesUnswapped) {
-    BitmapSpec spec;
-    spec.bitCount = 24;
-    spec.width = 40;
-    spec.height = 10;
-    spec.pixel = [](int x, int y) {
+    BitmapLayout layout;
+    layout.bitCount = 24;
+    layout.width = 40;
+    layout.height = 10;
+    layout.pixel = [](int x, int y) {
         return static_cast<std::uint32_t>(x * 0x010203 + y * 0x300000);
     };
-    const auto entries = load(bitmapFile(spec));
+    const auto entries = load(bitmapFile(layout));
     for (int i = 0; i < 256; ++i) {
         const unsigned char* raw = fileEntry(i);
         expectEntry(entries[i], raw[0], raw[1], raw[2], raw[3], "entry " + std::to_string(i));
@@ -97,9 +97,9 @@ TEST_F(PaletteFile, ATrueColourFileGivesItsBytesUnswapped) {
 }
 
 TEST_F(PaletteFile, AShortFileKeepsTheDefaultPastItsEndWithRedAndBlueSwapped) {
-    BitmapSpec spec;
-    spec.colourTable = testColours();
-    const auto entries = load(bitmapFile(spec).substr(0, 54 + 4 * 10));
+    BitmapLayout layout;
+    layout.colourTable = testColours();
+    const auto entries = load(bitmapFile(layout).substr(0, 54 + 4 * 10));
     expectEntry(entries[9], testColours()[9].red, testColours()[9].green, testColours()[9].blue, 0,
                 "entry 9");
     expectEntry(entries[254], 170, 255, 255, 0, "entry 254");
