@@ -3,9 +3,11 @@
 // picture, two more seconds of splash, the first gust of wind and the round clock. The first
 // step that fails is reported in the error box and ends the game.
 #include <cstdint>
+#include <memory>
 
 #include "display/palette_loader.h"
 #include "display/show_error.h"
+#include "platform/image.h"
 #include "platform/system.h"
 #include "platform/video.h"
 #include "shell/game.h"
@@ -17,6 +19,19 @@ namespace {
 constexpr int ScreenWidth = 1024;
 constexpr int ScreenHeight = 768;
 constexpr std::uint32_t SplashHoldMilliseconds = 2000;
+constexpr platform::Rect WholeScreen{0, 0, ScreenWidth, ScreenHeight};
+
+// Reads a full-screen picture into imageDC, where the splash and then the menu wait to be
+// copied to the back buffer. A missing picture is no failure: imageDC keeps what it held.
+void loadFullScreenPicture(Game& game, const char* file) {
+    std::unique_ptr<platform::Image> picture = platform::loadImage(file);
+    delete game.imageBitmap;
+    game.imageBitmap = picture.release();
+    if (game.imageBitmap != nullptr && game.imageDC != nullptr && game.palette != nullptr) {
+        platform::copyImage(*game.imageBitmap, *game.imageDC, ScreenWidth, ScreenHeight,
+                            *game.palette);
+    }
+}
 
 } // namespace
 
@@ -55,6 +70,16 @@ HResult Game::initialize() {
         return fail(result, "SetPalette FAILED");
     }
 
+    // The splash. imageDC is made even when the back buffer's drawing context is refused, so
+    // that the menu always has a picture to show.
+    platform::createSurface(directDraw, ScreenWidth, ScreenHeight, &imageDC);
+    if (platform::getDC(directDraw, backBuffer) == S_OK) {
+        loadFullScreenPicture(*this, "Data\\Splash.bmp");
+        if (imageDC != nullptr) {
+            backBuffer->bltFast(0, 0, *imageDC, WholeScreen, false);
+        }
+        platform::releaseDC(directDraw, backBuffer);
+    }
     platform::flip(directDraw);
 
     struct ClipFile {
@@ -76,6 +101,7 @@ HResult Game::initialize() {
 
     placeActors();
     loadSprites();
+    loadFullScreenPicture(*this, "Data\\Option.bmp");
 
     // Hold the splash two more seconds, sleeping rather than spinning.
     lastTick = platform::tickCount();

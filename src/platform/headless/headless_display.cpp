@@ -47,10 +47,6 @@ HResult acquireDC() {
     return S_OK;
 }
 
-bool renderText(const char* /*text*/, int /*length*/, TextMask& /*mask*/) {
-    return false;
-}
-
 void closeDisplay() {}
 
 } // namespace platform::backend

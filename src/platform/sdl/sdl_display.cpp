@@ -2,10 +2,10 @@
 // texture, scaled and letterboxed onto the full-screen window, and frames are paced at 60 a
 // second whatever the monitor's refresh rate, since the game's speed is counted in frames.
 #include <SDL.h>
-#include <array>
 #include <cstdint>
 
 #include "platform/display_backend.h"
+#include "platform/palette_expander.h"
 #include "platform/sdl/sdl_state.h"
 
 namespace platform::backend {
@@ -24,8 +24,22 @@ bool createScreenTexture(int width, int height) {
     return state.screen != nullptr;
 }
 
+// Whether the screen is exactly the game's size, so that nothing needs scaling.
+bool screenFitsExactly(int width, int height) {
+    SDL_DisplayMode mode;
+    const int display = SDL_GetWindowDisplayIndex(sdl::state().window);
+    return display >= 0 && SDL_GetDesktopDisplayMode(display, &mode) == 0 && mode.w == width &&
+           mode.h == height;
+}
+
 bool createRenderer(int width, int height) {
     auto& state = sdl::state();
+    if (state.renderer == nullptr && screenFitsExactly(width, height)) {
+        // One to one, the frame goes to the window's own frame buffer: far cheaper than a 3-D
+        // pipeline with nothing to scale, above all where that pipeline runs on the processor.
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_SOFTWARE);
+    }
     if (state.renderer == nullptr) {
         state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_ACCELERATED);
         if (state.renderer == nullptr) {
@@ -70,6 +84,8 @@ HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height,
         SDL_RaiseWindow(state.window);
         return S_OK;
     case DisplayStep::DisplayMode:
+        // The font is looked up now, behind the splash, rather than in the first frame.
+        sdl::openText();
         return createRenderer(width, height) ? S_OK : DDERR_GENERIC;
     default:
         return S_OK;
@@ -84,24 +100,13 @@ HResult present(const Surface& frame, const Palette& palette) {
     if (state.surfacesLost) {
         return DDERR_SURFACELOST;
     }
-    std::array<std::uint32_t, 256> colours;
-    for (int i = 0; i < 256; ++i) {
-        colours[i] = 0xFF000000u | (std::uint32_t{palette[i].red} << 16) |
-                     (std::uint32_t{palette[i].green} << 8) | palette[i].blue;
-    }
+    static PaletteExpander expander;
     void* pixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(state.screen, nullptr, &pixels, &pitch) != 0) {
         return DDERR_GENERIC;
     }
-    for (int y = 0; y < frame.height(); ++y) {
-        const std::uint8_t* in = frame.row(y);
-        auto* out = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(pixels) +
-                                                     static_cast<std::ptrdiff_t>(y) * pitch);
-        for (int x = 0; x < frame.width(); ++x) {
-            out[x] = colours[in[x]];
-        }
-    }
+    expander.expand(frame, palette, static_cast<std::uint32_t*>(pixels), pitch);
     SDL_UnlockTexture(state.screen);
     SDL_SetRenderDrawColor(state.renderer, 0, 0, 0, 255);
     SDL_RenderClear(state.renderer);
@@ -130,11 +135,8 @@ HResult acquireDC() {
     return S_OK;
 }
 
-bool renderText(const char* /*text*/, int /*length*/, TextMask& /*mask*/) {
-    return false;
-}
-
 void closeDisplay() {
+    sdl::closeText();
     auto& state = sdl::state();
     if (state.screen != nullptr) {
         SDL_DestroyTexture(state.screen);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <SDL_ttf.h>
 #include <cstdint>
 
 namespace platform::sdl {
@@ -15,6 +16,11 @@ struct State {
 };
 
 State& state();
+
+// The panel's font, found and opened once (null when there is none); given back with the
+// text library when the display closes.
+TTF_Font* openText();
+void closeText();
 
 // Codes carried by posted events.
 enum PostedCode { PostedClose = 1, PostedQuit = 2 };

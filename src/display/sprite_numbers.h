@@ -1,0 +1,83 @@
+// The numbers of the game's pictures in spriteSurfaces. A ground value of the map is the
+// number of its picture, a structure value v above 0 is drawn with picture v + 129, and a
+// thrown figure's picture k with picture 170 + k. Numbers 125 to 129, 140 to 149, 155 to 169
+// and 178 to 189 hold nothing.
+#pragma once
+
+namespace Sprite {
+
+enum Number : int {
+    // Ground tiles, 128 x 32, of which only the left 32 x 32 is drawn.
+    Water = 0,
+    Grass = 1,
+    LeftBank = 2,
+    RightBank = 3,
+    TopBank = 4,
+    BottomBank = 5,
+    BotLftBank = 6,
+    BotRhtBank = 7,
+    TopRhtBank = 8,
+    TopLftBank = 9,
+    Building = 10,
+    Collumn = 11,
+    DropBomb = 12,
+    Buinldinm_Top = 13,
+    Blast = 14,
+    Burnt = 15,
+    Target001 = 16, // the 109 tiles of the shooting target, 16 to 124
+    Target109 = 124,
+
+    // Structures, keyed, drawn over the ground.
+    Tepee = 130,
+    TepeeDown = 131,
+    FarmHouse = 132,
+    FarmHouseDown = 133,
+    Fence_RLSide = 134,
+    Fence_TBSide = 135,
+    Fence_TLCorner = 136,
+    Fence_TRCorner = 137,
+    Fence_BLCorner = 138,
+    Fence_BRCorner = 139,
+
+    // Figures walking the map, 22 x 22, keyed.
+    Indian = 150,
+    Cannoe = 151, // an Indian on water
+    Farmer = 152,
+    Cow = 153,
+    CowBoy = 154,
+
+    // Thrown figures in flight and fallen, 22 x 22, keyed.
+    Flying_Indian = 170,
+    Fallen_Indian = 171,
+    Flying_Farmer = 172,
+    Fallen_Farmer = 173,
+    Flying_Cow = 174,
+    Fallen_Cow = 175,
+    Flying_CowBoy = 176,
+    Fallen_CowBoy = 177,
+
+    // The screen frame and the panel's buttons, opaque.
+    Frame_Top = 190,
+    Frame_Bottom = 191,
+    Frame_Side_R = 192,
+    Frame_Side_L = 193,
+    Indian_Down = 194,
+    Indian_Up = 195,
+    Farmer_Down = 196,
+    Farmer_Up = 197,
+    CowBoy_Down = 198,
+    CowBoy_Up = 199,
+    Cow_Down = 200,
+    Cow_Up = 201,
+    Wind_Speed_Down = 202,
+    Wind_Speed_Up = 203,
+    Wind_Direction_Down = 204,
+    Wind_Direction_Up = 205,
+};
+
+// Structure value v is drawn with picture v + StructureBase.
+inline constexpr int StructureBase = 129;
+// A thrown figure's picture k is picture FlyingBase + k.
+inline constexpr int FlyingBase = Flying_Indian;
+
+} // namespace Sprite

@@ -1,0 +1,213 @@
+// The frame driver: the whirlwind's speed from the frame time, the round clock and its end,
+// the menu, the gauges, the panel and the cursor.
+#include <gtest/gtest.h>
+
+#include "drawn_game.h"
+#include "platform/headless/headless.h"
+#include "platform/store.h"
+#include "shell/frame_driver.h"
+#include "shell/menu_screen.h"
+#include "shell/status_panel.h"
+
+namespace {
+
+using Frames = DrawnGame;
+
+TEST_F(Frames, TheWhirlwindsStepFollowsTheLastFrameTime) {
+    ASSERT_TRUE(run_.turn());
+    const std::pair<std::uint32_t, int> steps[] = {{16, 5},   {50, 5},   {51, 10},  {100, 10},
+                                                   {101, 15}, {150, 15}, {151, 20}, {2000, 20}};
+    for (const auto& [frameTime, step] : steps) {
+        ASSERT_TRUE(run_.turn(frameTime));
+        EXPECT_EQ(game().whirlwindStep, step) << frameTime << " ms";
+    }
+}
+
+TEST_F(Frames, TheRoundClockStandsStillWhileTheMenuIsOpen) {
+    ASSERT_TRUE(run_.turns(10, 1000));
+    const int left = game().secondsLeft();
+    EXPECT_EQ(left, 190);
+    game().menuOpen = true;
+    ASSERT_TRUE(run_.turns(60, 1000));
+    EXPECT_EQ(game().secondsLeft(), left);
+    game().menuOpen = false;
+    ASSERT_TRUE(run_.turn(16));
+    EXPECT_EQ(game().secondsLeft(), left);
+}
+
+TEST_F(Frames, TheRoundEndsInTheFirstFrameThatFindsItsTwoHundredSecondsRun) {
+    Game& g = game();
+    ASSERT_TRUE(run_.turn());
+    EXPECT_FALSE(g.roundOver) << "the first frame after set-up";
+    g.keyDirX = 1;
+    // One long frame jumps from 199.5 seconds over the whole 200th second.
+    ASSERT_TRUE(run_.turn(199'500 - (g.lastTick - g.roundStartTick)));
+    EXPECT_FALSE(g.roundOver);
+    ASSERT_TRUE(run_.turn(1'700));
+    EXPECT_FALSE(g.roundOver) << "the previous frame's tick decides";
+    ASSERT_TRUE(run_.turn(16));
+    EXPECT_TRUE(g.roundOver);
+    EXPECT_EQ(g.keyDirX, 0);
+    EXPECT_EQ(g.secondsLeft(), 0) << "never below zero";
+    const std::uint32_t frozen = g.lastTick;
+    ASSERT_TRUE(run_.turns(5, 1000));
+    EXPECT_EQ(g.lastTick, frozen);
+    EXPECT_EQ(g.secondsLeft(), 0);
+}
+
+TEST_F(Frames, ARoundStartingAfterTheLastTickDoesNotEnd) {
+    Game& g = game();
+    ASSERT_TRUE(run_.turn());
+    g.lastTick = g.roundStartTick - 1; // a new game whose two tick reads differed
+    ASSERT_TRUE(run_.turn());
+    EXPECT_FALSE(g.roundOver);
+    EXPECT_EQ(g.secondsLeft(), 200);
+}
+
+TEST_F(Frames, TheSpeedGaugeCountsTo129AndTheNeedleTurnsEveryFrame) {
+    Game& g = game();
+    for (int frame = 1; frame <= 131; ++frame) {
+        ASSERT_TRUE(run_.turn());
+        EXPECT_EQ(g.launchPower, frame % 130) << frame;
+    }
+    g.speedButtonDown = true;
+    ASSERT_TRUE(run_.turn());
+    EXPECT_EQ(g.launchPower, 1.0) << "held by the pressed button";
+    g.launchAngle = 3598.0;
+    ASSERT_TRUE(run_.turns(2));
+    EXPECT_EQ(g.launchAngle, 0.0);
+}
+
+TEST(StatusPanel, TheSpeedBarGrowsAndShrinksWithTheGauge) {
+    EXPECT_EQ(speedBarRect(0, false).top, 720);
+    EXPECT_EQ(speedBarRect(65, false).top, 655);
+    EXPECT_EQ(speedBarRect(66, false).top, 656);
+    EXPECT_EQ(speedBarRect(129, false).top, 719);
+    const platform::Rect released = speedBarRect(10, false);
+    EXPECT_EQ(released.left, 838);
+    EXPECT_EQ(released.right, 865);
+    EXPECT_EQ(released.bottom, 733);
+    const platform::Rect pressed = speedBarRect(10, true);
+    EXPECT_EQ(pressed.left, 837);
+    EXPECT_EQ(pressed.right, 864);
+    EXPECT_EQ(pressed.bottom, 732);
+    EXPECT_EQ(pressed.top, released.top);
+}
+
+TEST(StatusPanel, TheNeedleTurnsClockwiseFromThePanelsDial) {
+    EXPECT_EQ(needleEnd(0).x, 823);
+    EXPECT_EQ(needleEnd(0).y, 696);
+    EXPECT_EQ(needleEnd(15).x, 767);
+    EXPECT_EQ(needleEnd(15).y, 755);
+    EXPECT_EQ(needleEnd(31.4159).x, 703);
+}
+
+TEST_F(Frames, DrawTheBarAndTheNeedleInThePanelsRed) {
+    Game& g = game();
+    const std::uint8_t red = g.palette->nearestIndex({115, 0, 0});
+    g.launchPower = 9; // 10 after this frame's step: the bar's top is row 710
+    g.launchAngle = 14;
+    ASSERT_TRUE(run_.turn());
+    EXPECT_EQ(pixel(838, 710), red);
+    EXPECT_EQ(pixel(864, 732), red);
+    EXPECT_NE(pixel(838, 709), red);
+    EXPECT_NE(pixel(865, 732), red);
+    EXPECT_NE(pixel(864, 733), red);
+    EXPECT_EQ(pixel(767, 755), red) << "the needle's end";
+    g.speedButtonDown = true;
+    ASSERT_TRUE(run_.turn());
+    EXPECT_EQ(pixel(837, 731), red);
+    EXPECT_NE(pixel(864, 731), red);
+    EXPECT_NE(pixel(838, 732), red);
+}
+
+TEST(MenuHitTest, TakesEachButtonsEdgesForNoButton) {
+    EXPECT_EQ(menuButtonAt(340, 300), 0);
+    EXPECT_EQ(menuButtonAt(341, 300), 1);
+    EXPECT_EQ(menuButtonAt(709, 300), 1);
+    EXPECT_EQ(menuButtonAt(710, 300), 0);
+    EXPECT_EQ(menuButtonAt(500, 258), 0);
+    EXPECT_EQ(menuButtonAt(500, 259), 1);
+    EXPECT_EQ(menuButtonAt(500, 327), 1);
+    EXPECT_EQ(menuButtonAt(500, 340), 0);
+    EXPECT_EQ(menuButtonAt(500, 348), 2);
+    EXPECT_EQ(menuButtonAt(500, 436), 3);
+    EXPECT_EQ(menuButtonAt(500, 505), 0);
+}
+
+TEST_F(Frames, TheMenuOutlinesTheButtonUnderTheCursor) {
+    Game& g = game();
+    const std::uint8_t red = g.palette->nearestIndex({115, 0, 0});
+    g.imageDC->fill(40);
+    g.menuOpen = true;
+    run_.mouse(500, 380);
+    ASSERT_TRUE(run_.turn());
+    EXPECT_EQ(g.menuChoice, 2);
+    EXPECT_EQ(pixel(200, 200), 40) << "the menu picture";
+    EXPECT_EQ(pixel(340, 347), red);
+    EXPECT_EQ(pixel(710, 417), red);
+    EXPECT_EQ(pixel(525, 347), red);
+    EXPECT_EQ(pixel(525, 258), 40) << "only the chosen button";
+
+    run_.mouse(340, 380);
+    headless::refuseNextDC();
+    ASSERT_TRUE(run_.turn());
+    EXPECT_EQ(g.menuChoice, 2) << "kept while the drawing context is refused";
+    ASSERT_TRUE(run_.turn());
+    EXPECT_EQ(g.menuChoice, 0);
+}
+
+TEST_F(Frames, QuitInTheMenuEndsTheGame) {
+    game().menuOpen = true;
+    run_.mouse(600, 470);
+    ASSERT_TRUE(run_.turn());
+    EXPECT_EQ(game().menuChoice, 3);
+    run_.send(platform::EventType::LeftButtonDown);
+    run_.send(platform::EventType::LeftButtonUp);
+    EXPECT_FALSE(run_.turns(3));
+}
+
+TEST_F(Frames, ABeatenBestScoreIsStoredAtOnceAndShownInBothRows) {
+    Game& g = game();
+    g.bestScore = 1200;
+    g.score = 1500;
+    ASSERT_TRUE(run_.turn());
+    EXPECT_EQ(g.bestScore, 1500);
+    char stored[20] = {};
+    std::size_t length = 0;
+    ASSERT_TRUE(platform::readStoredValue("High Score", stored, sizeof stored, length));
+    EXPECT_EQ(std::string(stored, length), "1500");
+    // The score's row and the best score's row carry the same picture, the seconds' another.
+    int sameAsBest = 0;
+    int sameAsSeconds = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            sameAsBest += pixel(400 + x, 647 + y) == pixel(400 + x, 729 + y) ? 1 : 0;
+            sameAsSeconds += pixel(400 + x, 647 + y) == pixel(400 + x, 674 + y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(sameAsBest, 16 * 60);
+    EXPECT_LT(sameAsSeconds, 16 * 60);
+}
+
+TEST_F(Frames, TheCursorIsCutAtTheScreensEdges) {
+    Game& g = game();
+    run_.mouse(5, 760);
+    ASSERT_TRUE(run_.turn());
+    EXPECT_EQ(pixel(0, 760), 111) << "source column 11";
+    EXPECT_EQ(pixel(20, 767), 131) << "source column 31";
+    EXPECT_NE(pixel(21, 760), 132);
+    EXPECT_NE(pixel(0, 759), 111);
+
+    run_.mouse(1020, 100);
+    ASSERT_TRUE(run_.turn());
+    EXPECT_EQ(pixel(1004, 100), 100);
+    EXPECT_EQ(pixel(1023, 131), 119);
+
+    g.showCursor = false;
+    headless::setCursor(500, 100);
+    ASSERT_TRUE(run_.turn());
+    EXPECT_NE(pixel(500, 100), 116) << "no cursor after a key";
+}
+
+} // namespace
