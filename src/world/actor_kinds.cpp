@@ -1,16 +1,16 @@
 // The four kinds of figure side by side.
 #include "world/actor_kinds.h"
 
+#include "display/sprite_numbers.h"
 #include "world/site_phases.h"
 
 namespace {
 
-// Picture numbers in the sprite catalogue.
-constexpr int IndianSprite = 150;
-constexpr int CannoeSprite = 151;
-constexpr int FarmerSprite = 152;
-constexpr int CowSprite = 153;
-constexpr int CowBoySprite = 154;
+constexpr int IndianSprite = Sprite::Indian;
+constexpr int CannoeSprite = Sprite::Cannoe;
+constexpr int FarmerSprite = Sprite::Farmer;
+constexpr int CowSprite = Sprite::Cow;
+constexpr int CowBoySprite = Sprite::CowBoy;
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <new>
 
+#include "display/sprite_numbers.h"
 #include "shell/game.h"
 #include "world/flying_object.h"
 #include "world/scoring.h"
@@ -14,7 +15,7 @@ namespace {
 constexpr int LaunchOffset = 15;
 // The power gauge peaks at 65; past it the throw weakens again.
 constexpr double PeakPower = 65;
-constexpr int FlyingSpriteBase = 170;
+constexpr int FlyingSpriteBase = Sprite::Flying_Indian;
 // One hundred and one frames after the throw the figure hits the ground.
 constexpr std::int32_t LandingLife = 899;
 
