@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real game on a real (virtual) X screen: it starts, shows the splash, then game frames;
-# Escape opens the menu; a click on Quit ends it with status 0. The screen is read back with
-# a screen grab and compared, point by point, with the game's own pictures.
+# Escape opens the menu; a click on Quit ends it with status 0. Started again, Escape twice
+# ends it with status 0 too. The screen is read back with a screen grab and compared, point by
+# point, with the game's own pictures.
 #
 # usage: game_under_x.sh GAME_DIR DATA_EXPECTED   (exit 77: skipped)
 set -uo pipefail
@@ -77,17 +78,36 @@ waitFor() {
 }
 
 mkdir -p "$work/store"
-(cd "$game_dir" && XDG_DATA_HOME="$work/store" SDL_AUDIODRIVER=dummy exec ./kestravan) \
-    >"$work/game.log" 2>&1 &
-game_pid=$!
+startGame() {
+    (cd "$game_dir" && XDG_DATA_HOME="$work/store" SDL_AUDIODRIVER=dummy exec ./kestravan) \
+        >"$work/game.log" 2>&1 &
+    game_pid=$!
+}
+# waitForEnd WHAT: the game must end by itself, with status 0.
+waitForEnd() {
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after $1"
+    wait "$game_pid"
+    local status=$?
+    game_pid=
+    [ "$status" -eq 0 ] || { cat "$work/game.log"; fail "after $1 the game ended with status $status"; }
+    echo "after $1 the game ended with status 0"
+}
+gameFrame() {
+    waitFor 20 "a game frame" 500 10 Frame_Top.bmp 500 10 10 300 Frame_Side_L.bmp 10 268 \
+        1010 300 Frame_Side_R.bmp 18 268 20 620 Frame_Bottom.bmp 20 11 \
+        960 650 Indian_Up.bmp 17 14 900 650 Cow_Down.bmp 17 14
+}
 
+startGame
 # The cursor stays out of the way in the screen's top-left corner.
 xdotool mousemove 2 2
 waitFor 10 "the splash" 100 100 Splash.bmp 100 100 900 700 Splash.bmp 900 700 \
     512 200 Splash.bmp 512 200
-waitFor 20 "a game frame" 500 10 Frame_Top.bmp 500 10 10 300 Frame_Side_L.bmp 10 268 \
-    1010 300 Frame_Side_R.bmp 18 268 20 620 Frame_Bottom.bmp 20 11 \
-    960 650 Indian_Up.bmp 17 14 900 650 Cow_Down.bmp 17 14
+gameFrame
 
 xdotool key Escape
 waitFor 10 "the menu" 100 100 Option.bmp 100 100 900 700 Option.bmp 900 700 \
@@ -96,13 +116,12 @@ waitFor 10 "the menu" 100 100 Option.bmp 100 100 900 700 Option.bmp 900 700 \
 xdotool mousemove 525 470
 sleep 0.5
 xdotool click 1
-for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after a click on Quit"
-wait "$game_pid"
-status=$?
-game_pid=
-[ "$status" -eq 0 ] || { cat "$work/game.log"; fail "the game ended with status $status"; }
-echo "the game ended with status 0"
+waitForEnd "a click on Quit"
+
+startGame
+xdotool mousemove 2 2
+gameFrame
+xdotool key Escape
+sleep 0.3
+xdotool key Escape
+waitForEnd "Escape twice"

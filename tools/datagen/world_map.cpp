@@ -166,7 +166,10 @@ void scatter(TerrainMap& map) {
         const int column = random.below(MapColumns);
         const int row = random.below(MapRows);
         if (freeFor(map, column - 3, row - 3, column + 3, row + 3)) {
-            addBurntPatch(map, column, row, 1.5 + random.below(3), random.below(2), 0, random);
+            // One draw after the other: the order of a call's arguments is the compiler's.
+            const double radius = 1.5 + random.below(3);
+            const int craters = random.below(2);
+            addBurntPatch(map, column, row, radius, craters, 0, random);
             ++placed;
         }
     }
