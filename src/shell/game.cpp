@@ -70,18 +70,7 @@ Game::~Game() {
 void Game::placeActors() {
     // Every figure starts in the square where it would come back after being caught, with a
     // site of its own nearby; four numbers a figure, table after table.
-    struct Table {
-        Actor* actors;
-        int count;
-        ActorKind kind;
-    };
-    const Table tables[] = {
-        {indians.data(), IndianCount, Indian},
-        {farmers.data(), FarmerCount, Farmer},
-        {cows.data(), CowCount, Cow},
-        {cowboys.data(), CowBoyCount, CowBoy},
-    };
-    for (const Table& table : tables) {
+    for (const ActorTable& table : actorTables(*this)) {
         const ActorKindRules& rules = rulesFor(table.kind);
         const TileSquare& square = rules.respawn;
         for (int i = 0; i < table.count; ++i) {

@@ -67,5 +67,22 @@ inline const ActorKindRules& rulesFor(ActorKind kind) {
     return ActorKinds[kind - 1];
 }
 
+// One of the four tables of figures.
+struct ActorTable {
+    Actor* actors;
+    int count;
+    ActorKind kind;
+};
+
+// The tables in the order the game places and moves them: Indians, farmers, cows, cowboys.
+inline std::array<ActorTable, 4> actorTables(Game& game) {
+    return {{
+        {game.indians.data(), IndianCount, Indian},
+        {game.farmers.data(), FarmerCount, Farmer},
+        {game.cows.data(), CowCount, Cow},
+        {game.cowboys.data(), CowBoyCount, CowBoy},
+    }};
+}
+
 // The tile square in which the cows graze; cows released from a broken pen go there too.
 inline constexpr TileSquare CowPasture{25, 170, 25, 170};

@@ -110,18 +110,7 @@ void updateActor(Game& game, Actor& actor, int index, const ActorKindRules& rule
 
 // The figures' pictures are always cut from the top-left corner of their surfaces.
 void Game::updateActors(int /*spriteLeft*/, int /*spriteTop*/) {
-    struct Table {
-        Actor* actors;
-        int count;
-        ActorKind kind;
-    };
-    const Table tables[] = {
-        {indians.data(), IndianCount, Indian},
-        {farmers.data(), FarmerCount, Farmer},
-        {cows.data(), CowCount, Cow},
-        {cowboys.data(), CowBoyCount, CowBoy},
-    };
-    for (const Table& table : tables) {
+    for (const ActorTable& table : actorTables(*this)) {
         const ActorKindRules& rules = rulesFor(table.kind);
         for (int i = 0; i < table.count; ++i) {
             updateActor(*this, table.actors[i], i, rules);

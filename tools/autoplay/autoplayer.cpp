@@ -9,6 +9,7 @@
 
 #include "platform/headless/headless.h"
 #include "shell/application.h"
+#include "world/actor_kinds.h"
 #include "world/scoring.h"
 
 namespace {
@@ -198,14 +199,9 @@ void AutoPlayer::catchFigures(int count, int untilFrame) {
     while (caughtInAll(game()) < wanted && frame_ < untilFrame) {
         if (target == nullptr) {
             int nearest = INT_MAX;
-            for (const auto* table :
-                 {&game().indians[0], &game().farmers[0], &game().cows[0], &game().cowboys[0]}) {
-                const int count = table == &game().indians[0]   ? IndianCount
-                                  : table == &game().farmers[0] ? FarmerCount
-                                  : table == &game().cows[0]    ? CowCount
-                                                                : CowBoyCount;
-                for (int i = 0; i < count; ++i) {
-                    const Actor& figure = table[i];
+            for (const ActorTable& table : actorTables(game())) {
+                for (int i = 0; i < table.count; ++i) {
+                    const Actor& figure = table.actors[i];
                     const auto avoided = avoidUntil.find(&figure);
                     if ((avoided != avoidUntil.end() && avoided->second > frame_) ||
                         figure.x - CatchAtX < 480 || figure.y - CatchAtY < 288) {

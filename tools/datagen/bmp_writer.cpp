@@ -1,21 +1,8 @@
 // 8-bit bitmap files in the game palette.
 #include "datagen/bmp_writer.h"
+#include "datagen/little_endian.h"
 
 namespace datagen {
-
-namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
-} // namespace
 
 std::vector<std::uint8_t> encodeBitmap(const Canvas& picture) {
     const std::uint32_t width = static_cast<std::uint32_t>(picture.width());

@@ -1,5 +1,6 @@
 // Mono PCM wave files: 8-bit samples are unsigned around 128, 16-bit ones signed.
 #include "datagen/wav_writer.h"
+#include "datagen/little_endian.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,16 +8,6 @@
 namespace datagen {
 
 namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
 
 void putTag(std::vector<std::uint8_t>& out, const char* tag) {
     for (int i = 0; i < 4; ++i) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/display_backend.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/window.h"
 
@@ -140,14 +141,7 @@ void destroyWindow(Window* /*window*/) {
     if (state.window == nullptr) {
         return;
     }
-    if (state.screen != nullptr) {
-        SDL_DestroyTexture(state.screen);
-        state.screen = nullptr;
-    }
-    if (state.renderer != nullptr) {
-        SDL_DestroyRenderer(state.renderer);
-        state.renderer = nullptr;
-    }
+    backend::closeDisplay();
     SDL_DestroyWindow(state.window);
     state.window = nullptr;
     post(sdl::PostedQuit);
