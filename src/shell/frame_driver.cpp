@@ -11,20 +11,8 @@
 #include "shell/best_score.h"
 #include "shell/game.h"
 #include "shell/menu_screen.h"
+#include "shell/round_clock.h"
 #include "shell/status_panel.h"
-
-namespace {
-
-constexpr int RoundSeconds = 200;
-
-// Whole seconds since the round started, or -1 while lastTick still lies before the start
-// (the first frame after set-up or after a new game).
-std::int64_t elapsedSeconds(std::uint32_t lastTick, std::uint32_t roundStartTick) {
-    const auto elapsed = static_cast<std::int32_t>(lastTick - roundStartTick);
-    return elapsed < 0 ? -1 : elapsed / 1000;
-}
-
-} // namespace
 
 std::int32_t stepForFrameTime(std::uint32_t frameTime) {
     std::int32_t step = 5;
@@ -38,14 +26,6 @@ std::int32_t stepForFrameTime(std::uint32_t frameTime) {
         step += 5;
     }
     return step;
-}
-
-std::int32_t Game::secondsLeft() const {
-    const std::int64_t elapsed = elapsedSeconds(lastTick, roundStartTick);
-    if (elapsed < 0) {
-        return RoundSeconds;
-    }
-    return static_cast<std::int32_t>(std::max<std::int64_t>(0, RoundSeconds - elapsed));
 }
 
 int runFrame() {
@@ -96,9 +76,8 @@ void Game::updateFrame() {
     } else {
         const std::uint32_t now = platform::tickCount();
         whirlwindStep = stepForFrameTime(now - lastTick);
-        // The round ends in the first frame that finds its 200 seconds run, even when no
-        // frame fell within the 200th second itself.
-        if (elapsedSeconds(lastTick, roundStartTick) >= RoundSeconds) {
+        // Judged from the previous frame's tick.
+        if (roundTimeIsUp(lastTick, roundStartTick)) {
             roundOver = true;
             keyDirX = 0;
             keyDirY = 0;
