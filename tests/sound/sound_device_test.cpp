@@ -2,6 +2,8 @@
 // refusals it passes on and which it shrugs off, and that it gives everything back.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "platform/headless/audio_control.h"
 #include "platform/headless/headless.h"
 #include "sound/sound_clip.h"
@@ -15,50 +17,45 @@ using platform::backend::AudioStep;
 
 class SoundDeviceTest : public ::testing::Test {
 protected:
-    SoundDeviceTest() { headless::reset(); }
+    SoundDeviceTest() {
+        headless::reset();
+        folder_.write("Data/Cow.wav", wave::file(1, 22050, 8, wave::samples(500)));
+    }
 
     HResult openForGame(SoundDevice& device) {
         return device.open(window_, DSSCL_PRIORITY, 2, 22050, 16);
     }
+    SoundClip* makeClip(SoundDevice& device, std::uint32_t buffers) {
+        SoundClip* clip = nullptr;
+        EXPECT_EQ(device.createClip(&clip, "Data\\Cow.wav", 0, AlgorithmId{}, buffers), S_OK);
+        return clip;
+    }
 
     platform::Window* window_ = platform::createWindow("test");
+    TemporaryFolder folder_;
+    WorkingDirectory directory_{folder_.path()};
 };
 
 TEST_F(SoundDeviceTest, SetsTheMixerToThePrimaryFormat) {
     SoundDevice device;
     ASSERT_EQ(openForGame(device), S_OK);
-    platform::WaveFormat mixed = headless::mixFormat();
-    EXPECT_EQ(mixed.formatTag, 1);
-    EXPECT_EQ(mixed.channels, 2);
-    EXPECT_EQ(mixed.samplesPerSecond, 22050u);
-    EXPECT_EQ(mixed.blockAlign, 4);
-    EXPECT_EQ(mixed.averageBytesPerSecond, 88200u);
-    EXPECT_EQ(mixed.bitsPerSample, 16);
-
+    EXPECT_EQ(wave::fieldsOf(headless::mixFormat()), (wave::Fields{1, 2, 22050, 88200, 4, 16, 0}));
     ASSERT_EQ(device.setPrimaryFormat(1, 22050, 8), S_OK);
-    mixed = headless::mixFormat();
-    EXPECT_EQ(mixed.blockAlign, 1);
-    EXPECT_EQ(mixed.averageBytesPerSecond, 22050u);
-
+    EXPECT_EQ(wave::fieldsOf(headless::mixFormat()), (wave::Fields{1, 1, 22050, 22050, 1, 8, 0}));
     // A format no output plays is refused, and the mixer keeps the one it had.
     EXPECT_EQ(device.setPrimaryFormat(6, 22050, 16), platform::DSERR_BADFORMAT);
     EXPECT_EQ(headless::mixFormat().channels, 1);
 }
 
 TEST_F(SoundDeviceTest, ARefusedPrimaryFormatStillGivesAUsableDevice) {
-    TemporaryFolder folder;
-    WorkingDirectory directory(folder.path());
-    folder.write("Data/Wind.wav", wave::file(1, 22050, 16, wave::samples(2000)));
     for (AudioStep step : {AudioStep::PrimaryBuffer, AudioStep::PrimaryFormat}) {
         SoundDevice device;
         headless::setAudioResult(step, platform::DSERR_BADFORMAT);
         ASSERT_EQ(openForGame(device), S_OK);
         EXPECT_EQ(headless::mixFormat().channels, 0);
-        SoundClip* clip = nullptr;
-        ASSERT_EQ(device.createClip(&clip, "Data\\Wind.wav", 0, AlgorithmId{}, 1), S_OK);
+        const std::unique_ptr<SoundClip> clip(makeClip(device, 1));
         EXPECT_EQ(clip->play(0), S_OK);
         EXPECT_TRUE(headless::soundBufferReport(clip->buffers[0]).playing);
-        delete clip;
     }
     // Below the priority level the mixer's format is not the game's to set.
     SoundDevice normal;
@@ -87,15 +84,10 @@ TEST_F(SoundDeviceTest, OpenPassesOnTheOutputsRefusals) {
 }
 
 TEST_F(SoundDeviceTest, DestroyingTheDeviceGivesBackEveryBuffer) {
-    TemporaryFolder folder;
-    WorkingDirectory directory(folder.path());
-    folder.write("Data/Cow.wav", wave::file(1, 22050, 8, wave::samples(500)));
     auto* device = new SoundDevice;
     ASSERT_EQ(openForGame(*device), S_OK);
-    SoundClip* one = nullptr;
-    SoundClip* three = nullptr;
-    ASSERT_EQ(device->createClip(&one, "Data\\Cow.wav", 0, AlgorithmId{}, 1), S_OK);
-    ASSERT_EQ(device->createClip(&three, "Data\\Cow.wav", 0, AlgorithmId{}, 3), S_OK);
+    SoundClip* one = makeClip(*device, 1);
+    SoundClip* three = makeClip(*device, 3);
     // A failed duplication leaves the buffers made so far with the device.
     SoundClip* failed = nullptr;
     headless::setAudioResult(AudioStep::DuplicateBuffer, E_OUTOFMEMORY);
