@@ -43,7 +43,9 @@ protected:
     }
 };
 
-TEST_F(Builders, ATepeeStandsAfterFiveHundredFramesOfWorkAndFallsWithOneCrash) {
+// Wrecked, it falls with one crash whatever the whirlwind does over it: see the whirlwind's
+// tests.
+TEST_F(Builders, ATepeeStandsAfterFiveHundredFramesOfWork) {
     Actor& indian = world.place(game().indians[0], 3000, 3000);
     indian.x = 3000 - 10; // close enough to work
     indian.y = 3000 + 10;
@@ -54,18 +56,6 @@ TEST_F(Builders, ATepeeStandsAfterFiveHundredFramesOfWorkAndFallsWithOneCrash) {
     world.moveActors();
     EXPECT_EQ(game().structureAt(3000, 3000), Tepee);
     EXPECT_EQ(indian.x, 3000 - 10);
-
-    standStill(world.place(indian, ParkX, ParkY));
-    game().whirlwindX = 3000 - 60; // sweeping across it from the left
-    game().whirlwindY = 3000;
-    game().whirlwindStep = 5;
-    game().keyDirX = 1;
-    const std::uint32_t crashes = world.plays(GameSound::Crush);
-    for (int frame = 0; frame < 30; ++frame) {
-        world.stepWorld();
-    }
-    EXPECT_EQ(game().structureAt(3000, 3000), TepeeDown);
-    EXPECT_EQ(world.plays(GameSound::Crush), crashes + 1);
 }
 
 TEST_F(Builders, ACowBoyPutsUpHisPenPieceByPieceAroundTheRing) {
