@@ -21,7 +21,6 @@ struct Colour {
 struct Bitmap {
     int width = 0;
     int height = 0;
-    int bitsPerPixel = 0;
     int headerSize = 0;
     std::array<Colour, 256> colours{};
     std::vector<std::uint8_t> indices; // top row first
@@ -56,9 +55,8 @@ inline Bitmap readBitmap(const std::string& path) {
     bitmap.headerSize = static_cast<int>(little(bytes, 14, 4));
     const int width = static_cast<int>(little(bytes, 18, 4));
     const int height = static_cast<int>(little(bytes, 22, 4));
-    bitmap.bitsPerPixel = static_cast<int>(little(bytes, 28, 2));
     const std::size_t stride = (static_cast<std::size_t>(width) + 3) & ~std::size_t{3};
-    if (bitmap.bitsPerPixel != 8 || width <= 0 || height <= 0 ||
+    if (little(bytes, 28, 2) != 8 || width <= 0 || height <= 0 ||
         bytes.size() < pixelsAt + stride * height) {
         return bitmap;
     }
