@@ -9,8 +9,11 @@ namespace {
 using datagen::Canvas;
 using datagen::Key;
 using datagen::Ramp;
+using Pixels = std::vector<datagen::Colour>;
 
-TEST(Palette, ShiftingAShadeStaysOnItsRamp) {
+constexpr datagen::Colour K = Key;
+
+TEST(Palette, ShadesStayOnTheirRampsAndTheKeyIsNeverChosen) {
     const auto& p = datagen::palette();
     for (int ramp = 0; ramp < static_cast<int>(Ramp::Count); ++ramp) {
         const Ramp r = static_cast<Ramp>(ramp);
@@ -20,16 +23,10 @@ TEST(Palette, ShiftingAShadeStaysOnItsRamp) {
         EXPECT_EQ(p.shift(p.shade(r, 1), 1), p.shade(r, 2));
     }
     EXPECT_EQ(p.shift(Key, 2), Key);
-}
-
-TEST(Palette, NearestColourIsNeverTheKey) {
-    const auto& p = datagen::palette();
     EXPECT_NE(p.nearest({255, 0, 255}), Key);
     EXPECT_EQ(p.colours()[p.nearest({115, 115, 115})], (datagen::Rgb{115, 115, 115}));
-}
 
-TEST(Palette, HalfwayDitherMixesTwoShadesEvenly) {
-    const auto& p = datagen::palette();
+    // Halfway between two shades, the dither mixes them evenly.
     int lower = 0;
     int upper = 0;
     for (int y = 0; y < 4; ++y) {
@@ -43,43 +40,32 @@ TEST(Palette, HalfwayDitherMixesTwoShadesEvenly) {
     EXPECT_EQ(upper, 8);
 }
 
-TEST(Canvas, KeyedCopyLetsTheKeyShowThrough) {
+TEST(Canvas, CopiesOutlinesTurnsAndTiles) {
+    // A keyed copy lets the key show through; a plain one copies it.
     Canvas under(3, 1, 5);
     Canvas over(3, 1);
     over.set(1, 0, 9);
     under.blit(over, 0, 0);
-    EXPECT_EQ(under.at(0, 0), 5);
-    EXPECT_EQ(under.at(1, 0), 9);
+    EXPECT_EQ(under.pixels(), (Pixels{5, 9, 5}));
     under.blit(over, 0, 0, false);
-    EXPECT_EQ(under.at(0, 0), Key);
-}
+    EXPECT_EQ(under.pixels(), (Pixels{K, 9, K}));
 
-TEST(Canvas, OutlineRingsDrawnPixelsOnTheirFourSides) {
-    Canvas canvas(5, 5);
-    canvas.set(2, 2, 9);
-    canvas.outline(1);
-    EXPECT_EQ(canvas.at(2, 2), 9);
-    EXPECT_EQ(canvas.at(1, 2), 1);
-    EXPECT_EQ(canvas.at(3, 2), 1);
-    EXPECT_EQ(canvas.at(2, 1), 1);
-    EXPECT_EQ(canvas.at(2, 3), 1);
-    EXPECT_EQ(canvas.at(1, 1), Key);
-}
+    // The outline rings drawn pixels on their four sides.
+    Canvas dot(3, 3);
+    dot.set(1, 1, 9);
+    dot.outline(1);
+    EXPECT_EQ(dot.pixels(), (Pixels{K, 1, K, 1, 9, 1, K, 1, K}));
 
-TEST(Canvas, TurnsMirrorsAndFlips) {
-    Canvas canvas(3, 2);
-    canvas.set(0, 0, 1);
-    canvas.set(2, 1, 2);
-    const Canvas turned = canvas.rotatedClockwise();
+    Canvas picture(3, 2);
+    picture.set(0, 0, 1);
+    picture.set(2, 1, 2);
+    const Canvas turned = picture.rotatedClockwise();
     ASSERT_EQ(turned.width(), 2);
-    ASSERT_EQ(turned.height(), 3);
-    EXPECT_EQ(turned.at(1, 0), 1);
-    EXPECT_EQ(turned.at(0, 2), 2);
-    EXPECT_EQ(canvas.mirrored().at(2, 0), 1);
-    EXPECT_EQ(canvas.flipped().at(0, 1), 1);
-}
+    EXPECT_EQ(turned.pixels(), (Pixels{K, 1, K, K, 2, K}));
+    EXPECT_EQ(picture.mirrored().pixels(), (Pixels{K, K, 1, 2, K, K}));
+    EXPECT_EQ(picture.flipped().pixels(), (Pixels{K, K, 2, 1, K, K}));
 
-TEST(Canvas, TileSurfaceRepeatsTheTileAcross) {
+    // A tile surface repeats the tile four times across.
     Canvas tile(32, 32, 3);
     tile.set(31, 0, 4);
     const Canvas surface = datagen::tileSurface(tile);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "datagen/bmp_writer.h"
@@ -10,76 +11,77 @@
 
 namespace {
 
-std::uint32_t little(const std::vector<std::uint8_t>& bytes, std::size_t at, int size) {
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i) {
-        value = value << 8 | bytes[at + i];
+using Numbers = std::vector<std::uint32_t>;
+
+// The little-endian numbers of the file at each (offset, size).
+Numbers numbersAt(const std::vector<std::uint8_t>& file,
+                  std::initializer_list<std::pair<int, int>> fields) {
+    Numbers numbers;
+    for (const auto& [at, size] : fields) {
+        std::uint32_t value = 0;
+        for (int i = size - 1; i >= 0; --i) {
+            value = value << 8 | file.at(at + i);
+        }
+        numbers.push_back(value);
     }
-    return value;
+    return numbers;
 }
 
-TEST(BitmapEncoding, PadsRowsToFourBytesAndStoresThemBottomUp) {
+TEST(BitmapEncoding, PadsRowsToFourBytesAndStoresThemBottomUpAfterThePalette) {
     datagen::Canvas picture(5, 3, 7);
     picture.set(0, 0, 1); // top left
     picture.set(4, 2, 2); // bottom right
     const std::vector<std::uint8_t> file = datagen::encodeBitmap(picture);
-    const std::size_t pixels = 14 + 40 + 1024;
+    const std::uint32_t pixels = 14 + 40 + 1024;
     ASSERT_EQ(file.size(), pixels + 8 * 3);
     EXPECT_EQ(file[0], 'B');
     EXPECT_EQ(file[1], 'M');
-    EXPECT_EQ(little(file, 2, 4), file.size());
-    EXPECT_EQ(little(file, 10, 4), pixels);
-    EXPECT_EQ(little(file, 14, 4), 40u);
-    EXPECT_EQ(little(file, 18, 4), 5u);
-    EXPECT_EQ(little(file, 22, 4), 3u); // positive height: bottom row first
-    EXPECT_EQ(little(file, 28, 2), 8u);
-    EXPECT_EQ(file[pixels + 4], 2);     // first stored row is the bottom one
-    EXPECT_EQ(file[pixels + 2 * 8], 1); // last stored row is the top one
-    EXPECT_EQ(file[pixels + 5], 0);     // padding
+    // File size, pixel offset, header size, width, height (positive: bottom row first), bits.
+    EXPECT_EQ(numbersAt(file, {{2, 4}, {10, 4}, {14, 4}, {18, 4}, {22, 4}, {28, 2}}),
+              (Numbers{pixels + 24, pixels, 40, 5, 3, 8}));
+    // The bottom row first, each padded to eight bytes; the top row last.
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + pixels, file.begin() + pixels + 8),
+              (std::vector<std::uint8_t>{7, 7, 7, 7, 2, 0, 0, 0}));
     EXPECT_EQ(file[pixels + 8 + 2], 7);
-}
+    EXPECT_EQ(file[pixels + 2 * 8], 1);
 
-TEST(BitmapEncoding, CarriesTheGamePaletteBlueGreenRed) {
-    const std::vector<std::uint8_t> file = datagen::encodeBitmap(datagen::Canvas(1, 1));
+    // The game palette, blue, green, red and a zero for each entry.
     const auto& colours = datagen::palette().colours();
     for (int i = 0; i < 256; ++i) {
-        const std::size_t entry = 54 + 4 * i;
-        EXPECT_EQ(file[entry], colours[i].blue);
-        EXPECT_EQ(file[entry + 1], colours[i].green);
-        EXPECT_EQ(file[entry + 2], colours[i].red);
-        EXPECT_EQ(file[entry + 3], 0);
+        EXPECT_EQ(numbersAt(file, {{54 + 4 * i, 4}})[0],
+                  colours[i].blue | colours[i].green << 8 | colours[i].red << 16u)
+            << i;
     }
 }
 
 TEST(WaveEncoding, SixteenBitSamplesAreSignedAndClipped) {
     const std::vector<std::uint8_t> file = datagen::encodeWave({0.0, 1.0, -1.0, 2.0}, 16);
     ASSERT_EQ(file.size(), 44u + 8);
-    EXPECT_EQ(little(file, 4, 4), 36u + 8);
-    EXPECT_EQ(little(file, 16, 4), 16u); // fmt body
-    EXPECT_EQ(little(file, 20, 2), 1u);  // PCM
-    EXPECT_EQ(little(file, 22, 2), 1u);  // mono
-    EXPECT_EQ(little(file, 24, 4), 22050u);
-    EXPECT_EQ(little(file, 28, 4), 44100u); // bytes a second
-    EXPECT_EQ(little(file, 32, 2), 2u);     // block align
-    EXPECT_EQ(little(file, 34, 2), 16u);
-    EXPECT_EQ(little(file, 40, 4), 8u); // data size
-    EXPECT_EQ(static_cast<std::int16_t>(little(file, 44, 2)), 0);
-    EXPECT_EQ(static_cast<std::int16_t>(little(file, 46, 2)), 32767);
-    EXPECT_EQ(static_cast<std::int16_t>(little(file, 48, 2)), -32767);
-    EXPECT_EQ(static_cast<std::int16_t>(little(file, 50, 2)), 32767);
+    // Form size, fmt size, PCM, mono, rate, bytes a second, block, bits, data size; samples.
+    EXPECT_EQ(
+        numbersAt(file, {{4, 4},
+                         {16, 4},
+                         {20, 2},
+                         {22, 2},
+                         {24, 4},
+                         {28, 4},
+                         {32, 2},
+                         {34, 2},
+                         {40, 4},
+                         {44, 2},
+                         {46, 2},
+                         {48, 2},
+                         {50, 2}}),
+        (Numbers{36 + 8, 16, 1, 1, 22050, 44100, 2, 16, 8, 0, 32767, 0x10000 - 32767, 32767}));
 }
 
 TEST(WaveEncoding, EightBitSamplesAreUnsignedAndAnOddDataChunkIsPadded) {
     const std::vector<std::uint8_t> file = datagen::encodeWave({-1.0, 0.0, 1.0}, 8);
     ASSERT_EQ(file.size(), 44u + 3 + 1);
-    EXPECT_EQ(little(file, 4, 4), file.size() - 8); // the form counts the pad byte
-    EXPECT_EQ(little(file, 28, 4), 22050u);
-    EXPECT_EQ(little(file, 32, 2), 1u);
-    EXPECT_EQ(little(file, 34, 2), 8u);
-    EXPECT_EQ(little(file, 40, 4), 3u); // the chunk does not
-    EXPECT_EQ(file[44], 1);
-    EXPECT_EQ(file[45], 128);
-    EXPECT_EQ(file[46], 255);
+    // The form counts the pad byte, the data chunk does not.
+    EXPECT_EQ(
+        numbersAt(file, {{4, 4}, {28, 4}, {32, 2}, {34, 2}, {40, 4}, {44, 1}, {45, 1}, {46, 1}}),
+        (Numbers{44 + 4 - 8, 22050, 1, 8, 3, 1, 128, 255}));
 }
 
 } // namespace

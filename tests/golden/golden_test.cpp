@@ -5,7 +5,6 @@
 // tests/golden/pin.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -39,50 +38,22 @@ std::string readFile(const std::string& path) {
     return text.str();
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-// A long line is shown around its first difference only.
-std::string excerpt(const std::string& line, std::size_t at) {
-    constexpr std::size_t Width = 160;
-    if (line.size() <= Width) {
-        return line;
-    }
-    const std::size_t from = at > Width / 2 ? at - Width / 2 : 0;
-    return (from > 0 ? "..." : "") + line.substr(from, Width) +
-           (from + Width < line.size() ? "..." : "");
-}
-
-// The differing lines, pinned against now, at most a screenful.
+// The lines that differ, pinned against now, at most twenty.
 std::string differences(const std::string& pinned, const std::string& now) {
-    const std::vector<std::string> was = linesOf(pinned);
-    const std::vector<std::string> is = linesOf(now);
+    const auto next = [](std::istream& in) {
+        std::string line;
+        return std::getline(in, line) ? line : "(no line)";
+    };
+    std::istringstream was(pinned);
+    std::istringstream is(now);
     std::ostringstream out;
-    int shown = 0;
-    const std::size_t common = std::min(was.size(), is.size());
-    for (std::size_t i = 0; i < common && shown < 20; ++i) {
-        if (was[i] == is[i]) {
-            continue;
+    for (int line = 1, shown = 0; shown < 20 && (was || is); ++line) {
+        const std::string a = next(was);
+        const std::string b = next(is);
+        if (a != b) {
+            out << "  line " << line << "\n    pinned: " << a << "\n    now:    " << b << "\n";
+            ++shown;
         }
-        std::size_t at = 0;
-        while (at < was[i].size() && at < is[i].size() && was[i][at] == is[i][at]) {
-            ++at;
-        }
-        out << "  line " << i + 1 << "\n    pinned: " << excerpt(was[i], at)
-            << "\n    now:    " << excerpt(is[i], at) << "\n";
-        ++shown;
-    }
-    if (shown == 20) {
-        out << "  (and more)\n";
-    }
-    if (was.size() != is.size()) {
-        out << "  the pinned dump has " << was.size() << " lines, this one " << is.size() << "\n";
     }
     return out.str();
 }

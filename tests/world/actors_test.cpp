@@ -1,5 +1,6 @@
 // The walking figures and the whirlwind: when it frightens them, which way they run, when it
-// catches them, and where a caught figure starts again.
+// catches them and where a caught figure starts again; and cows and cowboys: a loose cow
+// follows the first cowboy close by, and a cowboy whose pen stands leads a cow into it.
 #include <gtest/gtest.h>
 
 #include "world_fixture.h"
@@ -9,16 +10,13 @@ namespace {
 constexpr int WX = 3200; // the whirlwind, in the middle of open grass
 constexpr int WY = 3200;
 
-class Actors : public ::testing::Test {
+class Actors : public WorldTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(world.started());
+        WorldTest::SetUp();
         game().whirlwindX = WX;
         game().whirlwindY = WY;
     }
-    Game& game() { return world.game(); }
-
-    World world;
 };
 
 TEST_F(Actors, TheWhirlwindIsNearWithinAHundredPixelsButNeverWhenLevel) {
@@ -104,6 +102,19 @@ TEST_F(Actors, ACaughtCowBoyKeepsHisSiteAndHisFence) {
     EXPECT_EQ(drawsBetween(1, gameRandomState()), 4);
 }
 
+TEST_F(Actors, ACowInItsPenNeverRunsEvenIfItWasRunningBefore) {
+    Actor& near = world.place(game().cows[0], WX + 30, WY + 30);
+    near.penned = 1;
+    Actor& far = world.place(game().cows[1], WX + 400, WY + 400);
+    far.penned = 1;
+    far.fleeTimer = 50; // frightened before it was brought in
+    world.moveActors();
+    EXPECT_EQ(near.fleeTimer, 0);
+    EXPECT_EQ(far.fleeTimer, 0);
+    EXPECT_EQ(far.x, WX + 400); // grazing, not running: inside its 50-pixel range it turns
+    EXPECT_EQ(far.wanderTimer, 10);
+}
+
 TEST(ActorsOnWater, IndiansPaddleAcrossWaterWhereTheOthersStopAtTheBank) {
     GameFolder folder;
     folder.draw(100, 100, {"..~~~.."});
@@ -122,17 +133,53 @@ TEST(ActorsOnWater, IndiansPaddleAcrossWaterWhereTheOthersStopAtTheBank) {
     }
 }
 
-} // namespace
+using Herding = WorldTest;
 
-TEST_F(Actors, ACowInItsPenNeverRunsEvenIfItWasRunningBefore) {
-    Actor& near = world.place(game().cows[0], WX + 30, WY + 30);
-    near.penned = 1;
-    Actor& far = world.place(game().cows[1], WX + 400, WY + 400);
-    far.penned = 1;
-    far.fleeTimer = 50; // frightened before it was brought in
+TEST_F(Herding, ALooseCowFollowsTheFirstCowBoyInTableOrder) {
+    Actor& cow = world.place(game().cows[20], 3000, 3000);
+    game().cowboys[1].x = 3000 + 99; // in reach up to 99 pixels, level included
+    game().cowboys[1].y = 3000;
+    game().cowboys[3].x = game().cowboys[3].y = 3000 - 50;
     world.moveActors();
-    EXPECT_EQ(near.fleeTimer, 0);
-    EXPECT_EQ(far.fleeTimer, 0);
-    EXPECT_EQ(far.x, WX + 400); // grazing, not running: inside its 50-pixel range it turns
-    EXPECT_EQ(far.wanderTimer, 10);
+    EXPECT_EQ(cow.x, 3001);
+    EXPECT_EQ(cow.y, 3001);            // level with him, it steps down all the same
+    game().cowboys[1].x = cow.x + 100; // out of reach: the next one in the table
+    world.moveActors();
+    EXPECT_EQ(cow.x, 3000);
+    EXPECT_EQ(cow.y, 3000);
 }
+
+TEST_F(Herding, ACowBoyFetchesACowAndLeadsItIntoHisPen) {
+    constexpr int SiteX = 100 * 32;
+    constexpr int SiteY = 100 * 32;
+    putUpPen(game(), SiteX, SiteY);
+    Actor& cowboy = world.place(game().cowboys[0], SiteX, SiteY, 2);
+    for (int i = 1; i < 10; ++i) {
+        game().cows[i].penned = 1;
+    }
+    Actor& cow = world.place(game().cows[0], SiteX + 400, SiteY + 150);
+    cow.siteX = SiteX + 3000; // it ambles off to the right
+    world.moveActors();
+    EXPECT_EQ(cowboy.x, SiteX + 2); // fetching: both axes at his step
+    EXPECT_EQ(cowboy.y, SiteY + 2);
+    for (int frame = 0; frame < 5000 && cow.penned == 0; ++frame) {
+        world.moveActors();
+    }
+    ASSERT_EQ(cow.penned, 1);
+    EXPECT_LE(std::abs(cowboy.x - SiteX), 10);
+    EXPECT_LE(std::abs(cowboy.y - SiteY), 10);
+    EXPECT_EQ(cow.siteX, SiteX - 64);
+    EXPECT_EQ(cow.siteY, SiteY + 128);
+    // Once it has walked in, it grazes inside the ring, near the whirlwind but out of reach.
+    world.moveActors(400);
+    game().whirlwindX = cow.siteX + 70;
+    game().whirlwindY = cow.siteY + 70;
+    for (int frame = 0; frame < 300; ++frame) {
+        world.moveActors();
+        ASSERT_EQ(cow.fleeTimer, 0);
+        ASSERT_TRUE(cow.x > penCellX(SiteX, 0) && cow.x < SiteX);
+        ASSERT_TRUE(cow.y > SiteY && cow.y < penCellY(SiteY, 6));
+    }
+}
+
+} // namespace

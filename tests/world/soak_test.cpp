@@ -53,8 +53,8 @@ public:
                 headless_.send(EventType::LeftButtonDown);
                 headless_.send(EventType::LeftButtonUp);
             } else {
-                const int x = pick(341, 709);
-                headless_.mouse(x, pick(1, 4) == 1 ? 290 : 380);
+                const int button = pick(1, 4) == 1 ? 290 : 380; // new game, or resume
+                pointAt(341, 709, button, button);
             }
             pointing_ = !pointing_;
             return 16;
@@ -65,8 +65,7 @@ public:
                 {884, 1002, 637, 755}, {824, 882, 637, 755}, {704, 822, 637, 755}};
             if (throwStep_ % 2 == 0) {
                 const int* zone = zones[throwStep_ / 2];
-                const int x = pick(zone[0], zone[1]);
-                headless_.mouse(x, pick(zone[2], zone[3]));
+                pointAt(zone[0], zone[1], zone[2], zone[3]);
                 headless_.send(EventType::LeftButtonDown);
             } else {
                 headless_.send(EventType::LeftButtonUp);
@@ -82,8 +81,7 @@ public:
                 headless_.key(roll <= 3 ? EventType::KeyDown : EventType::KeyUp,
                               arrows[pick(0, 3)]);
             } else if (roll <= 15) {
-                const int x = pick(0, 1023);
-                headless_.mouse(x, pick(0, 767));
+                pointAt(0, 1023, 0, 767);
             } else if (roll <= 20) {
                 headless_.send(buttons[pick(0, 3)]);
             }
@@ -103,6 +101,11 @@ public:
 
 private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    // The mouse to somewhere in the box, edges included.
+    void pointAt(int left, int right, int top, int bottom) {
+        const int x = pick(left, right);
+        headless_.mouse(x, pick(top, bottom));
+    }
 
     HeadlessGame& headless_;
     std::mt19937 random_{20240607};

@@ -5,25 +5,24 @@
 
 namespace {
 
-TEST(Whirlwind, KeysAndMouseAddUpWithTheOuterMouseRuleReplacingTheInner) {
-    World world;
-    ASSERT_TRUE(world.started());
+using Whirlwind = WorldTest;
+
+TEST_F(Whirlwind, KeysAndMouseAddUpWithTheOuterMouseRuleReplacingTheInner) {
     HeadlessGame& headless = world.headless();
-    Game& game = world.game();
     headless.turn(); // the first frame after set-up is a long one
     headless.key(platform::EventType::KeyDown, platform::KeyRight);
     headless.send(platform::EventType::RightButtonDown);
     headless.mouse(700, 288);
     headless.turn(60); // steps of 10: key 10, mouse 10 + 5
-    EXPECT_EQ(game.whirlwindX, 6400 + 25);
-    EXPECT_EQ(game.whirlwindY, 640);
+    EXPECT_EQ(game().whirlwindX, 6400 + 25);
+    EXPECT_EQ(game().whirlwindY, 640);
     headless.mouse(530, 100);
     headless.turn(16); // steps of 5: key 5, x = 530 is neutral, y up by 5 + 2
-    EXPECT_EQ(game.whirlwindX, 6425 + 5);
-    EXPECT_EQ(game.whirlwindY, 640 - 7);
+    EXPECT_EQ(game().whirlwindX, 6425 + 5);
+    EXPECT_EQ(game().whirlwindY, 640 - 7);
 }
 
-TEST(Whirlwind, BlockingGroundHoldsBackEachAxisOnItsOwn) {
+TEST(WhirlwindOnItsOwnMap, BlockingGroundHoldsBackEachAxisOnItsOwn) {
     GameFolder folder;
     folder.setGround(151, 20, Building); // right of the first start: it slides down
     folder.setGround(161, 21, Water);    // touches the second only at a corner: it passes
@@ -47,10 +46,7 @@ TEST(Whirlwind, BlockingGroundHoldsBackEachAxisOnItsOwn) {
     }
 }
 
-TEST(Whirlwind, KnocksDownWhatStandsWithOneCrashAndLeavesWhatIsDown) {
-    World world;
-    ASSERT_TRUE(world.started());
-    Game& game = world.game();
+TEST_F(Whirlwind, KnocksDownWhatStandsWithOneCrashAndLeavesWhatIsDown) {
     const std::int32_t cases[][2] = {{Tepee, TepeeDown},
                                      {TepeeDown, TepeeDown},
                                      {FarmHouse, FarmHouseDown},
@@ -58,18 +54,16 @@ TEST(Whirlwind, KnocksDownWhatStandsWithOneCrashAndLeavesWhatIsDown) {
                                      {Fence_RLSide, FarmHouseDown},
                                      {Fence_BRCorner, FarmHouseDown}};
     for (const auto& c : cases) {
-        game.setStructureAt(6400, 640, c[0]);
+        game().setStructureAt(6400, 640, c[0]);
         const std::uint32_t crashes = world.plays(GameSound::Crush);
         world.stepWorld();
         world.stepWorld();
-        EXPECT_EQ(game.structureAt(6400, 640), c[1]) << "standing " << c[0];
+        EXPECT_EQ(game().structureAt(6400, 640), c[1]) << "standing " << c[0];
         EXPECT_EQ(world.plays(GameSound::Crush), crashes + (c[0] != c[1] ? 1 : 0));
     }
 }
 
-TEST(Whirlwind, TheWindTakesOneDrawAFrameAndBlowsBelowTen) {
-    World world;
-    ASSERT_TRUE(world.started());
+TEST_F(Whirlwind, TheWindTakesOneDrawAFrameAndBlowsBelowTen) {
     // From state 1 the generator's numbers run 41, 18467, ...: find one below 10, then a 10.
     for (const int wanted : {9, 10}) {
         setGameRandomState(1);

@@ -1,14 +1,16 @@
 // A started game on a map of the test's own with every figure parked far away, standing still,
-// so that a test sets up only the figures and cells it looks at.
+// so that a test sets up only the figures and cells it looks at; and a cowboy's finished pen.
 #pragma once
 
-#include <algorithm>
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
 
 #include "platform/headless/headless.h"
 #include "support/game_folder.h"
 #include "support/headless_game.h"
+#include "world/actor_kinds.h"
 #include "world/game_random.h"
 
 inline constexpr int ParkX = 1000;
@@ -29,11 +31,11 @@ public:
         headless_ = std::make_unique<HeadlessGame>(folder.path());
         started_ = headless_->start();
         headless::advanceClock(1000); // the gust that ends set-up has died away
-        const auto park = [this](Actor& actor) { standStill(place(actor, ParkX, ParkY)); };
-        std::for_each(game().indians.begin(), game().indians.end(), park);
-        std::for_each(game().farmers.begin(), game().farmers.end(), park);
-        std::for_each(game().cows.begin(), game().cows.end(), park);
-        std::for_each(game().cowboys.begin(), game().cowboys.end(), park);
+        for (const ActorTable& table : actorTables(game())) {
+            for (int i = 0; i < table.count; ++i) {
+                standStill(place(table.actors[i], ParkX, ParkY));
+            }
+        }
     }
 
     bool started() const { return started_; }
@@ -64,6 +66,15 @@ private:
     bool started_ = false;
 };
 
+// A test of a started world.
+class WorldTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(world.started()); }
+    Game& game() { return world.game(); }
+
+    World world;
+};
+
 // How many numbers the generator gave between two of its states.
 inline int drawsBetween(std::uint32_t before, std::uint32_t after) {
     const std::uint32_t now = gameRandomState();
@@ -75,4 +86,34 @@ inline int drawsBetween(std::uint32_t before, std::uint32_t after) {
     }
     setGameRandomState(now);
     return draws;
+}
+
+// A cowboy's finished pen as it stands on the map, row by row from its top-left cell, which
+// lies six tiles left of the cowboy's site.
+// clang-format off
+inline constexpr int FinishedPen[6][6] = {
+    {Fence_TLCorner, Fence_TBSide, Fence_TBSide, Fence_TBSide, Fence_TBSide, Fence_TRCorner},
+    {Fence_RLSide,   Empty,        Empty,        Empty,        Empty,        Fence_RLSide},
+    {Fence_RLSide,   Empty,        Empty,        Empty,        Empty,        Fence_RLSide},
+    {Fence_RLSide,   Empty,        Empty,        Empty,        Empty,        Fence_RLSide},
+    {Fence_RLSide,   Empty,        Empty,        Empty,        Empty,        Fence_RLSide},
+    {Fence_BLCorner, Fence_TBSide, Fence_TBSide, Fence_TBSide, Fence_TBSide, Fence_BRCorner},
+};
+// clang-format on
+
+// The world point of a pen cell for a cowboy whose site is (siteX, siteY).
+inline int penCellX(int siteX, int column) {
+    return siteX - 192 + 32 * column;
+}
+inline int penCellY(int siteY, int row) {
+    return siteY + 32 * row;
+}
+
+inline void putUpPen(Game& game, int siteX, int siteY) {
+    for (int row = 0; row < 6; ++row) {
+        for (int column = 0; column < 6; ++column) {
+            game.setStructureAt(penCellX(siteX, column), penCellY(siteY, row),
+                                FinishedPen[row][column]);
+        }
+    }
 }

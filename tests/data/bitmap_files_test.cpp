@@ -1,0 +1,247 @@
+// The bitmaps as the game loads them: every sprite of the catalogue and the two full-screen
+// pictures at their size, in the one palette, the transparent key only where the game sets it,
+// pieces that fit together, and room left where the game draws over them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "game_files.h"
+
+namespace {
+
+struct Group {
+    std::vector<std::string> names;
+    int width;
+    int height;
+    bool keyed;
+    std::size_t colours = 3; // at least, besides the key: no flat placeholders
+};
+
+// The sprite catalogue in its order, then the title and the menu.
+const std::vector<Group>& bitmaps() {
+    static const std::vector<Group> groups = [] {
+        std::vector<std::string> targets;
+        for (int n = 1; n <= 109; ++n) {
+            char name[16];
+            std::snprintf(name, sizeof name, "Target%03d", n);
+            targets.push_back(name);
+        }
+        return std::vector<Group>{
+            {{"Cursor"}, 32, 32, true},
+            {{"Character"}, 128, 32, true},
+            {{"Water", "Grass", "LeftBank", "RightBank", "TopBank", "BottomBank", "BotLftBank",
+              "BotRhtBank", "TopRhtBank", "TopLftBank", "Building", "Collumn", "DropBomb",
+              "Buinldinm_Top", "Blast", "Burnt"},
+             128,
+             32,
+             false},
+            {targets, 128, 32, false},
+            {{"Tepee", "TepeeDown", "FarmHouse", "FarmHouseDown", "Fence_RLSide", "Fence_TBSide",
+              "Fence_TLCorner", "Fence_TRCorner", "Fence_BLCorner", "Fence_BRCorner"},
+             128,
+             32,
+             true},
+            {{"Indian", "Cannoe", "Farmer", "Cow", "CowBoy", "Flying_Indian", "Fallen_Indian",
+              "Flying_Farmer", "Fallen_Farmer", "Flying_Cow", "Fallen_Cow", "Flying_CowBoy",
+              "Fallen_CowBoy"},
+             22,
+             22,
+             true},
+            {{"Indian_Up", "Indian_Down", "Farmer_Up", "Farmer_Down", "Cow_Up", "Cow_Down",
+              "CowBoy_Up", "CowBoy_Down"},
+             60,
+             60,
+             false},
+            {{"Wind_Speed_Up", "Wind_Speed_Down"}, 60, 120, false},
+            {{"Wind_Direction_Up", "Wind_Direction_Down"}, 120, 120, false},
+            {{"Frame_Top"}, 1024, 32, false},
+            {{"Frame_Bottom"}, 1024, 159, false},
+            {{"Frame_Side_R", "Frame_Side_L"}, 32, 577, false},
+            {{"Splash", "Option"}, 1024, 768, false, 64},
+        };
+    }();
+    return groups;
+}
+
+TEST(BitmapFiles, EachIsAnEightBitBitmapInTheGamePaletteWithTheKeyOnlyWhereSet) {
+    const Bitmap top = gameBitmap("Frame_Top");
+    std::size_t files = 0;
+    for (const Group& group : bitmaps()) {
+        for (const std::string& name : group.names) {
+            SCOPED_TRACE(name);
+            ++files;
+            const Bitmap bitmap = gameBitmap(name);
+            ASSERT_GT(bitmap.width, 0) << "missing or not an 8-bit bitmap";
+            EXPECT_EQ(bitmap.headerSize, 40);
+            EXPECT_EQ(bitmap.width, group.width);
+            EXPECT_EQ(bitmap.height, group.height);
+            EXPECT_EQ(bitmap.colours, top.colours);
+            std::set<std::uint8_t> used(bitmap.indices.begin(), bitmap.indices.end());
+            EXPECT_EQ(used.erase(254), group.keyed ? 1u : 0u);
+            EXPECT_GE(used.size(), group.colours);
+            // Each 32-wide cell of a keyed strip (or the whole figure) stands free of its corners.
+            const int cell = std::min(bitmap.width, 32);
+            for (int left = 0; group.keyed && left < bitmap.width; left += cell) {
+                EXPECT_EQ(bitmap.at(left, 0), 254);
+                EXPECT_EQ(bitmap.at(left + cell - 1, bitmap.height - 1), 254);
+            }
+        }
+    }
+    EXPECT_EQ(files, 166u + 2);
+}
+
+TEST(BitmapFiles, PaletteHasDistinctEntriesAndThePanelColours) {
+    const Bitmap top = gameBitmap("Frame_Top");
+    std::set<int> distinct;
+    for (const Colour& c : top.colours) {
+        distinct.insert(c.red << 16 | c.green << 8 | c.blue);
+    }
+    EXPECT_EQ(distinct.size(), 256u);
+    for (const int panel : {115 << 16 | 115 << 8 | 115, 115 << 16, 0}) {
+        EXPECT_EQ(distinct.count(panel), 1u) << std::hex << panel;
+    }
+}
+
+TEST(BitmapFiles, CursorPointsWithTheMiddleOfItsTopEdgeAndTheWhirlwindTurns) {
+    const Bitmap cursor = gameBitmap("Cursor");
+    ASSERT_GT(cursor.width, 0);
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < 32; ++x) {
+        if (cursor.at(x, 0) != 254) {
+            first = first < 0 ? x : first;
+            last = x;
+        }
+    }
+    ASSERT_GE(first, 0) << "the tip must touch the top edge";
+    EXPECT_EQ(first + last, 32) << "centred on column 16";
+
+    // The whirlwind's four frames all differ from one another.
+    const Bitmap strip = gameBitmap("Character");
+    ASSERT_GT(strip.width, 0);
+    for (int a = 0; a < 4; ++a) {
+        for (int b = a + 1; b < 4; ++b) {
+            int different = 0;
+            for (int y = 0; y < 32; ++y) {
+                for (int x = 0; x < 32; ++x) {
+                    different += strip.at(32 * a + x, y) != strip.at(32 * b + x, y);
+                }
+            }
+            EXPECT_GT(different, 30) << "frames " << a << " and " << b;
+        }
+    }
+}
+
+// Along the edge two tiles share, the water on one side must meet water on the other.
+void expectEdgeJoins(const std::string& first, const std::string& second, bool sideBySide) {
+    SCOPED_TRACE(first + (sideBySide ? " | " : " / ") + second);
+    const Bitmap a = gameBitmap(first);
+    const Bitmap b = gameBitmap(second);
+    ASSERT_TRUE(a.width > 0 && b.width > 0);
+    const auto watery = [](const Colour& c) { return c.blue > c.red + 40 && c.blue > c.green; };
+    int mismatches = 0;
+    for (int i = 0; i < 32; ++i) {
+        mismatches += watery(sideBySide ? a.colourAt(31, i) : a.colourAt(i, 31)) !=
+                      watery(sideBySide ? b.colourAt(0, i) : b.colourAt(i, 0));
+    }
+    EXPECT_LE(mismatches, 2);
+}
+
+TEST(BitmapFiles, BankPiecesJoinWaterAndGrassAroundAPond) {
+    // A pond three cells square: the bank ring round one cell of water, with grass outside.
+    const std::vector<std::vector<std::string>> pond = {
+        {"Grass", "Grass", "Grass", "Grass", "Grass"},
+        {"Grass", "TopLftBank", "TopBank", "TopRhtBank", "Grass"},
+        {"Grass", "LeftBank", "Water", "RightBank", "Grass"},
+        {"Grass", "BotLftBank", "BottomBank", "BotRhtBank", "Grass"},
+        {"Grass", "Grass", "Grass", "Grass", "Grass"},
+    };
+    for (std::size_t row = 0; row < 5; ++row) {
+        for (std::size_t column = 0; column < 5; ++column) {
+            if (column < 4) {
+                expectEdgeJoins(pond[row][column], pond[row][column + 1], true);
+            }
+            if (row < 4) {
+                expectEdgeJoins(pond[row][column], pond[row + 1][column], false);
+            }
+        }
+    }
+    // A narrow stream is a left bank beside a right bank.
+    expectEdgeJoins("LeftBank", "RightBank", true);
+    expectEdgeJoins("TopBank", "BottomBank", false);
+}
+
+// Round a cowboy's pen each piece's rails run out through the middle of exactly the edges its
+// two neighbours lie beyond.
+TEST(BitmapFiles, FencePiecesCloseACowboysPen) {
+    const struct {
+        const char* piece;
+        bool north, south, west, east;
+    } pieces[] = {
+        {"Fence_RLSide", true, true, false, false},   {"Fence_TBSide", false, false, true, true},
+        {"Fence_TLCorner", false, true, false, true}, {"Fence_TRCorner", false, true, true, false},
+        {"Fence_BLCorner", true, false, false, true}, {"Fence_BRCorner", true, false, true, false},
+    };
+    for (const auto& p : pieces) {
+        SCOPED_TRACE(p.piece);
+        const Bitmap bitmap = gameBitmap(p.piece);
+        ASSERT_GT(bitmap.width, 0);
+        const auto rails = [&](int x, int y, int dx, int dy) {
+            for (int i = 0; i < 8; ++i) {
+                if (bitmap.at(x + dx * i, y + dy * i) != 254) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        EXPECT_EQ(rails(12, 0, 1, 0), p.north);
+        EXPECT_EQ(rails(12, 31, 1, 0), p.south);
+        EXPECT_EQ(rails(0, 12, 0, 1), p.west);
+        EXPECT_EQ(rails(31, 12, 0, 1), p.east);
+    }
+}
+
+TEST(BitmapFiles, PanelLeavesGreyRoomWhereTheGamePrintsItsNumbers) {
+    const Bitmap panel = gameBitmap("Frame_Bottom");
+    ASSERT_GT(panel.width, 0);
+    const int numbers[][2] = {{140, 647}, {140, 674}, {140, 702}, {140, 729},
+                              {400, 647}, {400, 674}, {400, 729}};
+    for (const auto& [left, top] : numbers) {
+        for (int y = top; y < top + 16; ++y) {
+            for (int x = left; x < left + 64; ++x) {
+                ASSERT_EQ(panel.colourAt(x, y - 609), (Colour{115, 115, 115})) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(BitmapFiles, MenuWordsLieInsideTheirButtons) {
+    const Bitmap menu = gameBitmap("Option");
+    ASSERT_GT(menu.width, 0);
+    // The hit areas, exclusive: 340 < x < 710 and top < y < bottom.
+    for (const auto& [top, bottom] : {std::pair{258, 328}, {347, 417}, {435, 505}}) {
+        SCOPED_TRACE(top);
+        int left = 1024, right = -1, high = 768, low = -1; // the lettering's bounds
+        for (int y = top - 8; y < bottom + 8; ++y) {
+            for (int x = 320; x < 730; ++x) {
+                const Colour& c = menu.colourAt(x, y);
+                if ((c.red * 3 + c.green * 6 + c.blue) / 10 > 200) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    high = std::min(high, y);
+                    low = std::max(low, y);
+                }
+            }
+        }
+        ASSERT_GE(right, 0) << "no word on the button";
+        EXPECT_TRUE(left > 340 && right < 710 && high > top && low < bottom)
+            << left << ".." << right << " x " << high << ".." << low;
+        EXPECT_TRUE(right - left >= 60 && low - high >= 20) << "a word, not a speck";
+    }
+}
+
+} // namespace
