@@ -150,7 +150,15 @@ TEST_F(Throwing, ExpiredObjectsLeaveTheRestOfTheListInOrder) {
     EXPECT_EQ(newer->getNext(), older);
     EXPECT_EQ(older->getNext(), nullptr);
     EXPECT_EQ(older->lifeTime, 499);
-    newer->lifeTime = older->lifeTime = 1;
+    // Two ending one after the other, behind one that stays.
+    lyingAt(0, 0, 1);
+    lyingAt(0, 0, 1);
+    FlyingObject* front = lyingAt(0, 0, 500);
+    game().updateFlyingObjects(0, 0);
+    EXPECT_EQ(game().flyingObjects, front);
+    EXPECT_EQ(front->getNext(), newer);
+    EXPECT_EQ(newer->getNext(), older);
+    front->lifeTime = newer->lifeTime = older->lifeTime = 1;
     game().updateFlyingObjects(0, 0);
     EXPECT_EQ(game().flyingObjects, nullptr);
 }
