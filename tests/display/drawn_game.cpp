@@ -1,5 +1,6 @@
 #include "drawn_game.h"
 
+#include "display/sprite_catalogue.h"
 #include "display/sprite_numbers.h"
 
 std::uint8_t spriteColour(int sprite) {
@@ -8,6 +9,12 @@ std::uint8_t spriteColour(int sprite) {
 
 std::int32_t testGround(int column, int row) {
     return (column * 3 + row * 7) % 125;
+}
+
+platform::Surface* surfaceOf(Game& game, int sprite) {
+    return sprite == CursorSprite      ? game.cursorSurface
+           : sprite == CharacterSprite ? game.characterSurface
+                                       : game.spriteSurfaces[sprite];
 }
 
 void DrawnGame::SetUp() {

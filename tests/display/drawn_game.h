@@ -18,6 +18,9 @@ inline constexpr std::uint8_t WhirlwindColour = 220;
 // The ground value the test map holds at a cell.
 std::int32_t testGround(int column, int row);
 
+// The surface a picture of the sprite catalogue is loaded into.
+platform::Surface* surfaceOf(Game& game, int sprite);
+
 class DrawnGame : public ::testing::Test {
 protected:
     DrawnGame() : run_(folder_.path()) {}

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "display/sprite_catalogue.h"
+#include "drawn_game.h"
 #include "platform/headless/headless.h"
-#include "support/headless_game.h"
 
 namespace {
 
@@ -29,10 +29,7 @@ TEST_F(RealData, EveryPictureIsReadAndTheKeyedOnesHaveTransparentPixels) {
         EXPECT_EQ(line.find("sprite pictures are missing"), std::string::npos) << line;
     }
     for (const CatalogueEntry& entry : spriteCatalogue()) {
-        const platform::Surface* surface = entry.sprite == CursorSprite ? game.cursorSurface
-                                           : entry.sprite == CharacterSprite
-                                               ? game.characterSurface
-                                               : game.spriteSurfaces[entry.sprite];
+        const platform::Surface* surface = surfaceOf(game, entry.sprite);
         ASSERT_NE(surface, nullptr) << entry.file;
         const auto* first = surface->pixels();
         const auto* last = first + surface->width() * surface->height();

@@ -13,8 +13,7 @@ void putLittle(std::string& bytes, std::uint32_t value, int size) {
     }
 }
 
-} // namespace
-
+// A PCM wave of 22,050 16-bit mono samples a second, the given number of milliseconds long.
 std::string shortWave(int milliseconds) {
     constexpr std::uint32_t Rate = 22050;
     const std::uint32_t samples = Rate * static_cast<std::uint32_t>(milliseconds) / 1000;
@@ -36,6 +35,8 @@ std::string shortWave(int milliseconds) {
     }
     return wave;
 }
+
+} // namespace
 
 GameFolder::GameFolder(std::int32_t ground) : ground_(CellCount, ground) {}
 
@@ -76,7 +77,7 @@ void GameFolder::write() const {
         }
     }
     folder_.write("Terrain.dat", terrain.str());
-    const std::string wave = shortWave(soundMilliseconds_);
+    const std::string wave = shortWave(4);
     for (const char* name : {"Indian", "Cow", "Farm", "CowBoy", "Crush", "Splat", "Wind"}) {
         folder_.write(std::string("Data/") + name + ".wav", wave);
     }
