@@ -1,6 +1,8 @@
 // Keys, mouse, minimise and close, as the window procedure turns them into the game's input.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/headless/headless.h"
 #include "shell/game.h"
 #include "support/game_folder.h"
@@ -102,32 +104,22 @@ TEST_F(Input, AnyKeyHidesTheCursorAndAnyMouseUseShowsIt) {
 }
 
 TEST_F(Input, MenuButtonsActOnReleaseAndLeaveNoButtonHeld) {
-    game().menuOpen = true;
-    game().score = 90;
-    game().menuChoice = 1;
-    game().leftButtonDown = true;
-    session.send(EventType::LeftButtonUp);
-    ASSERT_TRUE(session.handleEventsOnly());
-    EXPECT_FALSE(game().menuOpen);
-    EXPECT_EQ(game().score, 0); // a new game
-    EXPECT_FALSE(game().leftButtonDown);
-
-    game().menuOpen = true;
-    game().menuChoice = 2;
-    session.send(EventType::LeftButtonDown);
-    session.send(EventType::LeftButtonUp);
-    ASSERT_TRUE(session.handleEventsOnly());
-    EXPECT_FALSE(game().menuOpen); // resumed
-    EXPECT_FALSE(game().leftButtonDown);
-
-    game().menuOpen = true;
-    game().menuChoice = 0;
-    session.send(EventType::LeftButtonDown);
-    session.send(EventType::LeftButtonUp);
-    ASSERT_TRUE(session.handleEventsOnly());
-    EXPECT_TRUE(game().menuOpen); // over no button
-    EXPECT_FALSE(game().leftButtonDown);
-
+    // New game on a release alone; resume, and a click beside the buttons, on whole clicks.
+    for (const auto& [choice, click, stillOpen] :
+         {std::tuple{1, false, false}, {2, true, false}, {0, true, true}}) {
+        game().menuOpen = true;
+        game().score = 90;
+        game().menuChoice = choice;
+        game().leftButtonDown = true;
+        if (click) {
+            session.send(EventType::LeftButtonDown);
+        }
+        session.send(EventType::LeftButtonUp);
+        ASSERT_TRUE(session.handleEventsOnly());
+        EXPECT_EQ(game().menuOpen, stillOpen) << choice;
+        EXPECT_EQ(game().score, choice == 1 ? 0 : 90) << choice;
+        EXPECT_FALSE(game().leftButtonDown) << choice;
+    }
     game().menuChoice = 3;
     session.send(EventType::LeftButtonUp);
     EXPECT_FALSE(session.handleEventsOnly()); // quit
