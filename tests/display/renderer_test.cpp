@@ -48,26 +48,32 @@ TEST_F(TilePass, AtTheTopLeftLimitShowsTheMapsFirstCellInTheViewsCorner) {
 }
 
 TEST_F(TilePass, DrawsThirtyColumnsOnTheTileGridAndThirtyOneOffIt) {
-    // The round's start shows column 185 and row 11 first.
+    // The round's start shows column 185 and row 11 first. A structure stands over its
+    // ground with the key showing through; one with no picture shows the ground alone.
+    game().structureTiles[186 * MapRows + 12] = Fence_BRCorner;
+    game().structureTiles[187 * MapRows + 12] = 11;
     const Probe onGrid[] = {{32, 32, 185, 11},     {960, 608, 214, 29},  {991, 639, 214, 29},
-                            {992, 32, Nothing, 0}, {31, 32, Nothing, 0}, {32, 640, Nothing, 0}};
+                            {992, 32, Nothing, 0}, {31, 32, Nothing, 0}, {32, 640, Nothing, 0},
+                            {72, 64, 186, 12},     {64, 72, 186, 12},    {96, 64, 187, 12}};
     drawAt(6400, 640, onGrid);
     EXPECT_EQ(drawnPixels(), 30 * 32 * 19 * 32);
-    // Off the grid the cells cut by the view are drawn whole, for the frame to cover.
+    EXPECT_EQ(pixel(64, 64), spriteColour(Sprite::Fence_BRCorner));
+    EXPECT_EQ(pixel(71, 71), spriteColour(Sprite::Fence_BRCorner));
+
+    // Off the grid the cells cut by the view are drawn whole, and the frame covers the rest.
     const Probe offGrid[] = {{27, 27, 185, 11},    {26, 27, Nothing, 0},   {27, 26, Nothing, 0},
                              {1018, 27, 215, 11},  {1019, 27, Nothing, 0}, {27, 634, 185, 29},
                              {27, 635, Nothing, 0}};
     drawAt(6405, 645, offGrid);
     EXPECT_EQ(drawnPixels(), 31 * 32 * 19 * 32);
-}
-
-TEST_F(TilePass, DrawsAStructureOverItsGroundLettingTheKeyShowThrough) {
-    game().structureTiles[186 * MapRows + 12] = Fence_BRCorner;
-    game().structureTiles[187 * MapRows + 12] = 11; // no picture
-    const Probe around[] = {{72, 64, 186, 12}, {64, 72, 186, 12}, {96, 64, 187, 12}};
-    drawAt(6400, 640, around);
-    EXPECT_EQ(pixel(64, 64), spriteColour(Sprite::Fence_BRCorner));
-    EXPECT_EQ(pixel(71, 71), spriteColour(Sprite::Fence_BRCorner));
+    game().drawFrameAndButtons();
+    EXPECT_EQ(drawnPixels(), 1024 * 768);
+    EXPECT_EQ(pixel(0, 0), spriteColour(Sprite::Frame_Top));
+    EXPECT_EQ(pixel(1023, 31), spriteColour(Sprite::Frame_Top));
+    EXPECT_EQ(pixel(0, 32), spriteColour(Sprite::Frame_Side_L));
+    EXPECT_EQ(pixel(1023, 608), spriteColour(Sprite::Frame_Side_R));
+    EXPECT_EQ(pixel(0, 609), spriteColour(Sprite::Frame_Bottom));
+    EXPECT_EQ(pixel(32, 32), testGround(185, 11));
 }
 
 TEST_F(TilePass, ShowsWaterBeyondTheMapsRightAndBottomEdges) {
@@ -166,21 +172,6 @@ TEST_F(FrameAndButtons, ShowTheSelectedKindsAndTheHeldWindButtonsPressed) {
                   spriteColour(held ? Sprite::Wind_Direction_Up : Sprite::Wind_Direction_Down));
         EXPECT_EQ(pixel(822, 755), pixel(703, 636));
     }
-}
-
-TEST_F(FrameAndButtons, WithTheTilePassCoverEveryPixelOfTheScreen) {
-    Game& g = game();
-    g.whirlwindX = 6405;
-    g.whirlwindY = 645;
-    g.drawTilePass();
-    g.drawFrameAndButtons();
-    EXPECT_EQ(drawnPixels(), 1024 * 768);
-    EXPECT_EQ(pixel(0, 0), spriteColour(Sprite::Frame_Top));
-    EXPECT_EQ(pixel(1023, 31), spriteColour(Sprite::Frame_Top));
-    EXPECT_EQ(pixel(0, 32), spriteColour(Sprite::Frame_Side_L));
-    EXPECT_EQ(pixel(1023, 608), spriteColour(Sprite::Frame_Side_R));
-    EXPECT_EQ(pixel(0, 609), spriteColour(Sprite::Frame_Bottom));
-    EXPECT_EQ(pixel(32, 32), testGround(185, 11));
 }
 
 } // namespace

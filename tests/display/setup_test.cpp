@@ -92,15 +92,4 @@ TEST_F(Pictures, ARefusedDrawingContextSkipsOnlyTheSplash) {
     EXPECT_EQ(game.imageDC->row(0)[0], 20) << "the menu picture is there all the same";
 }
 
-TEST(MissingPictures, AreNoFailure) {
-    ReadyFolder folder;
-    HeadlessGame run(folder.path());
-    ASSERT_TRUE(run.start());
-    EXPECT_TRUE(headless::errorMessages().empty());
-    EXPECT_EQ(run.game().imageBitmap, nullptr);
-    ASSERT_NE(run.game().imageDC, nullptr);
-    run.game().menuOpen = true;
-    EXPECT_TRUE(run.turn()) << "the menu shows without its picture";
-}
-
 } // namespace

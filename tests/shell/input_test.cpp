@@ -30,11 +30,6 @@ TEST_F(Input, EscapeOpensTheMenuAndEscapeAgainQuits) {
     EXPECT_FALSE(headless::windowExists());
 }
 
-TEST_F(Input, ClosingTheWindowEndsTheGame) {
-    session.send(EventType::Close);
-    EXPECT_FALSE(session.turn());
-}
-
 TEST_F(Input, ArrowsSteerAndReleasingEitherArrowOfAPairStopsThatAxis) {
     keyDown(platform::KeyRight);
     keyDown(platform::KeyDown);
