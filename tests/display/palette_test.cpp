@@ -57,7 +57,7 @@ TEST(DefaultPalette, SpreadsThreeBitsOfRedAndGreenAndTwoOfBlue) {
     EXPECT_EQ(loaded("Data/NoSuchFile.bmp"), entries) << "a missing file keeps the default";
 }
 
-TEST_F(PaletteFile, TheHeadersColourCountSaysHowManyEntriesAreSwapped) {
+TEST_F(PaletteFile, TheHeadersColourCountSaysHowManyEntriesHaveRedAndBlueSwapped) {
     BitmapLayout eight; // no colour count: all 256 of an 8-bit file
     eight.colourTable = testColours();
     expectLoaded(eight, 256);
@@ -79,14 +79,11 @@ TEST_F(PaletteFile, TheHeadersColourCountSaysHowManyEntriesAreSwapped) {
         return static_cast<std::uint32_t>(x * 0x010203 + y * 0x300000);
     };
     expectLoaded(trueColour, 0);
-}
 
-TEST_F(PaletteFile, AShortFileKeepsTheDefaultPastItsEndWithRedAndBlueSwapped) {
-    BitmapLayout layout;
-    layout.colourTable = testColours();
-    const auto entries = load(bitmapFile(layout).substr(0, 54 + 4 * 10));
-    EXPECT_EQ(entries[9], testEntry(9));
-    EXPECT_EQ(entries[254], (Entry{170, 255, 255, 0}));
+    // A file cut short keeps the default past its end, with red and blue swapped all the same.
+    const auto cut = load(bitmapFile(eight).substr(0, 54 + 4 * 10));
+    EXPECT_EQ(cut[9], testEntry(9));
+    EXPECT_EQ(cut[254], (Entry{170, 255, 255, 0}));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // the splash held two seconds.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "bitmap_file.h"
 #include "platform/headless/headless.h"
 #include "platform/image.h"
@@ -14,14 +16,9 @@ using platform::backend::DisplayStep;
 
 constexpr HResult Refused = static_cast<HResult>(0x88760091u);
 
-struct FailingStep {
-    DisplayStep step;
-    const char* message;
-    HResult returned;
-};
-
 TEST(DisplaySetup, EachFailingStepShowsItsOwnMessageAndEndsTheGame) {
-    const FailingStep steps[] = {
+    // The step, its message, and what set-up returns (the palette's failure goes unreported).
+    const std::tuple<DisplayStep, const char*, HResult> steps[] = {
         {DisplayStep::CreateDevice, "DirectDrawCreateEx FAILED", Refused},
         {DisplayStep::CooperativeLevel, "SetCooperativeLevel FAILED", Refused},
         {DisplayStep::DisplayMode, "SetDisplayMode FAILED", Refused},
@@ -30,22 +27,22 @@ TEST(DisplaySetup, EachFailingStepShowsItsOwnMessageAndEndsTheGame) {
         {DisplayStep::CreatePalette, "DDLoadPalette FAILED", S_OK},
         {DisplayStep::SetPalette, "SetPalette FAILED", Refused},
     };
-    for (const FailingStep& failing : steps) {
+    for (const auto& [step, message, returned] : steps) {
         ReadyFolder folder;
         HeadlessGame run(folder.path());
         Game& game = run.construct();
-        headless::failDisplayStep(failing.step, Refused);
-        EXPECT_EQ(game.initialize(), failing.returned) << failing.message;
-        ASSERT_EQ(headless::errorMessages().size(), 1u) << failing.message;
-        EXPECT_EQ(headless::errorMessages()[0], failing.message);
-        EXPECT_FALSE(headless::windowExists()) << failing.message;
+        headless::failDisplayStep(step, Refused);
+        EXPECT_EQ(game.initialize(), returned) << message;
+        ASSERT_EQ(headless::errorMessages().size(), 1u) << message;
+        EXPECT_EQ(headless::errorMessages()[0], message);
+        EXPECT_FALSE(headless::windowExists()) << message;
         EXPECT_FALSE(game.setupComplete);
-        EXPECT_EQ(game.cursorSurface, nullptr) << "no sprite is loaded after " << failing.message;
-        if (failing.step == DisplayStep::DisplayMode) {
+        EXPECT_EQ(game.cursorSurface, nullptr) << "no sprite is loaded after " << message;
+        if (step == DisplayStep::DisplayMode) {
             EXPECT_EQ(game.primarySurface, nullptr);
         }
         EXPECT_FALSE(run.turn()) << "the quit is the first thing the loop finds";
-        EXPECT_EQ(headless::presentCount(), 0) << failing.message;
+        EXPECT_EQ(headless::presentCount(), 0) << message;
     }
 }
 

@@ -1,7 +1,6 @@
 // kestravan-sim as reviewers and scripts use it: its exit statuses, its script language and
 // the state it dumps.
-#include <array>
-#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
@@ -17,28 +16,11 @@ struct SimulatorRun {
 };
 
 SimulatorRun simulate(const std::string& arguments) {
-    SimulatorRun run;
-    const std::string command = std::string(KESTRAVAN_SIM) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::array<char, 4096> chunk;
-    std::size_t got = 0;
-    while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) {
-        run.output.append(chunk.data(), got);
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-int count(const std::string& text, const std::string& word) {
-    int found = 0;
-    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
-        ++found;
-    }
-    return found;
+    const TemporaryFolder out;
+    const int status = std::system(
+        (std::string(KESTRAVAN_SIM) + " " + arguments + " > " + out.file("output") + " 2>/dev/null")
+            .c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out.read("output")};
 }
 
 } // namespace
@@ -51,7 +33,12 @@ TEST(Simulator, DumpsThePlacementAfterSetUp) {
     EXPECT_NE(run.output.find("{\"x\": 832, \"y\": 1184, \"heading\": 0, \"step\": 1, "
                               "\"siteX\": 960, \"siteY\": 864,"),
               std::string::npos);
-    EXPECT_EQ(count(run.output, "\"penned\""), 95);
+    int records = 0;
+    for (std::size_t at = run.output.find("\"penned\""); at != std::string::npos;
+         at = run.output.find("\"penned\"", at + 1)) {
+        ++records;
+    }
+    EXPECT_EQ(records, 95);
     // The generator after the 380 draws of the placement.
     EXPECT_NE(run.output.find("\"rng\": 3066205357,"), std::string::npos);
     EXPECT_NE(run.output.find("\"exited\": false"), std::string::npos);
