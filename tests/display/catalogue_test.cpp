@@ -1,5 +1,5 @@
 // The sprite catalogue: all 166 pictures in their load order, sizes and keys, loaded from
-// their files, and loaded afresh after the display lost its surfaces.
+// their files, and loaded afresh after the display lost its surfaces; a picture loaded by hand.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -46,7 +46,7 @@ std::uint8_t pictureIndex(int sprite) {
     return static_cast<std::uint8_t>(sprite + 30);
 }
 
-TEST(CatalogueFiles, FillEverySurfaceAndAreLoadedAgainOnceWhenTheDisplayIsLost) {
+TEST(SpriteLoad, FillsEverySurfaceOfTheCatalogueAndLoadsThemAgainOnceWhenTheDisplayIsLost) {
     ReadyFolder folder;
     for (const CatalogueEntry& entry : spriteCatalogue()) {
         const std::uint8_t index = pictureIndex(entry.sprite);
@@ -57,6 +57,9 @@ TEST(CatalogueFiles, FillEverySurfaceAndAreLoadedAgainOnceWhenTheDisplayIsLost) 
                            return keyed && x < half ? platform::TransparentIndex : index;
                        }));
     }
+    folder.addFile("Data/Big.bmp", testPicture(50, 40, [](int x, int y) {
+                       return static_cast<std::uint8_t>(x + y);
+                   }));
     HeadlessGame run(folder.path());
     ASSERT_TRUE(run.start());
     Game& game = run.game();
@@ -97,27 +100,20 @@ TEST(CatalogueFiles, FillEverySurfaceAndAreLoadedAgainOnceWhenTheDisplayIsLost) 
     EXPECT_EQ(headless::presentCount(), presents + 1) << "the next frame is shown again";
     EXPECT_EQ(headless::restoreCount(), 1);
     EXPECT_EQ(game.cursorSurface, before[0]) << "loaded once only";
-}
 
-TEST(SpriteLoad, TakesTheTopLeftCornerOfABiggerPictureAndBlankForAMissingOne) {
-    ReadyFolder folder;
-    folder.addFile("Data/Frame_Top.bmp", testPicture(4, 4, [](int, int) { return 1; }));
-    folder.addFile("Data/Big.bmp", testPicture(50, 40, [](int x, int y) {
-                       return static_cast<std::uint8_t>(x + y);
-                   }));
-    HeadlessGame run(folder.path());
-    ASSERT_TRUE(run.start());
-    Game& game = run.game();
+    // A bigger picture gives its top-left corner; a missing one, or a folder, a blank surface.
     platform::Surface* surface = nullptr;
     game.loadBitmapSurface(&surface, SurfaceDesc{10, 5}, "Data\\Big.bmp");
     ASSERT_NE(surface, nullptr);
     EXPECT_EQ(surface->width(), 10);
     EXPECT_EQ(surface->row(4)[9], 13);
-    platform::Surface* previous = surface;
-    game.loadBitmapSurface(&surface, SurfaceDesc{22, 22}, "Data\\Missing.bmp");
-    ASSERT_NE(surface, nullptr) << "a missing picture still gets its surface";
-    EXPECT_NE(surface, previous);
-    EXPECT_EQ(surface->row(21)[21], 0);
+    for (const char* missing : {"Data\\Missing.bmp", "Data"}) {
+        platform::Surface* previous = surface;
+        game.loadBitmapSurface(&surface, SurfaceDesc{22, 22}, missing);
+        ASSERT_NE(surface, nullptr) << missing << " still gets its surface";
+        EXPECT_NE(surface, previous);
+        EXPECT_EQ(surface->row(21)[21], 0) << missing;
+    }
 }
 
 } // namespace

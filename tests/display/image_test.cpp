@@ -3,7 +3,6 @@
 
 #include "bitmap_file.h"
 #include "platform/image.h"
-#include "support/temporary_folder.h"
 
 namespace {
 
@@ -99,15 +98,6 @@ TEST(BitmapReader, RefusesWhatIsNoBitmapItKnows) {
         bad[at] = byte;
         EXPECT_EQ(decode(bad), nullptr) << "byte " << at;
     }
-}
-
-TEST(BitmapReader, LoadsFilesByTheGamesPathsAndMissesMissingOnes) {
-    TemporaryFolder folder;
-    folder.write("Data/Small.bmp", bitmapFile(numbered()));
-    WorkingDirectory inside(folder.path());
-    EXPECT_NE(platform::loadImage("Data\\Small.bmp"), nullptr);
-    EXPECT_EQ(platform::loadImage("Data\\Missing.bmp"), nullptr);
-    EXPECT_EQ(platform::loadImage("Data"), nullptr) << "a folder is no picture";
 }
 
 TEST(PictureCopy, KeepsTheIndicesOfAPictureInTheDisplayPalette) {

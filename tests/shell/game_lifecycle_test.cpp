@@ -1,5 +1,5 @@
 // The game object's life: the generator's sequence, the start values, the start-up placement
-// of every figure, and a new game.
+// of every figure, a new game, and the frame timer's complaint on a machine without a counter.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -96,4 +96,18 @@ TEST_F(Lifecycle, ANewGameResetsTheRoundButKeepsTheWorld) {
     EXPECT_EQ(game.selectedKind, Farmer);
     EXPECT_EQ(game.launchPower, 42.0);
     EXPECT_EQ(game.keyDirX, 1);
+}
+
+TEST_F(Lifecycle, TheFrameTimerWritesOneLineEachFrameOnlyWithoutACounter) {
+    ASSERT_TRUE(session.start());
+    const std::size_t before = headless::debugLines().size();
+    ASSERT_TRUE(session.turns(3));
+    EXPECT_EQ(headless::debugLines().size(), before);
+
+    headless::setPerformanceCounter(0);
+    ASSERT_TRUE(session.turns(3));
+    ASSERT_EQ(headless::debugLines().size(), before + 3);
+    EXPECT_EQ(headless::debugLines().back(),
+              "ERROR: The system does not support high resolution timing\n");
+    EXPECT_TRUE(session.game().active); // and the game plays on
 }

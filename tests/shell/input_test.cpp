@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "platform/headless/headless.h"
 #include "shell/game.h"
@@ -16,6 +17,7 @@ protected:
     Game& game() { return session.game(); }
     void keyDown(int key) { session.key(EventType::KeyDown, key); }
     void keyUp(int key) { session.key(EventType::KeyUp, key); }
+    std::pair<int, int> steering() { return {game().keyDirX, game().keyDirY}; }
 
     ReadyFolder folder;
     HeadlessGame session{folder.path()};
@@ -34,8 +36,7 @@ TEST_F(Input, ArrowsSteerAndReleasingEitherArrowOfAPairStopsThatAxis) {
     keyDown(platform::KeyRight);
     keyDown(platform::KeyDown);
     ASSERT_TRUE(session.turn());
-    EXPECT_EQ(game().keyDirX, 1);
-    EXPECT_EQ(game().keyDirY, 1);
+    EXPECT_EQ(steering(), (std::pair{1, 1}));
 
     // Right still held: pressing and releasing Left stops the x motion all the same.
     keyDown(platform::KeyLeft);
@@ -43,13 +44,11 @@ TEST_F(Input, ArrowsSteerAndReleasingEitherArrowOfAPairStopsThatAxis) {
     EXPECT_EQ(game().keyDirX, -1);
     keyUp(platform::KeyLeft);
     ASSERT_TRUE(session.turn());
-    EXPECT_EQ(game().keyDirX, 0);
-    EXPECT_EQ(game().keyDirY, 1);
+    EXPECT_EQ(steering(), (std::pair{0, 1}));
     keyDown(platform::KeyRight); // a repeated key-down of the held key starts it again
     keyUp(platform::KeyUp);
     ASSERT_TRUE(session.turn());
-    EXPECT_EQ(game().keyDirX, 1);
-    EXPECT_EQ(game().keyDirY, 0);
+    EXPECT_EQ(steering(), (std::pair{1, 0}));
 }
 
 TEST_F(Input, KeysReleasedWhileTheMenuIsShownStillStop) {
@@ -60,8 +59,7 @@ TEST_F(Input, KeysReleasedWhileTheMenuIsShownStillStop) {
     keyDown(platform::KeyLeft); // ignored with the menu open
     keyUp(platform::KeyUp);
     ASSERT_TRUE(session.turn());
-    EXPECT_EQ(game().keyDirX, 0);
-    EXPECT_EQ(game().keyDirY, 0);
+    EXPECT_EQ(steering(), (std::pair{0, 0}));
 }
 
 TEST_F(Input, AfterTheRoundArrowsAreIgnoredAndEscapeStillOpensTheMenu) {

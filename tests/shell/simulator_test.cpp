@@ -67,8 +67,9 @@ TEST(Simulator, ScriptsDriveTheGameAndItsClock) {
     EXPECT_NE(ticks.output.find("\"tick\": 2120,"), std::string::npos);
 }
 
-TEST(Simulator, BadCommandLinesAndScriptsAreRefused) {
-    TemporaryFolder data;
+TEST(Simulator, BadCommandLinesAndScriptsEndWithStatusTwoAndAFailedSetUpWithOne) {
+    TemporaryFolder data; // no sounds: the game's clips cannot be made
+    EXPECT_EQ(simulate("--data " + data.path() + " --frames 5 --dump -").status, 1);
     EXPECT_EQ(simulate("--frames").status, 2);
     EXPECT_EQ(simulate("--frames -4").status, 2);
     EXPECT_EQ(simulate("--bogus 1").status, 2);
@@ -79,9 +80,4 @@ TEST(Simulator, BadCommandLinesAndScriptsAreRefused) {
         EXPECT_EQ(simulate("--data " + data.path() + " --script " + data.file("script")).status, 2)
             << script;
     }
-}
-
-TEST(Simulator, AFailedSetUpEndsWithStatusOne) {
-    TemporaryFolder empty; // no sounds: the clips cannot be made
-    EXPECT_EQ(simulate("--data " + empty.path() + " --frames 5 --dump -").status, 1);
 }

@@ -2,6 +2,7 @@
 #include "support/game_folder.h"
 
 #include <sstream>
+#include <utility>
 
 #include "world/terrain.h"
 
@@ -45,23 +46,14 @@ void GameFolder::setGround(int column, int row, std::int32_t value) {
 }
 
 void GameFolder::draw(int column, int row, std::initializer_list<const char*> picture) {
+    const std::pair<char, std::int32_t> cells[] = {
+        {'.', Grass}, {'~', Water}, {'#', Building}, {'t', Target001}};
     for (const char* line : picture) {
         for (int c = 0; line[c] != '\0'; ++c) {
-            switch (line[c]) {
-            case '.':
-                setGround(column + c, row, Grass);
-                break;
-            case '~':
-                setGround(column + c, row, Water);
-                break;
-            case '#':
-                setGround(column + c, row, Building);
-                break;
-            case 't':
-                setGround(column + c, row, Target001);
-                break;
-            default:
-                break;
+            for (const auto& [symbol, ground] : cells) {
+                if (line[c] == symbol) {
+                    setGround(column + c, row, ground);
+                }
             }
         }
         ++row;

@@ -40,17 +40,6 @@ int cellOfNumber(int k) {
 
 } // namespace
 
-TEST(GameMap, AWholeFileFillsTheGroundAndEmptiesTheStructures) {
-    MapFixture fixture(mapText(CellCount, "1"));
-    EXPECT_TRUE(headless::debugLines().empty());
-    for (std::int32_t cell : fixture.game->groundTiles) {
-        ASSERT_EQ(cell, Grass);
-    }
-    for (std::int32_t cell : fixture.game->structureTiles) {
-        ASSERT_EQ(cell, Empty);
-    }
-}
-
 TEST(GameMap, BadFilesStartTheGameWithWaterAndOneClearLine) {
     // The file, the last number read with its value, the first number left as Water, the line.
     const std::tuple<std::optional<std::string>, int, std::int32_t, int, const char*> files[] = {
@@ -70,9 +59,13 @@ TEST(GameMap, BadFilesStartTheGameWithWaterAndOneClearLine) {
     }
 }
 
-TEST(GameMap, AccessOffTheGridReadsWaterAndDropsWrites) {
+TEST(GameMap, AWholeFileFillsTheGroundAndAccessOffTheGridReadsWaterAndDropsWrites) {
     MapFixture fixture(mapText(CellCount, "1"));
     Game& game = *fixture.game;
+    EXPECT_TRUE(headless::debugLines().empty());
+    for (std::int32_t cell : game.groundTiles) {
+        ASSERT_EQ(cell, Grass);
+    }
     // (-31, -31) is still column 0 and row 0.
     for (const auto& [x, y, ground] : {std::tuple{0, 0, Grass},
                                        {-31, -31, Grass},

@@ -29,9 +29,9 @@ std::string fullMap(const std::string& separatorEveryRow) {
 
 } // namespace
 
-TEST(TerrainReading, NumbersFillTheMapRowByRowIntoColumnMajorCells) {
+TEST(TerrainReading, NumbersFillTheMapRowByRowIntoColumnMajorCellsAndTheRestIsIgnored) {
     Cells cells;
-    const TerrainReading reading = read(fullMap("\n"), cells);
+    const TerrainReading reading = read(fullMap("\n") + " 5 6 7 junk", cells);
     EXPECT_EQ(reading.numbersRead, CellCount);
     EXPECT_FALSE(reading.badNumber);
     EXPECT_EQ(reading.outOfRange, 0);
@@ -98,13 +98,6 @@ TEST(TerrainReading, ValuesOutsideTheGroundRangeReadAsWater) {
     for (int k = 0; k < 5; ++k) {
         EXPECT_EQ(cells[k * MapRows], expected[k]) << "number " << k;
     }
-}
-
-TEST(TerrainReading, NumbersBeyondTheMapAreIgnored) {
-    Cells cells;
-    const TerrainReading reading = read(fullMap("\n") + " 5 6 7 junk", cells);
-    EXPECT_EQ(reading.numbersRead, CellCount);
-    EXPECT_FALSE(reading.badNumber);
 }
 
 TEST(Terrain, BlockingGroundAndCellIndex) {
