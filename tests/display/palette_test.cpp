@@ -62,11 +62,10 @@ TEST_F(PaletteFile, TheHeadersColourCountSaysHowManyEntriesHaveRedAndBlueSwapped
     eight.colourTable = testColours();
     expectLoaded(eight, 256);
 
-    BitmapLayout sixteen; // 16 used of a 4-bit file, with pixels enough to fill the rest
-    sixteen.bitCount = 4;
+    BitmapLayout sixteen; // 16 used of an 8-bit file, with pixels enough to fill the rest
     sixteen.coloursUsed = 16;
     sixteen.width = 400;
-    sixteen.height = 6;
+    sixteen.height = 3;
     sixteen.colourTable.assign(eight.colourTable.begin(), eight.colourTable.begin() + 16);
     sixteen.pixel = [](int x, int y) { return static_cast<std::uint32_t>((x * 7 + y) % 16); };
     expectLoaded(sixteen, 16);
