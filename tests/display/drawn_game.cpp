@@ -1,5 +1,7 @@
 #include "drawn_game.h"
 
+#include <algorithm>
+
 #include "display/sprite_catalogue.h"
 #include "display/sprite_numbers.h"
 
@@ -50,9 +52,7 @@ void DrawnGame::SetUp() {
 
 int DrawnGame::drawnPixels() {
     const platform::Surface& frame = *game().backBuffer;
-    int drawn = 0;
-    for (int i = 0; i < frame.width() * frame.height(); ++i) {
-        drawn += frame.pixels()[i] != Marker ? 1 : 0;
-    }
-    return drawn;
+    return static_cast<int>(std::count_if(frame.pixels(),
+                                          frame.pixels() + frame.width() * frame.height(),
+                                          [](std::uint8_t pixel) { return pixel != Marker; }));
 }

@@ -2,6 +2,7 @@
 // the state it dumps.
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <regex>
 #include <string>
 #include <sys/wait.h>
 
@@ -33,12 +34,10 @@ TEST(Simulator, DumpsThePlacementAfterSetUp) {
     EXPECT_NE(run.output.find("{\"x\": 832, \"y\": 1184, \"heading\": 0, \"step\": 1, "
                               "\"siteX\": 960, \"siteY\": 864,"),
               std::string::npos);
-    int records = 0;
-    for (std::size_t at = run.output.find("\"penned\""); at != std::string::npos;
-         at = run.output.find("\"penned\"", at + 1)) {
-        ++records;
-    }
-    EXPECT_EQ(records, 95);
+    const std::regex record("\"penned\"");
+    EXPECT_EQ(std::distance(std::sregex_iterator(run.output.begin(), run.output.end(), record),
+                            std::sregex_iterator()),
+              95);
     // The generator after the 380 draws of the placement.
     EXPECT_NE(run.output.find("\"rng\": 3066205357,"), std::string::npos);
     EXPECT_NE(run.output.find("\"exited\": false"), std::string::npos);

@@ -17,11 +17,10 @@ struct MapFixture {
         if (terrain) {
             folder.write("Terrain.dat", *terrain);
         }
-        session = std::make_unique<HeadlessGame>(folder.path());
-        game = &session->construct();
+        game = &session.construct();
     }
     TemporaryFolder folder;
-    std::unique_ptr<HeadlessGame> session;
+    HeadlessGame session{folder.path()};
     Game* game = nullptr;
 };
 
