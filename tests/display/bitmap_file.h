@@ -25,10 +25,6 @@ std::string bitmapFile(const BitmapLayout& layout);
 // 256 distinct colours; index 254, the transparent one, is a magenta found nowhere else, and
 // the panel's grey, dark red and black are exact entries.
 std::vector<platform::Rgb> testColours();
-std::vector<platform::PaletteEntry> testPaletteEntries();
-
-// Writes bytes to a file of a game folder, e.g. "Data/Splash.bmp".
-void writeGameFile(const std::string& folder, const std::string& name, const std::string& bytes);
 
 // An 8-bit picture in the test colours, every pixel given by the function.
 std::string testPicture(int width, int height, std::function<std::uint8_t(int x, int y)> index);

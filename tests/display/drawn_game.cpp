@@ -1,5 +1,8 @@
 #include "drawn_game.h"
 
+#include <algorithm>
+
+#include "display/sprite_catalogue.h"
 #include "display/sprite_numbers.h"
 
 std::uint8_t spriteColour(int sprite) {
@@ -8,6 +11,12 @@ std::uint8_t spriteColour(int sprite) {
 
 std::int32_t testGround(int column, int row) {
     return (column * 3 + row * 7) % 125;
+}
+
+platform::Surface* surfaceOf(Game& game, int sprite) {
+    return sprite == CursorSprite      ? game.cursorSurface
+           : sprite == CharacterSprite ? game.characterSurface
+                                       : game.spriteSurfaces[sprite];
 }
 
 void DrawnGame::SetUp() {
@@ -43,9 +52,7 @@ void DrawnGame::SetUp() {
 
 int DrawnGame::drawnPixels() {
     const platform::Surface& frame = *game().backBuffer;
-    int drawn = 0;
-    for (int i = 0; i < frame.width() * frame.height(); ++i) {
-        drawn += frame.pixels()[i] != Marker ? 1 : 0;
-    }
-    return drawn;
+    return static_cast<int>(std::count_if(frame.pixels(),
+                                          frame.pixels() + frame.width() * frame.height(),
+                                          [](std::uint8_t pixel) { return pixel != Marker; }));
 }

@@ -9,14 +9,17 @@
 
 inline constexpr std::uint8_t Marker = 253;
 
-// Ground value v is painted in colour v; the other pictures in colours from 126 on.
+// Ground value v is painted in colour v; the other pictures in colours from 126 on. The
+// cursor's column x is painted in colour 100 + x.
 std::uint8_t spriteColour(int sprite);
-inline constexpr std::uint8_t CursorColour = 210;
 // The whirlwind's frame f is painted in colour 220 + f.
 inline constexpr std::uint8_t WhirlwindColour = 220;
 
 // The ground value the test map holds at a cell.
 std::int32_t testGround(int column, int row);
+
+// The surface a picture of the sprite catalogue is loaded into.
+platform::Surface* surfaceOf(Game& game, int sprite);
 
 class DrawnGame : public ::testing::Test {
 protected:

@@ -1,38 +1,30 @@
 // The display on the game's own data, where the build has generated it: every picture read,
-// the palette that they are drawn in, and the first frame.
+// the palette that they are drawn in, and the first frame drawn from them index for index.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "display/sprite_catalogue.h"
+#include "drawn_game.h"
 #include "platform/headless/headless.h"
-#include "support/headless_game.h"
 
 namespace {
 
-class RealData : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!std::filesystem::is_directory(gameDataFolder() + "/Data")) {
-            GTEST_SKIP() << "no generated game folder at " << gameDataFolder()
-                         << " (build the game_data target)";
-        }
+TEST(RealData, EveryPictureIsReadAndDrawsTheFirstFrameInThePanelsPalette) {
+    if (!std::filesystem::is_directory(gameDataFolder() + "/Data")) {
+        GTEST_SKIP() << "no generated game folder at " << gameDataFolder()
+                     << " (build the game_data target)";
     }
-};
-
-TEST_F(RealData, EveryPictureIsReadAndTheKeyedOnesHaveTransparentPixels) {
     HeadlessGame run;
     ASSERT_TRUE(run.start());
     Game& game = run.game();
     for (const std::string& line : headless::debugLines()) {
         EXPECT_EQ(line.find("sprite pictures are missing"), std::string::npos) << line;
     }
+    // Only the keyed pictures have transparent pixels: no colour was mapped onto the key.
     for (const CatalogueEntry& entry : spriteCatalogue()) {
-        const platform::Surface* surface = entry.sprite == CursorSprite ? game.cursorSurface
-                                           : entry.sprite == CharacterSprite
-                                               ? game.characterSurface
-                                               : game.spriteSurfaces[entry.sprite];
+        const platform::Surface* surface = surfaceOf(game, entry.sprite);
         ASSERT_NE(surface, nullptr) << entry.file;
         const auto* first = surface->pixels();
         const auto* last = first + surface->width() * surface->height();
@@ -40,27 +32,17 @@ TEST_F(RealData, EveryPictureIsReadAndTheKeyedOnesHaveTransparentPixels) {
             << entry.file;
     }
     ASSERT_NE(game.imageBitmap, nullptr) << "the menu picture";
-}
-
-TEST_F(RealData, ThePanelsColoursAreInThePaletteAndTheKeyColourIsUnique) {
-    HeadlessGame run;
-    ASSERT_TRUE(run.start());
-    const platform::Palette& palette = *run.game().palette;
-    for (const platform::Rgb colour :
-         {platform::Rgb{115, 115, 115}, platform::Rgb{115, 0, 0}, platform::Rgb{0, 0, 0}}) {
+    // The palette as loaded holds the panel's colours exactly, and the key colour only once.
+    const platform::Palette& palette = *game.palette;
+    for (const platform::Rgb colour : {platform::Rgb{115, 115, 115}, {115, 0, 0}, {0, 0, 0}}) {
         const platform::PaletteEntry& entry = palette[palette.nearestIndex(colour)];
         EXPECT_EQ((platform::Rgb{entry.red, entry.green, entry.blue}), colour);
     }
     const platform::PaletteEntry& key = palette[platform::TransparentIndex];
     EXPECT_EQ(palette.nearestIndex({key.red, key.green, key.blue}), platform::TransparentIndex);
-}
 
-TEST_F(RealData, TheFirstFrameShowsTheFrameAndTheMapIndexForIndex) {
-    HeadlessGame run;
-    ASSERT_TRUE(run.start());
     run.mouse(700, 500);
     ASSERT_TRUE(run.turn());
-    Game& game = run.game();
     // The frame's top strip is copied index for index from its picture.
     const platform::Surface& top = *game.spriteSurfaces[190];
     for (int x = 0; x < 1024; x += 7) {

@@ -1,6 +1,9 @@
 // Keys, mouse, minimise and close, as the window procedure turns them into the game's input.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "platform/headless/headless.h"
 #include "shell/game.h"
 #include "support/game_folder.h"
@@ -14,6 +17,7 @@ protected:
     Game& game() { return session.game(); }
     void keyDown(int key) { session.key(EventType::KeyDown, key); }
     void keyUp(int key) { session.key(EventType::KeyUp, key); }
+    std::pair<int, int> steering() { return {game().keyDirX, game().keyDirY}; }
 
     ReadyFolder folder;
     HeadlessGame session{folder.path()};
@@ -28,17 +32,11 @@ TEST_F(Input, EscapeOpensTheMenuAndEscapeAgainQuits) {
     EXPECT_FALSE(headless::windowExists());
 }
 
-TEST_F(Input, ClosingTheWindowEndsTheGame) {
-    session.send(EventType::Close);
-    EXPECT_FALSE(session.turn());
-}
-
-TEST_F(Input, ArrowsSteerAndReleasingEitherArrowOfAPairStopsThatAxis) {
+TEST_F(Input, ArrowsSteerAndReleasingEitherArrowOfAPairStopsThatAxisEvenInTheMenu) {
     keyDown(platform::KeyRight);
     keyDown(platform::KeyDown);
     ASSERT_TRUE(session.turn());
-    EXPECT_EQ(game().keyDirX, 1);
-    EXPECT_EQ(game().keyDirY, 1);
+    EXPECT_EQ(steering(), (std::pair{1, 1}));
 
     // Right still held: pressing and releasing Left stops the x motion all the same.
     keyDown(platform::KeyLeft);
@@ -46,25 +44,20 @@ TEST_F(Input, ArrowsSteerAndReleasingEitherArrowOfAPairStopsThatAxis) {
     EXPECT_EQ(game().keyDirX, -1);
     keyUp(platform::KeyLeft);
     ASSERT_TRUE(session.turn());
-    EXPECT_EQ(game().keyDirX, 0);
-    EXPECT_EQ(game().keyDirY, 1);
+    EXPECT_EQ(steering(), (std::pair{0, 1}));
     keyDown(platform::KeyRight); // a repeated key-down of the held key starts it again
     keyUp(platform::KeyUp);
     ASSERT_TRUE(session.turn());
-    EXPECT_EQ(game().keyDirX, 1);
-    EXPECT_EQ(game().keyDirY, 0);
-}
+    EXPECT_EQ(steering(), (std::pair{1, 0}));
 
-TEST_F(Input, KeysReleasedWhileTheMenuIsShownStillStop) {
-    keyDown(platform::KeyUp);
+    // With the menu open new arrows are ignored, but releasing one still stops.
     keyDown(platform::KeyEscape);
     ASSERT_TRUE(session.turn());
     ASSERT_TRUE(game().menuOpen);
-    keyDown(platform::KeyLeft); // ignored with the menu open
-    keyUp(platform::KeyUp);
+    keyDown(platform::KeyUp);
+    keyUp(platform::KeyRight);
     ASSERT_TRUE(session.turn());
-    EXPECT_EQ(game().keyDirX, 0);
-    EXPECT_EQ(game().keyDirY, 0);
+    EXPECT_EQ(steering(), (std::pair{0, 0}));
 }
 
 TEST_F(Input, AfterTheRoundArrowsAreIgnoredAndEscapeStillOpensTheMenu) {
@@ -102,32 +95,22 @@ TEST_F(Input, AnyKeyHidesTheCursorAndAnyMouseUseShowsIt) {
 }
 
 TEST_F(Input, MenuButtonsActOnReleaseAndLeaveNoButtonHeld) {
-    game().menuOpen = true;
-    game().score = 90;
-    game().menuChoice = 1;
-    game().leftButtonDown = true;
-    session.send(EventType::LeftButtonUp);
-    ASSERT_TRUE(session.handleEventsOnly());
-    EXPECT_FALSE(game().menuOpen);
-    EXPECT_EQ(game().score, 0); // a new game
-    EXPECT_FALSE(game().leftButtonDown);
-
-    game().menuOpen = true;
-    game().menuChoice = 2;
-    session.send(EventType::LeftButtonDown);
-    session.send(EventType::LeftButtonUp);
-    ASSERT_TRUE(session.handleEventsOnly());
-    EXPECT_FALSE(game().menuOpen); // resumed
-    EXPECT_FALSE(game().leftButtonDown);
-
-    game().menuOpen = true;
-    game().menuChoice = 0;
-    session.send(EventType::LeftButtonDown);
-    session.send(EventType::LeftButtonUp);
-    ASSERT_TRUE(session.handleEventsOnly());
-    EXPECT_TRUE(game().menuOpen); // over no button
-    EXPECT_FALSE(game().leftButtonDown);
-
+    // New game on a release alone; resume, and a click beside the buttons, on whole clicks.
+    for (const auto& [choice, click, stillOpen] :
+         {std::tuple{1, false, false}, {2, true, false}, {0, true, true}}) {
+        game().menuOpen = true;
+        game().score = 90;
+        game().menuChoice = choice;
+        game().leftButtonDown = true;
+        if (click) {
+            session.send(EventType::LeftButtonDown);
+        }
+        session.send(EventType::LeftButtonUp);
+        ASSERT_TRUE(session.handleEventsOnly());
+        EXPECT_EQ(game().menuOpen, stillOpen) << choice;
+        EXPECT_EQ(game().score, choice == 1 ? 0 : 90) << choice;
+        EXPECT_FALSE(game().leftButtonDown) << choice;
+    }
     game().menuChoice = 3;
     session.send(EventType::LeftButtonUp);
     EXPECT_FALSE(session.handleEventsOnly()); // quit

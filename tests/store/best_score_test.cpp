@@ -31,29 +31,23 @@ ino_t inodeOf(const std::string& path) {
 
 } // namespace
 
-TEST_F(StoreFixture, StoredTextReadsByTheAtoiRules) {
+TEST_F(StoreFixture, StoredTextReadsByTheAtoiRulesWithinTheScoreBuffer) {
     EXPECT_EQ(readBestScore(), 0); // nothing stored yet
-    EXPECT_EQ(readWith("1234"), 1234);
-    EXPECT_EQ(readWith("1234\n"), 1234);
-    EXPECT_EQ(readWith("12ab"), 12);
-    EXPECT_EQ(readWith("  \t-77"), -77);
-    EXPECT_EQ(readWith("+5"), 5);
-    EXPECT_EQ(readWith("garbage"), 0);
-    EXPECT_EQ(readWith(""), 0);
-    EXPECT_EQ(readWith(std::string("9\0"
-                                   "99",
-                                   4)),
-              9);
-    // Beyond the 32-bit range the number stops at its ends.
-    EXPECT_EQ(readWith("99999999999"), 2147483647);
-    EXPECT_EQ(readWith("-99999999999"), -2147483647 - 1);
-}
-
-TEST_F(StoreFixture, AValueTooLongForTheScoreBufferIsUnreadable) {
-    EXPECT_EQ(readWith("1234567890123456789"), 2147483647); // 19 digits fit with their zero
-    EXPECT_EQ(readWith(std::string(25, '7')), 0);
-    EXPECT_EQ(readWith(std::string(20, '1')), 0);
-    EXPECT_EQ(readWith(std::string(4000, ' ') + "5"), 0);
+    const std::pair<std::string, std::int32_t> readings[] = {
+        {"1234", 1234}, {"1234\n", 1234}, {"12ab", 12}, {"  \t-77", -77},
+        {"+5", 5},      {"garbage", 0},   {"", 0},      {std::string{'9', '\0', '9', '9'}, 9}};
+    // Beyond the 32-bit range a number stops at its ends; 19 digits fit the score buffer with
+    // their zero, a longer value is unreadable.
+    const std::pair<std::string, std::int32_t> longReadings[] = {
+        {"99999999999", 2147483647},         {"-99999999999", -2147483648},
+        {"1234567890123456789", 2147483647}, {std::string(25, '7'), 0},
+        {std::string(20, '1'), 0},           {std::string(4000, ' ') + "5", 0}};
+    for (const auto& [text, value] : readings) {
+        EXPECT_EQ(readWith(text), value) << '"' << text << '"';
+    }
+    for (const auto& [text, value] : longReadings) {
+        EXPECT_EQ(readWith(text), value) << text.size() << " characters";
+    }
 }
 
 TEST_F(StoreFixture, ParsingNeverReadsPastTheGivenLength) {
@@ -73,12 +67,8 @@ TEST_F(StoreFixture, AWriteReplacesTheValueWholeAndLeavesNothingBehind) {
     // A new file renamed over the old one, never the old one rewritten in place.
     EXPECT_NE(inodeOf(folder.file(BestScoreName)), before);
 
-    int entries = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        (void)entry;
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
+    using Files = std::filesystem::directory_iterator;
+    EXPECT_EQ(std::distance(Files(folder.path()), Files()), 1);
 }
 
 TEST_F(StoreFixture, TheStoreFolderIsMadeWhenMissing) {

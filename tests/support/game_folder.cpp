@@ -2,6 +2,7 @@
 #include "support/game_folder.h"
 
 #include <sstream>
+#include <utility>
 
 #include "world/terrain.h"
 
@@ -13,8 +14,7 @@ void putLittle(std::string& bytes, std::uint32_t value, int size) {
     }
 }
 
-} // namespace
-
+// A PCM wave of 22,050 16-bit mono samples a second, the given number of milliseconds long.
 std::string shortWave(int milliseconds) {
     constexpr std::uint32_t Rate = 22050;
     const std::uint32_t samples = Rate * static_cast<std::uint32_t>(milliseconds) / 1000;
@@ -37,6 +37,8 @@ std::string shortWave(int milliseconds) {
     return wave;
 }
 
+} // namespace
+
 GameFolder::GameFolder(std::int32_t ground) : ground_(CellCount, ground) {}
 
 void GameFolder::setGround(int column, int row, std::int32_t value) {
@@ -44,23 +46,14 @@ void GameFolder::setGround(int column, int row, std::int32_t value) {
 }
 
 void GameFolder::draw(int column, int row, std::initializer_list<const char*> picture) {
+    const std::pair<char, std::int32_t> cells[] = {
+        {'.', Grass}, {'~', Water}, {'#', Building}, {'t', Target001}};
     for (const char* line : picture) {
         for (int c = 0; line[c] != '\0'; ++c) {
-            switch (line[c]) {
-            case '.':
-                setGround(column + c, row, Grass);
-                break;
-            case '~':
-                setGround(column + c, row, Water);
-                break;
-            case '#':
-                setGround(column + c, row, Building);
-                break;
-            case 't':
-                setGround(column + c, row, Target001);
-                break;
-            default:
-                break;
+            for (const auto& [symbol, ground] : cells) {
+                if (line[c] == symbol) {
+                    setGround(column + c, row, ground);
+                }
             }
         }
         ++row;
@@ -76,7 +69,7 @@ void GameFolder::write() const {
         }
     }
     folder_.write("Terrain.dat", terrain.str());
-    const std::string wave = shortWave(soundMilliseconds_);
+    const std::string wave = shortWave(4);
     for (const char* name : {"Indian", "Cow", "Farm", "CowBoy", "Crush", "Splat", "Wind"}) {
         folder_.write(std::string("Data/") + name + ".wav", wave);
     }

@@ -10,9 +10,6 @@
 
 #include "support/temporary_folder.h"
 
-// A PCM wave of 22,050 16-bit mono samples a second, the given number of milliseconds long.
-std::string shortWave(int milliseconds);
-
 class GameFolder {
 public:
     // The whole map of one ground value, grass unless told otherwise.
@@ -22,17 +19,18 @@ public:
     // Draws rows of cells with their top-left cell at (column, row): '.' grass, '~' water,
     // '#' a building, 't' the first target tile; any other character leaves its cell alone.
     void draw(int column, int row, std::initializer_list<const char*> picture);
-    // How long each of the seven sounds lasts (4 ms unless told otherwise).
-    void setSoundMilliseconds(int milliseconds) { soundMilliseconds_ = milliseconds; }
 
     // Writes Terrain.dat and Data/*.wav; call once the map is drawn.
     void write() const;
+    // Adds a file of the test's own, e.g. "Data/Splash.bmp".
+    void addFile(const std::string& name, const std::string& bytes) const {
+        folder_.write(name, bytes);
+    }
     const std::string& path() const { return folder_.path(); }
 
 private:
     TemporaryFolder folder_;
     std::vector<std::int32_t> ground_; // column by column, as the game keeps it
-    int soundMilliseconds_ = 4;
 };
 
 // An all-grass game folder, written at once.

@@ -40,12 +40,11 @@ bool HeadlessGame::turn(std::uint32_t tickMs) {
 }
 
 bool HeadlessGame::turns(int count, std::uint32_t tickMs) {
-    for (int i = 0; i < count; ++i) {
-        if (!turn(tickMs)) {
-            return false;
-        }
+    bool running = true;
+    for (int i = 0; i < count && running; ++i) {
+        running = turn(tickMs);
     }
-    return true;
+    return running;
 }
 
 bool HeadlessGame::handleEventsOnly() {

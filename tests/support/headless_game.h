@@ -40,8 +40,6 @@ public:
     void mouse(int x, int y); // moves the cursor there
     void send(platform::EventType type);
 
-    const std::string& storeFolder() const { return store_.path(); }
-
 private:
     TemporaryFolder store_;
     WorkingDirectory directory_;

@@ -35,10 +35,6 @@ std::string TemporaryFolder::read(const std::string& name) const {
     return bytes.str();
 }
 
-bool TemporaryFolder::exists(const std::string& name) const {
-    return fs::exists(fs::path(path_) / name);
-}
-
 WorkingDirectory::WorkingDirectory(const std::string& path)
     : previous_(fs::current_path().string()) {
     fs::current_path(path);

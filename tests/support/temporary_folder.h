@@ -16,7 +16,6 @@ public:
     // Writes bytes to a file inside the folder, making the folders on the way.
     void write(const std::string& name, const std::string& bytes) const;
     std::string read(const std::string& name) const;
-    bool exists(const std::string& name) const;
 
 private:
     std::string path_;

@@ -1,6 +1,7 @@
 // The map inside the game: "Terrain.dat" from the working directory, a clear line for every
 // kind of bad file, and every access off the grid answering Water and dropping writes.
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 
 #include "platform/headless/headless.h"
@@ -10,22 +11,16 @@
 
 namespace {
 
-std::string lastLine() {
-    const auto& lines = headless::debugLines();
-    return lines.empty() ? std::string() : lines.back();
-}
-
 // Constructs a game in a folder holding the given "Terrain.dat" (none when absent).
 struct MapFixture {
-    explicit MapFixture(const std::string* terrain) {
-        if (terrain != nullptr) {
+    explicit MapFixture(const std::optional<std::string>& terrain) {
+        if (terrain) {
             folder.write("Terrain.dat", *terrain);
         }
-        session = std::make_unique<HeadlessGame>(folder.path());
-        game = &session->construct();
+        game = &session.construct();
     }
     TemporaryFolder folder;
-    std::unique_ptr<HeadlessGame> session;
+    HeadlessGame session{folder.path()};
     Game* game = nullptr;
 };
 
@@ -37,62 +32,50 @@ std::string mapText(int count, const std::string& number) {
     return text;
 }
 
+// The cell that the k-th number of the file fills.
+int cellOfNumber(int k) {
+    return (k % MapColumns) * MapRows + k / MapColumns;
+}
+
 } // namespace
 
-TEST(GameMap, AWholeFileFillsTheGroundAndEmptiesTheStructures) {
-    const std::string terrain = mapText(CellCount, "1");
-    MapFixture fixture(&terrain);
+TEST(GameMap, BadFilesStartTheGameWithWaterAndOneClearLine) {
+    // The file, the last number read with its value, the first number left as Water, the line.
+    const std::tuple<std::optional<std::string>, int, std::int32_t, int, const char*> files[] = {
+        {std::nullopt, -1, 0, 0, "Terrain.dat: cannot be opened"},
+        {mapText(300, "1"), 299, Grass, 300, "holds only 300 of 46872 numbers"},
+        {"1 1 grass 1", 1, Grass, 2, "number 3 is not a number"},
+        {"7 300 " + mapText(CellCount - 2, "1"), 0, 7, 1, "1 numbers lie outside 0..124"}};
+    for (const auto& [terrain, read, value, water, line] : files) {
+        MapFixture fixture(terrain);
+        if (read >= 0) {
+            EXPECT_EQ(fixture.game->groundTiles[cellOfNumber(read)], value) << line;
+        }
+        EXPECT_EQ(fixture.game->groundTiles[cellOfNumber(water)], Water) << line;
+        ASSERT_EQ(headless::debugLines().size(), 1u) << line;
+        EXPECT_NE(headless::debugLines()[0].find(line), std::string::npos)
+            << headless::debugLines()[0];
+    }
+}
+
+TEST(GameMap, AWholeFileFillsTheGroundAndAccessOffTheGridReadsWaterAndDropsWrites) {
+    MapFixture fixture(mapText(CellCount, "1"));
+    Game& game = *fixture.game;
     EXPECT_TRUE(headless::debugLines().empty());
-    for (std::int32_t cell : fixture.game->groundTiles) {
+    for (std::int32_t cell : game.groundTiles) {
         ASSERT_EQ(cell, Grass);
     }
-    for (std::int32_t cell : fixture.game->structureTiles) {
-        ASSERT_EQ(cell, Empty);
+    // (-31, -31) is still column 0 and row 0.
+    for (const auto& [x, y, ground] : {std::tuple{0, 0, Grass},
+                                       {-31, -31, Grass},
+                                       {216 * 32 + 31, 215 * 32 + 31, Grass},
+                                       {-32, 0, Water},
+                                       {0, -32, Water},
+                                       {217 * 32, 0, Water},
+                                       {0, 216 * 32, Water},
+                                       {2000000000, -2000000000, Water}}) {
+        EXPECT_EQ(game.groundAt(x, y), ground) << x << "," << y;
     }
-}
-
-TEST(GameMap, BadFilesStartTheGameWithWaterAndOneClearLine) {
-    {
-        MapFixture missing(nullptr);
-        EXPECT_EQ(missing.game->groundTiles[0], Water);
-        EXPECT_NE(lastLine().find("Terrain.dat: cannot be opened"), std::string::npos);
-        EXPECT_EQ(headless::debugLines().size(), 1u);
-    }
-    {
-        const std::string terrain = mapText(300, "1");
-        MapFixture shortFile(&terrain);
-        EXPECT_EQ(shortFile.game->groundTiles[cellIndex(299 % 217 * 32, 32)], Grass);
-        EXPECT_EQ(shortFile.game->groundTiles[cellIndex(300 % 217 * 32, 32)], Water);
-        EXPECT_NE(lastLine().find("holds only 300 of 46872 numbers"), std::string::npos);
-    }
-    {
-        const std::string terrain = "1 1 grass 1";
-        MapFixture badToken(&terrain);
-        EXPECT_EQ(badToken.game->groundTiles[cellIndex(32, 0)], Grass);
-        EXPECT_EQ(badToken.game->groundTiles[cellIndex(64, 0)], Water);
-        EXPECT_NE(lastLine().find("number 3 is not a number"), std::string::npos);
-    }
-    {
-        const std::string terrain = "7 300 " + mapText(CellCount - 2, "1");
-        MapFixture outOfRange(&terrain);
-        EXPECT_EQ(outOfRange.game->groundTiles[0], 7);
-        EXPECT_EQ(outOfRange.game->groundTiles[MapRows], Water);
-        EXPECT_NE(lastLine().find("1 numbers lie outside 0..124"), std::string::npos);
-    }
-}
-
-TEST(GameMap, AccessOffTheGridReadsWaterAndDropsWrites) {
-    const std::string terrain = mapText(CellCount, "1");
-    MapFixture fixture(&terrain);
-    Game& game = *fixture.game;
-    EXPECT_EQ(game.groundAt(0, 0), Grass);
-    EXPECT_EQ(game.groundAt(-31, -31), Grass); // still column 0 and row 0
-    EXPECT_EQ(game.groundAt(-32, 0), Water);
-    EXPECT_EQ(game.groundAt(0, -32), Water);
-    EXPECT_EQ(game.groundAt(216 * 32 + 31, 215 * 32 + 31), Grass);
-    EXPECT_EQ(game.groundAt(217 * 32, 0), Water);
-    EXPECT_EQ(game.groundAt(0, 216 * 32), Water);
-    EXPECT_EQ(game.groundAt(2000000000, -2000000000), Water);
 
     game.setStructureAt(217 * 32, 5, Tepee);
     game.setStructureAt(5, 216 * 32, Tepee);

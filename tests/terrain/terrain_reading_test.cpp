@@ -29,9 +29,9 @@ std::string fullMap(const std::string& separatorEveryRow) {
 
 } // namespace
 
-TEST(TerrainReading, NumbersFillTheMapRowByRowIntoColumnMajorCells) {
+TEST(TerrainReading, NumbersFillTheMapRowByRowIntoColumnMajorCellsAndTheRestIsIgnored) {
     Cells cells;
-    const TerrainReading reading = read(fullMap("\n"), cells);
+    const TerrainReading reading = read(fullMap("\n") + " 5 6 7 junk", cells);
     EXPECT_EQ(reading.numbersRead, CellCount);
     EXPECT_FALSE(reading.badNumber);
     EXPECT_EQ(reading.outOfRange, 0);
@@ -54,21 +54,16 @@ TEST(TerrainReading, LineBreaksCarryNoMeaning) {
 }
 
 TEST(TerrainReading, BasesFollowTheLeadingCharacters) {
+    // Octal, hexadecimal either case, a sign, zeros; "08" is an octal 0 ending before the 8,
+    // which is the next number; "0xg" has no hexadecimal digit, so it is the 0 alone and
+    // "xg" is no number.
     Cells cells;
     read("010 0x0A 0X1f +7 0 00 08 0xg", cells);
-    const auto at = [&](int k) { return cells[(k % MapColumns) * MapRows + k / MapColumns]; };
-    EXPECT_EQ(at(0), 8);  // octal
-    EXPECT_EQ(at(1), 10); // hexadecimal
-    EXPECT_EQ(at(2), 31);
-    EXPECT_EQ(at(3), 7);
-    EXPECT_EQ(at(4), 0);
-    EXPECT_EQ(at(5), 0);
-    // "08": the octal number ends before the 8, which is the next number.
-    EXPECT_EQ(at(6), 0);
-    EXPECT_EQ(at(7), 8);
-    // "0xg": no hexadecimal digit follows, so the number is the 0 alone; "xg" is no number.
-    EXPECT_EQ(at(8), 0);
-    EXPECT_EQ(at(9), Unwritten);
+    const std::int32_t expected[] = {8, 10, 31, 7, 0, 0, 0, 8, 0, Unwritten};
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_EQ(cells[(k % MapColumns) * MapRows + k / MapColumns], expected[k])
+            << "number " << k;
+    }
 }
 
 TEST(TerrainReading, ANumberEndsAtTheFirstCharacterThatIsNoDigitOrAfterFifteen) {
@@ -86,47 +81,35 @@ TEST(TerrainReading, ANumberEndsAtTheFirstCharacterThatIsNoDigitOrAfterFifteen) 
 
 TEST(TerrainReading, ShortFilesAndBadNumbersLeaveTheRestUnwritten) {
     Cells cells;
-    TerrainReading reading = read("1 1 1", cells);
-    EXPECT_EQ(reading.numbersRead, 3);
-    EXPECT_FALSE(reading.badNumber);
-    EXPECT_EQ(cells[3 * MapRows], Unwritten);
-
-    reading = read("1 - 1", cells);
-    EXPECT_EQ(reading.numbersRead, 1);
-    EXPECT_TRUE(reading.badNumber);
-    EXPECT_EQ(cells[1 * MapRows], Unwritten);
-
-    reading = read("", cells);
-    EXPECT_EQ(reading.numbersRead, 0);
-    EXPECT_EQ(cells[0], Unwritten);
+    for (const auto& [text, numbers, bad] :
+         {std::tuple{"1 1 1", 3, false}, {"1 - 1", 1, true}, {"", 0, false}}) {
+        const TerrainReading reading = read(text, cells);
+        EXPECT_EQ(reading.numbersRead, numbers) << text;
+        EXPECT_EQ(reading.badNumber, bad) << text;
+        EXPECT_EQ(cells[numbers * MapRows], Unwritten) << text;
+    }
 }
 
 TEST(TerrainReading, ValuesOutsideTheGroundRangeReadAsWater) {
     Cells cells;
     const TerrainReading reading = read("125 -1 124 0x7FFFFFFFFFFF 99999999999999", cells);
     EXPECT_EQ(reading.outOfRange, 4);
-    EXPECT_EQ(cells[0 * MapRows], Water);
-    EXPECT_EQ(cells[1 * MapRows], Water);
-    EXPECT_EQ(cells[2 * MapRows], 124);
-    EXPECT_EQ(cells[3 * MapRows], Water);
-    EXPECT_EQ(cells[4 * MapRows], Water);
-}
-
-TEST(TerrainReading, NumbersBeyondTheMapAreIgnored) {
-    Cells cells;
-    const TerrainReading reading = read(fullMap("\n") + " 5 6 7 junk", cells);
-    EXPECT_EQ(reading.numbersRead, CellCount);
-    EXPECT_FALSE(reading.badNumber);
+    const std::int32_t expected[] = {Water, Water, 124, Water, Water};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(cells[k * MapRows], expected[k]) << "number " << k;
+    }
 }
 
 TEST(Terrain, BlockingGroundAndCellIndex) {
-    for (std::int32_t value = -2; value <= 130; ++value) {
-        const bool blocks = value == 0 || (value >= 2 && value <= 11) || value == 13;
-        EXPECT_EQ(blocksMovement(value), blocks) << value;
+    // Water, the banks, the buildings and columns block; all else, and what is no ground, not.
+    for (const std::int32_t value :
+         {Water, LeftBank, TopLftBank, Building, Collumn, Buinldinm_Top}) {
+        EXPECT_TRUE(blocksMovement(value)) << value;
     }
-    EXPECT_FALSE(blocksMovement(DropBomb));
-    EXPECT_TRUE(blocksMovement(Collumn));
-    EXPECT_TRUE(blocksMovement(Buinldinm_Top));
+    for (const std::int32_t value : std::initializer_list<std::int32_t>{
+             Grass, DropBomb, Blast, Burnt, Target001, LastTarget, -1, 125}) {
+        EXPECT_FALSE(blocksMovement(value)) << value;
+    }
     EXPECT_EQ(cellIndex(6400, 640), 43220);
     EXPECT_EQ(cellIndex(-1, 5), 0); // truncation toward zero: x = -1 is column 0
 }
