@@ -119,8 +119,13 @@ Window* createWindow(const char* title) {
     }
     auto& state = sdl::state();
     state.postedEvent = SDL_RegisterEvents(1);
-    state.window = SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 1024,
-                                    768, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_HIDDEN);
+    // The window asks for the whole screen, and is made that size from the start too, so that
+    // it covers the screen even where no window manager carries out the full-screen request.
+    SDL_Rect screen{0, 0, 1024, 768};
+    SDL_GetDisplayBounds(0, &screen);
+    state.window =
+        SDL_CreateWindow(title, screen.x, screen.y, screen.w, screen.h,
+                         SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
     if (state.window == nullptr) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return nullptr;
