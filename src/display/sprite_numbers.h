@@ -4,40 +4,20 @@
 // and 178 to 189 hold nothing.
 #pragma once
 
+#include "world/terrain.h"
+
 namespace Sprite {
 
 enum Number : int {
-    // Ground tiles, 128 x 32, of which only the left 32 x 32 is drawn.
-    Water = 0,
-    Grass = 1,
-    LeftBank = 2,
-    RightBank = 3,
-    TopBank = 4,
-    BottomBank = 5,
-    BotLftBank = 6,
-    BotRhtBank = 7,
-    TopRhtBank = 8,
-    TopLftBank = 9,
-    Building = 10,
-    Collumn = 11,
-    DropBomb = 12,
-    Buinldinm_Top = 13,
-    Blast = 14,
-    Burnt = 15,
-    Target001 = 16, // the 109 tiles of the shooting target, 16 to 124
-    Target109 = 124,
+    // Ground tiles, 128 x 32, of which only the left 32 x 32 is drawn: every ground value of the
+    // map (GroundTile, from Water to the last target tile) is the number of its own picture.
+    Target001 = ::Target001, // the 109 tiles of the shooting target, 16 to 124
+    Target109 = LastTarget,
 
-    // Structures, keyed, drawn over the ground.
-    Tepee = 130,
-    TepeeDown = 131,
-    FarmHouse = 132,
-    FarmHouseDown = 133,
-    Fence_RLSide = 134,
-    Fence_TBSide = 135,
-    Fence_TLCorner = 136,
-    Fence_TRCorner = 137,
-    Fence_BLCorner = 138,
-    Fence_BRCorner = 139,
+    // Structures, keyed, drawn over the ground: structure value v (StructureTile) is picture
+    // v + 129, from the tepee to the fence's bottom-right corner.
+    Tepee = 129 + static_cast<int>(::Tepee),
+    Fence_BRCorner = 129 + static_cast<int>(::Fence_BRCorner),
 
     // Figures walking the map, 22 x 22, keyed.
     Indian = 150,
@@ -76,7 +56,7 @@ enum Number : int {
 };
 
 // Structure value v is drawn with picture v + StructureBase.
-inline constexpr int StructureBase = 129;
+inline constexpr int StructureBase = Tepee - static_cast<int>(::Tepee);
 // A thrown figure's picture k is picture FlyingBase + k.
 inline constexpr int FlyingBase = Flying_Indian;
 
