@@ -1,19 +1,22 @@
 // The seven sounds: each a RIFF WAVE file the game's reader takes, short, 22050 samples a
-// second, and really audible.
+// second, audible, and as loud as every other, with no DC, clicks or peaks near full scale.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "datagen/loudness.h"
 #include "game_files.h"
 #include "sound/wave_reader.h"
 
 namespace {
 
-TEST(WaveFiles, EachSoundIsAShortAudiblePcmWave) {
+TEST(WaveFiles, EachSoundIsAShortPcmWaveAsLoudAsTheOthers) {
     int eightBit = 0;
     int sixteenBit = 0;
+    double quietest = 0.0;
+    double loudest = -200.0;
     for (const std::string name : {"Indian", "Cow", "Farm", "CowBoy", "Crush", "Splat", "Wind"}) {
         SCOPED_TRACE(name);
         WaveReader wave;
@@ -32,17 +35,25 @@ TEST(WaveFiles, EachSoundIsAShortAudiblePcmWave) {
             static_cast<double>(got) / (22050.0 * format.channels * format.bitsPerSample / 8);
         EXPECT_LE(seconds, name == "Wind" ? 3.0 : 1.5);
         EXPECT_GE(seconds, 0.2);
-        double loudest = 0.0;
+        std::vector<double> samples;
         for (std::size_t at = 0; at + format.bitsPerSample / 8 <= got;
              at += format.bitsPerSample / 8) {
-            loudest = std::max(
-                loudest, std::abs(format.bitsPerSample == 8
-                                      ? (bytes[at] - 128) / 128.0
-                                      : static_cast<std::int16_t>(bytes[at] | bytes[at + 1] << 8) /
-                                            32768.0));
+            samples.push_back(format.bitsPerSample == 8
+                                  ? (bytes[at] - 128) / 128.0
+                                  : static_cast<std::int16_t>(bytes[at] | bytes[at + 1] << 8) /
+                                        32768.0);
         }
-        EXPECT_GT(loudest, 0.5) << "too quiet to hear";
+        const datagen::Loudness loudness = datagen::measureLoudness(samples, 22050);
+        quietest = std::min(quietest, loudness.rmsDb);
+        loudest = std::max(loudest, loudness.rmsDb);
+        EXPECT_GT(loudness.rmsDb, -24.0) << "too quiet to hear";
+        EXPECT_LE(loudness.peakDb, -1.0);
+        EXPECT_LT(std::abs(loudness.dcOffset), 0.001); // -60 dBFS
+        // No click: the sound starts and ends at rest (one 8-bit step at most).
+        EXPECT_LE(std::abs(samples.front()), 1.0 / 128);
+        EXPECT_LE(std::abs(samples.back()), 1.0 / 128);
     }
+    EXPECT_LE(loudest - quietest, 4.0) << "a sound stands out from the others";
     EXPECT_GE(eightBit, 1);
     EXPECT_GE(sixteenBit, 1);
 }

@@ -1,15 +1,19 @@
-// The contact sheet, the map picture and the screen view. Transparent pixels show as a grey
-// chequer so that the colour key stands out.
+// The contact sheet with the sounds' loudness table, the map picture and the screen view.
+// Transparent pixels show as a grey chequer so that the colour key stands out.
 #include "datagen/contact_sheet.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "common/png_writer.h"
 #include "datagen/art.h"
 #include "datagen/catalogue.h"
+#include "datagen/loudness.h"
 #include "datagen/pixel_font.h"
+#include "datagen/sounds.h"
+#include "datagen/wav_writer.h"
 
 namespace datagen {
 
@@ -81,6 +85,36 @@ std::string nameOf(const Picture& picture) {
     std::string name = picture.file.substr(slash + 1);
     name = name.substr(0, name.size() - 4);
     return picture.sprite >= 0 ? std::to_string(picture.sprite) + " " + name : name;
+}
+
+// The sounds' loudness as a table: name, length, RMS of the sounding part and peak.
+Canvas loudnessTable() {
+    const int scale = 2;
+    const int line = FontLineHeight * scale + 6;
+    const int columns[] = {8, 130, 240, 350};
+    const auto& sounds = gameSounds();
+    Canvas table(440, line * static_cast<int>(sounds.size() + 1) + 8,
+                 palette().shade(Ramp::Grey, 3));
+    const char* headings[] = {"Sound", "Length", "RMS", "Peak"};
+    for (int k = 0; k < 4; ++k) {
+        drawText(table, columns[k], 6, headings[k], scale, palette().shade(Ramp::Gold, 12));
+    }
+    int y = 6 + line;
+    for (const Sound& sound : sounds) {
+        const Loudness loudness = measureLoudness(sound.synthesise(), SampleRate);
+        const std::size_t slash = sound.file.find('/');
+        char cells[3][24];
+        std::snprintf(cells[0], sizeof cells[0], "%.2f s", loudness.seconds);
+        std::snprintf(cells[1], sizeof cells[1], "%.1f dB", loudness.rmsDb);
+        std::snprintf(cells[2], sizeof cells[2], "%.1f dB", loudness.peakDb);
+        drawText(table, columns[0], y, sound.file.substr(slash + 1, sound.file.size() - slash - 5),
+                 scale, White);
+        for (int k = 0; k < 3; ++k) {
+            drawText(table, columns[k + 1], y, cells[k], scale, White);
+        }
+        y += line;
+    }
+    return table;
 }
 
 Canvas drawMapWindow(const TerrainMap& map, int firstColumn, int firstRow, int columns, int rows) {
@@ -171,6 +205,7 @@ bool writeContactSheet(const std::string& path) {
         half.recolour([&](int cx, int cy, Colour) { return full.at(cx * 2, cy * 2); });
         place(half, 1, false, nameOf(picture));
     }
+    place(loudnessTable(), 1, false, "Loudness of the sounds (10 ms windows above -50 dBFS)");
     return page.write(path);
 }
 

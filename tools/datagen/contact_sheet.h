@@ -1,5 +1,6 @@
-// Review pictures of the data set as PNG files: every sprite enlarged with its number, the
-// whole map drawn small, and the screen as the game draws it at a point of the map.
+// Review pictures of the data set as PNG files: every sprite enlarged with its number beside
+// the loudness of every sound, the whole map drawn small, and the screen as the game draws it
+// at a point of the map.
 #pragma once
 
 #include <string>

@@ -14,7 +14,7 @@ const char* const Usage =
     "usage: kestravan-datagen [FOLDER] [--contact-sheet FILE.png] [--map-picture FILE.png]\n"
     "                         [--view X Y FILE.png]\n"
     "  FOLDER           write Data/ and Terrain.dat there\n"
-    "  --contact-sheet  every sprite enlarged with its number\n"
+    "  --contact-sheet  every sprite enlarged with its number, and the sounds' loudness\n"
     "  --map-picture    the whole map, 8 pixels a tile\n"
     "  --view           the screen with the whirlwind at world point (X, Y)\n";
 

@@ -1,10 +1,11 @@
 // The seven sounds: a gust of wind, a wooden crash, a wet splat, a moo, a cowboy's
-// "yee-haw", a farmer's startled "hey!", and an Indian's ringing call.
+// "yee-haw", a farmer's startled "hey!", and an Indian's gasp and "whoa!".
 #include "datagen/sounds.h"
 
 #include <cmath>
 #include <numbers>
 
+#include "datagen/loudness.h"
 #include "datagen/pixel_noise.h"
 #include "datagen/synth.h"
 #include "datagen/wav_writer.h"
@@ -45,7 +46,6 @@ std::vector<double> wind() {
             band.process(air) * 1.0 + whistle.process(air) * 0.9 + rumble.process(air) * 0.8;
         out[i] = sample * gust * envelope(t, 0.6, 0.9, seconds);
     }
-    normalise(out, 0.8);
     return out;
 }
 
@@ -78,7 +78,6 @@ std::vector<double> crush() {
         const double t = timeOf(static_cast<int>(i));
         out[i] += 0.9 * std::sin(2.0 * Pi * (62.0 * t - 30.0 * t * t)) * std::exp(-t / 0.09);
     }
-    normalise(out, 0.85);
     return out;
 }
 
@@ -110,79 +109,121 @@ std::vector<double> splat() {
                 0.25 * std::sin(2.0 * Pi * (pitch * t - 9000.0 * t * t)) * std::exp(-t / 0.01);
         }
     }
-    normalise(out, 0.8);
     return out;
 }
 
+// The cow: a hum through closed lips that opens into a long, low "ooh" and closes again,
+// with the rough beat of a big throat.
 std::vector<double> moo() {
-    const double seconds = 1.3;
-    const Vowel hum{280.0, 900.0, 2200.0};
-    const Vowel oo{360.0, 760.0, 2300.0};
-    std::vector<double> out =
-        sing({seconds,
-              [](double t) {
-                  return t < 0.35 ? 92.0 + t * 90.0
-                                  : 124.0 - (t - 0.35) * 36.0 + 2.0 * std::sin(t * 31.0);
-              },
-              [&](double t) { return blend(hum, oo, t / 0.3); },
-              [&](double t) { return envelope(t, 0.18, 0.35, seconds); },
-              [](double t) { return 0.15 + 0.1 * std::exp(-t / 0.1); }, 7004});
-    normalise(out, 0.85);
-    return out;
+    const double seconds = 1.25;
+    const Vowel hum{250.0, 1100.0, 2300.0};
+    const Vowel oo{320.0, 700.0, 2350.0};
+    const Vowel ow{560.0, 900.0, 2400.0};
+    return sing({
+        .seconds = seconds,
+        .pitch = [](double t) { return t < 0.3 ? 96.0 + t * 85.0 : 121.5 - (t - 0.3) * 22.0; },
+        .vowel =
+            [&](double t) {
+                return t < 0.6 ? blend(hum, ow, (t - 0.08) / 0.45) : blend(ow, oo, (t - 0.6) / 0.5);
+            },
+        .loudness = [&](double t) { return envelope(t, 0.16, 0.45, seconds); },
+        .breath = [](double t) { return 0.22 + 0.25 * std::exp(-t / 0.08); },
+        .seed = 7004,
+        .vibrato = 0.008,
+        .growl = 0.35,
+    });
 }
 
+// The cowboy: a rising "yee", a breath, and a long "haw" that falls away with a wobble.
 std::vector<double> yeeHaw() {
-    const Vowel ee{290.0, 2250.0, 2950.0};
-    const Vowel aw{680.0, 1050.0, 2500.0};
-    std::vector<double> out = sing(
-        {1.0, [](double t) { return t < 0.4 ? 250.0 + t * 220.0 : 330.0 - (t - 0.45) * 260.0; },
-         [&](double t) { return t < 0.42 ? ee : aw; },
-         [](double t) {
-             return envelope(t, 0.03, 0.05, 0.38) + envelope(t - 0.45, 0.02, 0.3, 0.55);
-         },
-         [](double t) { return t > 0.43 && t < 0.5 ? 0.9 : 0.08; }, 7005});
-    normalise(out, 0.85);
-    return out;
+    const Vowel y{250.0, 2400.0, 3100.0};
+    const Vowel ee{280.0, 2250.0, 2950.0};
+    const Vowel aw{720.0, 1100.0, 2550.0};
+    return sing({
+        .seconds = 1.05,
+        .pitch =
+            [](double t) {
+                return t < 0.42 ? 240.0 + 320.0 * t
+                                : 400.0 - 170.0 * std::min(1.0, (t - 0.42) / 0.6);
+            },
+        .vowel = [&](double t) { return t < 0.42 ? blend(y, ee, t / 0.12) : aw; },
+        .loudness =
+            [](double t) {
+                return envelope(t, 0.04, 0.05, 0.4) + 0.6 * envelope(t - 0.43, 0.02, 0.03, 0.07) +
+                       envelope(t - 0.48, 0.03, 0.32, 0.57);
+            },
+        .breath = [](double t) { return t > 0.41 && t < 0.5 ? 1.0 : 0.12; },
+        .seed = 7005,
+        .vibrato = 0.018,
+    });
 }
 
+// The farmer: a startled, shouted "hey!", breath first, the vowel sliding from "eh" to "ee".
 std::vector<double> hey() {
-    const Vowel eh{540.0, 1850.0, 2550.0};
-    const Vowel ee{320.0, 2200.0, 2900.0};
-    std::vector<double> out = sing(
-        {0.7,
-         [](double t) { return 170.0 + 60.0 * std::sin(Pi * std::min(t / 0.45, 1.0)) - t * 40.0; },
-         [&](double t) { return blend(eh, ee, (t - 0.2) / 0.3); },
-         [](double t) { return envelope(t, 0.05, 0.25, 0.62); },
-         [](double t) { return t < 0.07 ? 0.85 : 0.1; }, 7006});
-    normalise(out, 0.85);
-    return out;
+    const Vowel eh{560.0, 1800.0, 2550.0};
+    const Vowel ee{330.0, 2150.0, 2850.0};
+    return sing({
+        .seconds = 0.65,
+        .pitch =
+            [](double t) {
+                return 180.0 + 70.0 * std::sin(Pi * std::min(t / 0.3, 1.0) * 0.5) -
+                       90.0 * std::max(0.0, t - 0.3);
+            },
+        .vowel = [&](double t) { return blend(eh, ee, (t - 0.22) / 0.22); },
+        .loudness =
+            [](double t) {
+                return 0.7 * envelope(t, 0.02, 0.01, 0.08) + envelope(t - 0.07, 0.02, 0.22, 0.56);
+            },
+        .breath = [](double t) { return t < 0.075 ? 1.0 : 0.14; },
+        .seed = 7006,
+        .vibrato = 0.006,
+    });
 }
 
-// A high, ringing call broken into quick pulses.
-std::vector<double> indianCall() {
-    const Vowel ah{780.0, 1250.0, 2600.0};
-    const Vowel oh{520.0, 900.0, 2500.0};
-    std::vector<double> out = sing(
-        {1.1,
-         [](double t) { return 430.0 + 50.0 * std::sin(Pi * t / 1.1) + 6.0 * std::sin(t * 40.0); },
-         [&](double t) { return blend(ah, oh, 0.5 + 0.5 * std::sin(2.0 * Pi * 7.0 * t)); },
-         [](double t) {
-             const double pulse = 0.55 + 0.45 * std::sin(2.0 * Pi * 7.0 * t);
-             return pulse * envelope(t, 0.06, 0.3, 1.1);
-         },
-         [](double) { return 0.08; }, 7007});
-    normalise(out, 0.85);
-    return out;
+// A person snatched off their feet: a sharp gasp, then a surprised "whoa!" that rises and
+// falls.
+std::vector<double> startledCall() {
+    const Vowel ah{750.0, 1250.0, 2600.0};
+    const Vowel w{300.0, 650.0, 2400.0};
+    const Vowel oh{520.0, 880.0, 2500.0};
+    return sing({
+        .seconds = 0.62,
+        .pitch =
+            [](double t) {
+                const double u = std::clamp((t - 0.13) / 0.45, 0.0, 1.0);
+                return 215.0 + 95.0 * std::sin(Pi * std::pow(u, 0.7)) - 25.0 * u;
+            },
+        .vowel = [&](double t) { return t < 0.12 ? ah : blend(w, oh, (t - 0.13) / 0.12); },
+        .loudness =
+            [](double t) {
+                return 0.55 * envelope(t, 0.015, 0.04, 0.09) + envelope(t - 0.13, 0.05, 0.2, 0.48);
+            },
+        .breath = [](double t) { return t < 0.11 ? 1.0 : 0.18; },
+        .seed = 7007,
+        .vibrato = 0.01,
+    });
+}
+
+// Every sound leaves the synthesiser finished: no DC, soft edges, the common loudness.
+std::function<std::vector<double>()> finished(std::vector<double> (*synthesise)()) {
+    return [synthesise] {
+        std::vector<double> samples = synthesise();
+        finishSound(samples, SampleRate);
+        return samples;
+    };
 }
 
 } // namespace
 
 const std::vector<Sound>& gameSounds() {
     static const std::vector<Sound> sounds = {
-        {"Data/Indian.wav", 16, indianCall}, {"Data/Cow.wav", 16, moo},
-        {"Data/Farm.wav", 16, hey},          {"Data/CowBoy.wav", 16, yeeHaw},
-        {"Data/Crush.wav", 16, crush},       {"Data/Splat.wav", 8, splat},
-        {"Data/Wind.wav", 16, wind},
+        {"Data/Indian.wav", 16, finished(startledCall)},
+        {"Data/Cow.wav", 16, finished(moo)},
+        {"Data/Farm.wav", 16, finished(hey)},
+        {"Data/CowBoy.wav", 16, finished(yeeHaw)},
+        {"Data/Crush.wav", 16, finished(crush)},
+        {"Data/Splat.wav", 8, finished(splat)},
+        {"Data/Wind.wav", 16, finished(wind)},
     };
     return sounds;
 }

@@ -1,5 +1,5 @@
-// Filters after the well-known audio cookbook formulas, and a source-and-formant voice: a
-// buzzing pulse train shaped by three resonances, mixed with filtered breath.
+// Filters after the well-known audio cookbook formulas, and a source-and-formant voice: the
+// puffs of air through the vocal folds, with breath, shaped by a chain of mouth resonances.
 #include "datagen/synth.h"
 
 #include <algorithm>
@@ -49,35 +49,89 @@ double Biquad::process(double input) {
     return output;
 }
 
+void Biquad::formant(double frequency, double bandwidth) {
+    const double radius = std::exp(-Pi * bandwidth / SampleRate);
+    const double c = -radius * radius;
+    const double b =
+        2.0 * radius *
+        std::cos(2.0 * Pi * std::clamp(frequency, 20.0, SampleRate * 0.45) / SampleRate);
+    b0_ = 1.0 - b - c;
+    b1_ = 0.0;
+    b2_ = 0.0;
+    a1_ = -b;
+    a2_ = -c;
+}
+
+namespace {
+
+// The air let through the vocal folds over one beat: a smooth opening over 40 % of the beat,
+// a quicker closing over 16 %, then closed.
+double glottalFlow(double phase) {
+    constexpr double Opening = 0.4;
+    constexpr double Closing = 0.16;
+    if (phase < Opening) {
+        return 0.5 - 0.5 * std::cos(Pi * phase / Opening);
+    }
+    if (phase < Opening + Closing) {
+        return std::cos(0.5 * Pi * (phase - Opening) / Closing);
+    }
+    return 0.0;
+}
+
+} // namespace
+
 std::vector<double> sing(const VoicePlan& plan) {
     const int count = static_cast<int>(plan.seconds * SampleRate);
     std::vector<double> out(count);
     Random random(plan.seed);
-    Biquad formants[3];
-    Biquad tilt;
-    tilt.lowPass(3200.0, 0.7);
+    Biquad mouth[4];
+    Biquad lips;
+    lips.lowPass(5200.0, 0.7);
     double phase = 0.0;
+    double lastFlow = 0.0;
+    double lastAir = 0.0;
+    double lastSound = 0.0;
+    double drift = 0.0;    // the pitch's slow, unsteady wander
+    double beatGain = 1.0; // each beat of the folds a little louder or softer than the last
+    int beat = 0;
     for (int i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / SampleRate;
-        if (i % 32 == 0) {
-            const Vowel v = plan.vowel(t);
-            formants[0].bandPass(v.f1, 6.0);
-            formants[1].bandPass(v.f2, 9.0);
-            formants[2].bandPass(v.f3, 12.0);
-        }
-        // A slightly unsteady pulse train: the buzz of the vocal cords.
-        const double pitch = plan.pitch(t) * (1.0 + (random.unit() - 0.5) * 0.01);
-        phase += pitch / SampleRate;
-        phase -= std::floor(phase);
-        const double pulse =
-            phase < 0.6 ? std::sin(Pi * phase / 0.6) * std::sin(Pi * phase / 0.6) : 0.0;
-        const double buzz = tilt.process(pulse - 0.35);
-        const double air = random.unit() * 2.0 - 1.0;
         const double breath = std::clamp(plan.breath(t), 0.0, 1.0);
-        const double source = buzz * (1.0 - breath) * 2.0 + air * breath * 0.5;
-        const double voiced = formants[0].process(source) * 1.0 +
-                              formants[1].process(source) * 0.6 + formants[2].process(source) * 0.3;
-        out[i] = voiced * plan.loudness(t);
+        if (i % 32 == 0) {
+            // Breathy sounds have wider, duller formants.
+            const Vowel v = plan.vowel(t);
+            const double wide = 1.0 + breath;
+            mouth[0].formant(v.f1, 70.0 * wide);
+            mouth[1].formant(v.f2, 95.0 * wide);
+            mouth[2].formant(v.f3, 140.0 * wide);
+            mouth[3].formant(3500.0, 220.0 * wide);
+        }
+        drift = drift * 0.9995 + (random.unit() - 0.5) * 0.0006;
+        const double pitch =
+            plan.pitch(t) * (1.0 + plan.vibrato * std::sin(2.0 * Pi * 5.3 * t) + drift);
+        phase += pitch / SampleRate;
+        if (phase >= 1.0) {
+            phase -= 1.0;
+            ++beat;
+            beatGain = (1.0 + (random.unit() - 0.5) * 0.12) *
+                       (beat % 2 == 1 ? 1.0 - 0.6 * plan.growl : 1.0);
+        }
+        // The sound leaves the mouth as the change of the air flow, not the flow itself.
+        const double flow = glottalFlow(phase) * beatGain;
+        const double voiced = (flow - lastFlow) * SampleRate / pitch * 0.12;
+        lastFlow = flow;
+        // Breath hisses most while the folds stand open; like the voice, it leaves the mouth
+        // as a change of pressure, which tilts it toward the treble.
+        const double air = (random.unit() * 2.0 - 1.0) * (0.4 + 0.6 * flow);
+        double sound = voiced * (1.0 - breath) + (air - lastAir) * breath * 0.5;
+        lastAir = air;
+        for (Biquad& formant : mouth) {
+            sound = formant.process(sound);
+        }
+        // The open mouth lifts the upper formants that make the vowel clear.
+        const double bright = sound + 2.5 * (sound - lastSound);
+        lastSound = sound;
+        out[i] = lips.process(bright) * plan.loudness(t);
     }
     return out;
 }
@@ -94,18 +148,6 @@ double envelope(double t, double attack, double release, double length) {
     const double rise = attack > 0.0 ? std::min(1.0, t / attack) : 1.0;
     const double fall = release > 0.0 ? std::min(1.0, (length - t) / release) : 1.0;
     return rise * fall;
-}
-
-void normalise(std::vector<double>& samples, double peak) {
-    double loudest = 0.0;
-    for (double s : samples) {
-        loudest = std::max(loudest, std::abs(s));
-    }
-    if (loudest > 0.0) {
-        for (double& s : samples) {
-            s *= peak / loudest;
-        }
-    }
 }
 
 } // namespace datagen

@@ -1,5 +1,5 @@
-// The little synthesiser the game's sounds are made with: filters, a voice that sings vowels,
-// and the shaping of a sound's loudness.
+// The little synthesiser the game's sounds are made with: filters, a voice that speaks vowels,
+// and the shaping of a sound's loudness over time.
 #pragma once
 
 #include <functional>
@@ -12,6 +12,9 @@ class Biquad {
 public:
     void bandPass(double frequency, double q);
     void lowPass(double frequency, double q);
+    // A resonance that passes low frequencies unchanged and rings at frequency, bandwidth
+    // hertz wide: a chain of them shapes a buzz into a vowel.
+    void formant(double frequency, double bandwidth);
     double process(double input);
 
 private:
@@ -19,7 +22,7 @@ private:
     double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };
 
-// A vowel by its three formants, in hertz.
+// A vowel by its first three formants, in hertz; the fourth sits at 3500 Hz for every vowel.
 struct Vowel {
     double f1;
     double f2;
@@ -34,15 +37,17 @@ struct VoicePlan {
     std::function<double(double)> loudness;
     std::function<double(double)> breath; // 0 a clear voice, 1 only air
     unsigned seed;
+    double vibrato = 0.0; // depth of the pitch's wobble, as a fraction of the pitch
+    double growl = 0.0;   // 0 a smooth voice, 1 every other beat of the throat half as strong
 };
 
+// A throat and a mouth: a glottal pulse with breath mixed in, through a chain of four
+// formant resonators.
 std::vector<double> sing(const VoicePlan& plan);
 
 // Vowels in between: t = 0 gives a, 1 gives b.
 Vowel blend(const Vowel& a, const Vowel& b, double t);
 // A rise over attack seconds and a fall over the last release seconds of length.
 double envelope(double t, double attack, double release, double length);
-// Scales the samples so that the loudest reaches peak.
-void normalise(std::vector<double>& samples, double peak);
 
 } // namespace datagen
