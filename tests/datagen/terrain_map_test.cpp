@@ -1,11 +1,12 @@
-// Building the map: ponds ringed by the right bank pieces, water that runs off the map's
-// edge, buildings, and the text the game reads.
+// Building the map: ponds ringed by the right bank pieces, rivers opening into lakes, water
+// that runs off the map's edge, buildings, and the text the game reads.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
 #include "datagen/terrain_map.h"
+#include "datagen/waters.h"
 
 namespace {
 
@@ -39,6 +40,31 @@ TEST(TerrainMap, WaterRunsOffTheMapWithoutABankAtTheEdge) {
     EXPECT_EQ(map.at(MapColumns - 1, MapRows - 3), TopBank);
     EXPECT_EQ(map.at(MapColumns - 2, MapRows - 1), LeftBank);
     EXPECT_EQ(map.at(MapColumns - 1, MapRows - 1), Water);
+}
+
+TEST(Waters, RiverOpensIntoItsLakeAndPinchedLandFloods) {
+    // A lake in columns 10..14, rows 10..13; a river coming down column 20 and turning west
+    // along row 11 into the lake's east side; a second lake one row below the first.
+    datagen::Waters waters;
+    waters.lake(10, 10, 14, 13);
+    waters.river({{20, 4}, {20, 11}, {15, 11}}, 1);
+    waters.lake(10, 15, 14, 16);
+    datagen::TerrainMap map;
+    waters.drawOn(map);
+    const struct {
+        int column, row, value;
+    } cells[] = {
+        {15, 11, Water},      {14, 11, Water},      {20, 4, Water},       // one body of water
+        {15, 10, TopBank},    {15, 12, BottomBank}, {15, 13, RightBank},  // banks along the river
+        {9, 9, TopLftBank},   {15, 9, TopRhtBank},  {19, 3, TopLftBank},  // round corners
+        {21, 12, BotRhtBank}, {19, 8, LeftBank},    {21, 8, RightBank},   // the bend
+        {12, 14, Water},      {9, 14, LeftBank},    {12, 17, BottomBank}, // pinched row floods
+        {12, 9, TopBank},     {16, 9, Grass},       {9, 18, Grass},
+        {19, 10, TopBank}, // an inner corner has no piece of its own: the bank runs on
+    };
+    for (const auto& cell : cells) {
+        EXPECT_EQ(map.at(cell.column, cell.row), cell.value) << cell.column << "," << cell.row;
+    }
 }
 
 TEST(TerrainMap, BuildingHasRoofRowsOverItsWall) {

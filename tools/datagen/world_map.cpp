@@ -1,14 +1,18 @@
-// Lays out the map. The whirlwind starts in column 200, row 20, on the west bank of the
-// stream that closes its country to the east; the target lies on the far bank, in plain view
-// but out of reach. The great lake closes the south. Inside lie the Indian camp by its lake,
-// the farmland with its rivers and ponds, the town, and the pastures; small ponds, brooks,
-// standing stones and burnt patches are scattered over the rest from a fixed seed.
+// Lays out the map. The whirlwind starts in column 200, row 20, on open grass on the west
+// bank of the stream that closes its country to the east; the target lies on the far bank, in
+// plain view but out of reach. The great lake closes the south. Inside lie the Indian camp by
+// its lake, the farmland with its chains of lakes and the rivers that join them, the town,
+// and the pastures; ponds in groups, brooks, ruined colonnades and bombed ground fill the rest
+// from a fixed seed.
 #include "datagen/world_map.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "datagen/pixel_noise.h"
 #include "datagen/target.h"
+#include "datagen/town_map.h"
+#include "datagen/waters.h"
 
 namespace datagen {
 
@@ -18,182 +22,188 @@ struct Rect {
     int left, top, right, bottom;
 };
 
-// Lakes, rivers and ponds, corners inclusive, banks included.
-const Rect Waters[] = {
-    {201, 0, 202, 204},   // the stream east of the start: the whirlwind's eastern border
-    {0, 205, 216, 215},   // the great lake: its southern border
-    {68, 0, 96, 11},      // the north lake
-    {120, 0, 122, 58},    // the north river, running down into the farmland
-    {0, 58, 8, 112},      // the west lake
-    {31, 36, 39, 43},     // the lake of the Indian camp
-    {26, 46, 27, 47},     // the camp's spring
-    {9, 99, 84, 101},     // the long river between the farms and the ranches
-    {150, 40, 168, 52},   // the big lake in the farmland
-    {95, 70, 101, 75},    // the mill pond
-    {187, 25, 190, 27},   // a pond by the start
-    {172, 118, 186, 127}, // the ranch lake
-    {154, 150, 155, 186}, // the brook through the southern pastures
-    {150, 188, 159, 194}, // and the pond it runs into
-    {28, 176, 44, 189},   // the south-west lake
-    {60, 140, 67, 146},   // pasture ponds
-    {206, 48, 212, 56},   // ponds beyond the stream
-    {205, 118, 209, 126}, {210, 160, 216, 170},
+// The open water laid out by hand, corners inclusive; the banks come round it.
+const Rect Lakes[] = {
+    {0, 206, 216, 215},   // the great lake: the southern border
+    {66, 0, 95, 9},       // the north lake, running off the top of the map
+    {0, 60, 6, 111},      // the west lake, off the map's west edge
+    {32, 37, 38, 42},     // the lake of the Indian camp
+    {27, 46, 28, 47},     // the camp's spring
+    {141, 41, 155, 49},   // the farmland lakes: a long one,
+    {160, 38, 165, 52},   // a deep narrow one beside it,
+    {146, 54, 151, 57},   // and a small one below
+    {88, 88, 97, 97},     // the mill lake
+    {173, 119, 185, 125}, // the ranch lakes
+    {189, 128, 193, 135}, {176, 130, 181, 133},
+    {150, 188, 158, 193},                     // the brook's pond in the southern pastures
+    {29, 177, 43, 187},                       // the south-west lake
+    {18, 196, 32, 205},                       // bays of the great lake
+    {96, 199, 122, 205},  {206, 48, 212, 55}, // ponds beyond the stream
+    {206, 118, 209, 125}, {210, 160, 216, 169},
 };
 
-// The town along its main street (rows 139..141) and two back streets: houses with their
-// roof over a south-facing wall, a few of them two rows deep.
-const Rect Buildings[] = {
-    // north of the back street
-    {110, 131, 113, 132},
-    {115, 131, 117, 132},
-    {119, 130, 123, 132},
-    {131, 131, 134, 132},
-    {136, 131, 139, 132},
-    {141, 131, 142, 132},
-    // north of the main street, with the pillared hall
-    {110, 136, 114, 137},
-    {116, 136, 119, 137},
-    {121, 135, 124, 137},
-    {130, 135, 137, 138},
-    {139, 136, 141, 137},
-    // south of the main street
-    {110, 143, 112, 144},
-    {114, 143, 118, 144},
-    {120, 142, 124, 144},
-    {131, 143, 134, 144},
-    {136, 143, 140, 144},
-    // the southern edge of town
-    {113, 148, 116, 149},
-    {119, 148, 121, 149},
-    {132, 148, 135, 149},
-    {138, 148, 139, 149},
+// Rivers by their bends: each runs from a lake or the map's edge into another lake or river.
+const struct {
+    std::vector<Waters::Bend> bends;
+    int width;
+} Rivers[] = {
+    // The eastern stream: below the target it widens into a lake and runs into the great lake.
+    {{{202, 44}, {202, 205}}, 1},
+    // Out of the north lake, south and east into the farmland lakes.
+    {{{80, 10}, {80, 27}, {97, 27}, {97, 44}, {141, 44}}, 2},
+    // From the top of the map down past the farms into the deep lake.
+    {{{121, 0}, {121, 22}, {128, 22}, {128, 34}, {160, 34}, {160, 38}}, 1},
+    // Out of the west lake, east to the mill lake, then south to the ranches.
+    {{{7, 100}, {40, 100}, {40, 104}, {74, 104}, {74, 95}, {88, 95}}, 2},
+    {{{97, 93}, {112, 93}, {112, 112}, {150, 112}, {150, 121}, {173, 121}}, 1},
+    // The brook through the southern pastures, through its pond into the great lake.
+    {{{154, 150}, {154, 188}}, 1},
+    {{{154, 193}, {154, 206}}, 1},
+    // Out of the south-west lake into the bay.
+    {{{36, 188}, {36, 193}, {25, 193}, {25, 196}}, 1},
 };
 
-void addTown(TerrainMap& map) {
-    for (const Rect& building : Buildings) {
-        map.addBuilding(building.left, building.top, building.right, building.bottom);
-    }
-    // The hall's columns along the main street, and the monument on the square.
-    for (int column = 130; column <= 137; column += 2) {
-        map.set(column, 139, Collumn);
-    }
-    map.set(127, 140, Collumn);
-}
+const Rect StreamLake = {197, 86, 202, 97};
 
-// A ragged patch of burnt ground round a point, with craters and a bomb or two in it.
-void addBurntPatch(TerrainMap& map, int column, int row, double radius, int craters, int bombs,
-                   Random& random) {
-    const int reach = static_cast<int>(radius) + 2;
-    for (int c = column - reach; c <= column + reach; ++c) {
-        for (int r = row - reach; r <= row + reach; ++r) {
-            const double ragged = (valueNoise(c, r, 3, 0, 301) - 0.5) * radius * 0.8;
-            if (std::hypot(c - column, (r - row) * 1.2) < radius + ragged &&
-                map.all(c, r, c, r, Grass)) {
-                map.set(c, r, Burnt);
+// Ponds in small groups round a few points, each of its own size and shape.
+void addPondGroups(Waters& waters, const TerrainMap& town, Random& random) {
+    const struct {
+        int column, row, ponds;
+    } groups[] = {{58, 150, 4}, {112, 182, 3}, {182, 172, 3}, {70, 60, 3},
+                  {30, 140, 3}, {120, 75, 2},  {185, 70, 2},  {60, 188, 2},
+                  {38, 16, 3},  {176, 196, 2}, {150, 78, 3}};
+    const auto clear = [&](int left, int top, int right, int bottom) {
+        for (int c = left - 4; c <= right + 4; ++c) {
+            for (int r = top - 4; r <= bottom + 4; ++r) {
+                if (waters.isWater(c, r) || town.at(std::clamp(c, 0, MapColumns - 1),
+                                                    std::clamp(r, 0, MapRows - 1)) != Grass) {
+                    return false;
+                }
+            }
+        }
+        return left >= 10 && top >= 12 && right <= 194 && bottom <= 198;
+    };
+    for (const auto& group : groups) {
+        for (int placed = 0, tries = 0; placed < group.ponds && tries < 200; ++tries) {
+            // Round pools, long meres and everything between.
+            const int width = 1 + random.below(placed == 0 ? 7 : 4);
+            const int height = 1 + random.below(placed == 0 ? 5 : 3);
+            const int left = group.column + random.below(17) - 8;
+            const int top = group.row + random.below(13) - 6;
+            if (clear(left, top, left + width - 1, top + height - 1)) {
+                waters.lake(left, top, left + width - 1, top + height - 1);
+                ++placed;
             }
         }
     }
-    for (int i = 0; i < craters + bombs; ++i) {
+}
+
+// A ruined colonnade: columns two cells apart in a row or a file, a few of them fallen.
+void addColonnade(TerrainMap& map, int column, int row, int count, bool across, Random& random) {
+    for (int i = 0; i < count; ++i) {
+        const int c = across ? column + 2 * i : column;
+        const int r = across ? row : row + 2 * i;
+        if (map.at(c, r) == Grass && (i == 0 || i == count - 1 || random.below(5) != 0)) {
+            map.set(c, r, Collumn);
+        }
+    }
+}
+
+// Bombed ground: overlapping scorched patches round a heart, craters at the heart and a bomb
+// or two that never went off at the edge.
+void addBombing(TerrainMap& map, int column, int row, int patches, double radius, Random& random) {
+    for (int p = 0; p < patches; ++p) {
+        // The first patch lies on the heart; the others scatter round it, smaller.
+        const double size = p == 0 ? radius : radius * (0.45 + 0.1 * random.below(4));
+        const double angle = random.below(360) * 3.14159265 / 180.0;
+        const double away = p == 0 ? 0.0 : radius * (0.8 + 0.15 * random.below(4));
+        const double cx = column + std::cos(angle) * away;
+        const double cy = row + std::sin(angle) * away;
+        const double stretch = 0.7 + 0.1 * random.below(6);
+        const int reach = static_cast<int>(size * 1.6) + 2;
+        for (int c = static_cast<int>(cx) - reach; c <= static_cast<int>(cx) + reach; ++c) {
+            for (int r = static_cast<int>(cy) - reach; r <= static_cast<int>(cy) + reach; ++r) {
+                const double ragged = (valueNoise(c, r, 3, 0, 301 + p) - 0.5) * size * 0.9;
+                if (std::hypot((c - cx) * stretch, (r - cy) / stretch) < size + ragged &&
+                    map.at(c, r) == Grass) {
+                    map.set(c, r, Burnt);
+                }
+            }
+        }
+    }
+    const MapCell heart[] = {{0, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, -1}};
+    const int craters = radius >= 3.0 ? 3 : 1;
+    for (int i = 0; i < craters; ++i) {
+        if (map.at(column + heart[i].column, row + heart[i].row) == Burnt) {
+            map.set(column + heart[i].column, row + heart[i].row, Blast);
+        }
+    }
+    for (int i = 0, bombs = static_cast<int>(radius) / 2; i < 12 && bombs > 0; ++i) {
         const int c =
-            column + random.below(static_cast<int>(radius) + 1) - static_cast<int>(radius) / 2;
+            column + random.below(2 * static_cast<int>(radius) + 1) - static_cast<int>(radius);
         const int r =
-            row + random.below(static_cast<int>(radius) + 1) - static_cast<int>(radius) / 2;
-        if (map.all(c, r, c, r, Burnt)) {
-            map.set(c, r, i < craters ? Blast : DropBomb);
+            row + random.below(2 * static_cast<int>(radius) + 1) - static_cast<int>(radius);
+        if (map.at(c, r) == Burnt && std::hypot(c - column, r - row) > 1.5) {
+            map.set(c, r, DropBomb);
+            --bombs;
         }
     }
 }
 
-// Places where the scatter must leave the ground as it is: the view from the start and the
-// target, the town, the Indian camp, and everything within two cells of other water.
-bool reserved(int left, int top, int right, int bottom) {
-    const Rect zones[] = {{180, 0, 216, 34}, {104, 125, 153, 153}, {23, 28, 46, 51}};
-    for (const Rect& zone : zones) {
-        if (left <= zone.right && right >= zone.left && top <= zone.bottom && bottom >= zone.top) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool freeFor(const TerrainMap& map, int left, int top, int right, int bottom) {
-    return !reserved(left, top, right, bottom) && left >= 12 && top >= 4 && right <= 198 &&
-           bottom <= 201 && map.all(left - 2, top - 2, right + 2, bottom + 2, Grass);
-}
-
-void scatter(TerrainMap& map) {
-    Random random(2024);
-    // Ponds, from puddles to small lakes.
-    for (int placed = 0, tries = 0; placed < 46 && tries < 4000; ++tries) {
-        const int width = 2 + random.below(5);
-        const int height = 2 + random.below(4);
-        const int left = random.below(MapColumns - width);
-        const int top = random.below(MapRows - height);
-        if (freeFor(map, left, top, left + width - 1, top + height - 1)) {
-            map.addWater(left, top, left + width - 1, top + height - 1);
-            ++placed;
-        }
-    }
-    // Brooks: two cells wide, running north-south or east-west.
-    for (int placed = 0, tries = 0; placed < 14 && tries < 4000; ++tries) {
-        const int length = 8 + random.below(16);
-        const bool southward = random.below(2) == 0;
-        const int width = southward ? 2 : length;
-        const int height = southward ? length : 2;
-        const int left = random.below(MapColumns - width);
-        const int top = random.below(MapRows - height);
-        if (freeFor(map, left, top, left + width - 1, top + height - 1)) {
-            map.addWater(left, top, left + width - 1, top + height - 1);
-            ++placed;
-        }
-    }
-    // Standing stones, alone or in small groups.
-    for (int placed = 0, tries = 0; placed < 16 && tries < 4000; ++tries) {
-        const int column = random.below(MapColumns);
-        const int row = random.below(MapRows);
-        if (!freeFor(map, column, row, column + 2, row + 2)) {
-            continue;
-        }
-        map.set(column, row, Collumn);
-        if (placed % 3 == 0) {
-            map.set(column + 2, row + 1, Collumn);
-            map.set(column + 1, row + 2, Collumn);
-        }
-        ++placed;
-    }
-    // Ground burnt by lightning, here and there with a crater.
-    for (int placed = 0, tries = 0; placed < 12 && tries < 4000; ++tries) {
-        const int column = random.below(MapColumns);
-        const int row = random.below(MapRows);
-        if (freeFor(map, column - 3, row - 3, column + 3, row + 3)) {
-            // One draw after the other: the order of a call's arguments is the compiler's.
-            const double radius = 1.5 + random.below(3);
-            const int craters = random.below(2);
-            addBurntPatch(map, column, row, radius, craters, 0, random);
-            ++placed;
-        }
-    }
-}
-
-} // namespace
-
-TerrainMap generateTerrain() {
-    TerrainMap map;
-    for (const Rect& water : Waters) {
-        map.addWater(water.left, water.top, water.right, water.bottom);
-    }
-    addTown(map);
+void addLandmarks(TerrainMap& map) {
     Random random(77);
     // The town's east end burnt down, bombs and all; a chimney still stands.
-    addBurntPatch(map, 146, 139, 5.0, 3, 2, random);
-    map.set(146, 135, Collumn);
+    addBombing(map, 153, 140, 3, 3.5, random);
+    map.set(155, 136, Collumn);
+    // Bombing runs: each a chain of bombed ground with its worst at the heart.
+    const struct {
+        int column, row, patches;
+        double radius;
+    } bombings[] = {{60, 40, 2, 2.0},   {66, 44, 4, 3.5},  {73, 47, 2, 2.0},  {100, 130, 3, 3.0},
+                    {176, 92, 3, 2.5},  {182, 96, 2, 1.5}, {40, 160, 4, 3.0}, {130, 178, 3, 3.0},
+                    {137, 182, 2, 1.5}, {90, 60, 2, 2.0},  {24, 122, 2, 2.0}};
+    for (const auto& bombing : bombings) {
+        addBombing(map, bombing.column, bombing.row, bombing.patches, bombing.radius, random);
+    }
     // A ring of standing stones in the southern pasture.
     const MapCell stones[] = {{92, 160}, {95, 159}, {98, 160}, {99, 163},
                               {98, 166}, {95, 167}, {92, 166}, {91, 163}};
     for (const MapCell& stone : stones) {
         map.set(stone.column, stone.row, Collumn);
     }
-    scatter(map);
+    // Ruined colonnades: the front of a temple, an avenue, the side of a hall.
+    addColonnade(map, 46, 70, 6, true, random);
+    addColonnade(map, 46, 76, 6, true, random);
+    addColonnade(map, 138, 64, 5, false, random);
+    addColonnade(map, 142, 64, 5, false, random);
+    addColonnade(map, 20, 150, 4, true, random);
+    addColonnade(map, 168, 150, 5, false, random);
+}
+
+} // namespace
+
+TerrainMap generateTerrain() {
+    TerrainMap map;
+    addTown(map);
+    Waters waters;
+    for (const Rect& lake : Lakes) {
+        waters.lake(lake.left, lake.top, lake.right, lake.bottom);
+    }
+    waters.lake(StreamLake.left, StreamLake.top, StreamLake.right, StreamLake.bottom);
+    for (const auto& river : Rivers) {
+        waters.river(river.bends, river.width);
+    }
+    Random random(2024);
+    addPondGroups(waters, map, random);
+    waters.drawOn(map);
+    // North of its lake the stream is only as wide as its two banks, so the target can come
+    // right down to its far bank.
+    for (int row = 0; row < 44; ++row) {
+        map.set(201, row, LeftBank);
+        map.set(202, row, RightBank);
+        map.set(203, row, Grass);
+    }
+    addLandmarks(map);
     const std::vector<MapCell>& target = targetCells();
     for (std::size_t i = 0; i < target.size(); ++i) {
         map.set(target[i].column, target[i].row, static_cast<std::int32_t>(Target001 + i));
