@@ -1,10 +1,11 @@
 // The landscape: an evening sky, mesas on the horizon, the prairie rolling toward the viewer
-// with a farm and a camp on it, and the whirlwind with figures flying round it.
+// with a farm and a camp on it, and the whirlwind, debris and figures flying round it.
 #include "datagen/landscape.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "datagen/art.h"
 #include "datagen/pixel_noise.h"
@@ -114,38 +115,133 @@ void stand(Canvas& picture, const Canvas& sprite, int scale, int x, int y) {
     picture.blit(big, x - big.width() / 2, y - big.height());
 }
 
-void paintTwister(Canvas& picture) {
+// The whirlwind's middle line and half width at height y of the picture.
+constexpr double TwisterX = 700.0;
+constexpr double TwisterFoot = 640.0;
+double twisterCentre(double y) {
+    return TwisterX + 60.0 * std::sin((TwisterFoot - y) / 180.0) - (TwisterFoot - y) * 0.12;
+}
+double twisterHalfWidth(double y) {
+    return 10.0 + 150.0 * std::pow(std::max(0.0, (TwisterFoot - y) / TwisterFoot), 1.8);
+}
+
+// What the wind carries round: clods, planks, straw and grit strung along three spiral arms
+// that climb the funnel. Pieces on the far side are hidden behind it.
+void paintDebris(Canvas& picture, bool front) {
     const GamePalette& p = palette();
-    const double baseX = 700.0;
-    const double baseY = 640.0;
-    auto centre = [&](double y) {
-        return baseX + 60.0 * std::sin((baseY - y) / 180.0) - (baseY - y) * 0.12;
+    Random random(4242);
+    for (int i = 0; i < 340; ++i) {
+        const double rise = std::pow(random.unit(), 0.8);
+        const double y = TwisterFoot - 30.0 - rise * (TwisterFoot - 90.0);
+        const int arm = random.below(3);
+        const double turn = y * 0.035 + arm * 2.0 * std::numbers::pi / 3.0 + random.unit() * 0.7;
+        const double reach = twisterHalfWidth(y) * (1.05 + 0.4 * random.unit()) + 6.0;
+        const int kind = random.below(10);
+        const double size = 1.0 + random.unit() * (1.0 + rise * 2.0);
+        if ((std::sin(turn) > 0.0) != front) {
+            continue;
+        }
+        const double x = twisterCentre(y) + reach * std::cos(turn);
+        const double py = y + reach * 0.12 * std::sin(turn);
+        // Each piece is drawn along its path: across the funnel and a little upward.
+        const double dx = -std::sin(turn);
+        const double dy = -0.25;
+        const double shade = front ? 1.0 : -1.5;
+        if (kind < 3) { // a plank
+            picture.thickLine(x, py, x + dx * size * 4.0, py + dy * size * 4.0, 1.6,
+                              p.shade(Ramp::Wood, static_cast<int>(7 + shade + random.below(4))));
+        } else if (kind < 5) { // straw
+            picture.thickLine(x, py, x + dx * size * 3.5, py + dy * size * 3.0 + 1.0, 1.0,
+                              p.shade(Ramp::Sand, static_cast<int>(7 + shade + random.below(3))));
+        } else if (kind < 8) { // a clod of earth
+            picture.disc(x, py, 0.6 + size * 0.5,
+                         p.shade(Ramp::Earth, static_cast<int>(4 + shade + random.below(4))));
+        } else { // grit
+            picture.set(static_cast<int>(x), static_cast<int>(py),
+                        p.shade(Ramp::Stone, static_cast<int>(3 + shade + random.below(3))));
+        }
+    }
+}
+
+// The funnel as a turning column: lit from the sun on the left and dark on its far side,
+// striped by bands that wrap round it, fibrous along the spiral, frayed at its edges, and
+// brown with dust toward the ground.
+void paintFunnel(Canvas& picture) {
+    const GamePalette& p = palette();
+    const auto across = [](double x, double y) {
+        return (x - twisterCentre(y)) / twisterHalfWidth(y);
     };
-    auto halfWidth = [&](double y) {
-        return 10.0 + 150.0 * std::pow(std::max(0.0, (baseY - y) / baseY), 1.8);
-    };
-    picture.paint(
-        [&](double x, double y) { return y < baseY && std::abs(x - centre(y)) < halfWidth(y); },
-        [&](int x, int y) {
-            const double across = (x - centre(y)) / halfWidth(y);
-            const double band = std::sin(across * 2.2 + y * 0.09);
-            double level = 9.0 - across * 3.5 + band * 2.0 - y / 300.0;
-            if (std::abs(across) > 0.9) {
-                level -= 2.5;
-            }
-            return p.dithered(Ramp::Grey, level + (random01(x, y, 220) - 0.5), x, y);
-        });
-    // The dust cloud at its foot.
     picture.paint(
         [&](double x, double y) {
-            const double nx = (x - baseX) / 130.0;
-            const double ny = (y - baseY) / 34.0;
-            return nx * nx + ny * ny < 1.0 - fractalNoise(x, y, 16, 0, 2, 221) * 0.7;
+            const double fray = (fractalNoise(x, y, 6, 0, 2, 224) - 0.5) * 0.35;
+            return y < TwisterFoot && std::abs(across(x, y)) < 0.95 + fray;
         },
         [&](int x, int y) {
-            const double puff = fractalNoise(x, y, 12, 0, 3, 223);
-            return p.dithered(Ramp::Earth, 9.5 + (puff - 0.5) * 6.0 - (y - baseY) / 14.0, x, y);
+            const double a = std::clamp(across(x + 0.5, y + 0.5), -1.0, 1.0);
+            const double depth = std::sqrt(1.0 - a * a);
+            const double around = std::asin(a);
+            const double light = 0.55 * depth - 0.45 * a;
+            const double band = std::sin(around * 3.0 + y * 0.055) * depth;
+            const double fibre = fractalNoise(around * 70.0 + y * 0.8, y * 0.08, 8, 0, 3, 225);
+            double level = 2.4 + light * 5.0 + band * 1.1 + (fibre - 0.5) * 2.6;
+            level -= (TwisterFoot - y) / TwisterFoot * 0.8; // darker under the cloud
+            const double dust = std::clamp((y - (TwisterFoot - 260.0)) / 260.0, 0.0, 0.85);
+            if (bayer(x, y) < dust) {
+                return p.dithered(Ramp::Earth, 3.0 + level * 1.2, x, y);
+            }
+            return p.dithered(Ramp::Stone, level, x, y);
         });
+}
+
+// The dust at the whirlwind's foot: billows lit from above on the left, in front of a thin
+// haze of dust blown along the ground.
+void paintDustCloud(Canvas& picture) {
+    const GamePalette& p = palette();
+    picture.paint(
+        [&](double x, double y) {
+            const double nx = (x - TwisterX) / 190.0;
+            const double ny = (y - TwisterFoot - 6.0) / 26.0;
+            const double haze = 1.0 - (nx * nx + ny * ny);
+            return haze > 0.0 && random01(static_cast<int>(x), static_cast<int>(y), 226) < haze;
+        },
+        [&](int x, int y) { return p.dithered(Ramp::Earth, 8.0 + random01(x, y, 227), x, y); });
+    Random random(4343);
+    struct Billow {
+        double x, y, radius;
+    };
+    std::vector<Billow> billows;
+    for (int i = 0; i < 22; ++i) {
+        const double spread = random.unit() * 2.0 - 1.0;
+        const double radius = 14.0 + (1.0 - std::abs(spread)) * 22.0 + random.unit() * 8.0;
+        billows.push_back({TwisterX + spread * 150.0,
+                           TwisterFoot - 4.0 - random.unit() * 26.0 + std::abs(spread) * 14.0,
+                           radius});
+    }
+    // Far billows first, so the near ones overlap them.
+    std::sort(billows.begin(), billows.end(),
+              [](const Billow& a, const Billow& b) { return a.y < b.y; });
+    for (const Billow& billow : billows) {
+        picture.paint(
+            [&](double x, double y) {
+                const double edge = (fractalNoise(x, y, 5, 0, 2, 228) - 0.5) * 0.5;
+                return std::hypot(x - billow.x, (y - billow.y) * 1.3) <
+                       billow.radius * (1.0 + edge);
+            },
+            [&](int x, int y) {
+                const double nx = (x - billow.x) / billow.radius;
+                const double ny = (y - billow.y) * 1.3 / billow.radius;
+                const double light = -0.6 * nx - 0.8 * ny;
+                const double puff = fractalNoise(x, y, 10, 0, 3, 229);
+                return p.dithered(Ramp::Earth, 9.5 + light * 2.0 + (puff - 0.5) * 2.5, x, y);
+            });
+    }
+}
+
+void paintTwister(Canvas& picture) {
+    paintDebris(picture, false);
+    paintFunnel(picture);
+    paintDustCloud(picture);
+    paintDebris(picture, true);
 }
 
 } // namespace
