@@ -125,6 +125,28 @@ double twisterHalfWidth(double y) {
     return 10.0 + 150.0 * std::pow(std::max(0.0, (TwisterFoot - y) / TwisterFoot), 1.8);
 }
 
+// A round speck of debris, painted only over its own few pixels.
+void speck(Canvas& picture, double cx, double cy, double radius, Colour colour) {
+    for (int y = static_cast<int>(cy - radius) - 1; y <= static_cast<int>(cy + radius) + 1; ++y) {
+        for (int x = static_cast<int>(cx - radius) - 1; x <= static_cast<int>(cx + radius) + 1;
+             ++x) {
+            if (std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= radius) {
+                picture.set(x, y, colour);
+            }
+        }
+    }
+}
+
+// A splinter or a straw: specks strung from one end to the other.
+void streak(Canvas& picture, double x0, double y0, double x1, double y1, double width,
+            Colour colour) {
+    const int steps = static_cast<int>(std::hypot(x1 - x0, y1 - y0) * 2.0) + 1;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        speck(picture, x0 + (x1 - x0) * t, y0 + (y1 - y0) * t, width / 2.0, colour);
+    }
+}
+
 // What the wind carries round: clods, planks, straw and grit strung along three spiral arms
 // that climb the funnel. Pieces on the far side are hidden behind it.
 void paintDebris(Canvas& picture, bool front) {
@@ -148,14 +170,14 @@ void paintDebris(Canvas& picture, bool front) {
         const double dy = -0.25;
         const double shade = front ? 1.0 : -1.5;
         if (kind < 3) { // a plank
-            picture.thickLine(x, py, x + dx * size * 4.0, py + dy * size * 4.0, 1.6,
-                              p.shade(Ramp::Wood, static_cast<int>(7 + shade + random.below(4))));
+            streak(picture, x, py, x + dx * size * 4.0, py + dy * size * 4.0, 1.6,
+                   p.shade(Ramp::Wood, static_cast<int>(7 + shade + random.below(4))));
         } else if (kind < 5) { // straw
-            picture.thickLine(x, py, x + dx * size * 3.5, py + dy * size * 3.0 + 1.0, 1.0,
-                              p.shade(Ramp::Sand, static_cast<int>(7 + shade + random.below(3))));
+            streak(picture, x, py, x + dx * size * 3.5, py + dy * size * 3.0 + 1.0, 1.0,
+                   p.shade(Ramp::Sand, static_cast<int>(7 + shade + random.below(3))));
         } else if (kind < 8) { // a clod of earth
-            picture.disc(x, py, 0.6 + size * 0.5,
-                         p.shade(Ramp::Earth, static_cast<int>(4 + shade + random.below(4))));
+            speck(picture, x, py, 0.6 + size * 0.5,
+                  p.shade(Ramp::Earth, static_cast<int>(4 + shade + random.below(4))));
         } else { // grit
             picture.set(static_cast<int>(x), static_cast<int>(py),
                         p.shade(Ramp::Stone, static_cast<int>(3 + shade + random.below(3))));
@@ -173,8 +195,11 @@ void paintFunnel(Canvas& picture) {
     };
     picture.paint(
         [&](double x, double y) {
+            if (y >= TwisterFoot || std::abs(across(x, y)) > 1.2) {
+                return false;
+            }
             const double fray = (fractalNoise(x, y, 6, 0, 2, 224) - 0.5) * 0.35;
-            return y < TwisterFoot && std::abs(across(x, y)) < 0.95 + fray;
+            return std::abs(across(x, y)) < 0.95 + fray;
         },
         [&](int x, int y) {
             const double a = std::clamp(across(x + 0.5, y + 0.5), -1.0, 1.0);
@@ -223,9 +248,12 @@ void paintDustCloud(Canvas& picture) {
     for (const Billow& billow : billows) {
         picture.paint(
             [&](double x, double y) {
+                const double distance = std::hypot(x - billow.x, (y - billow.y) * 1.3);
+                if (distance > billow.radius * 1.25) {
+                    return false;
+                }
                 const double edge = (fractalNoise(x, y, 5, 0, 2, 228) - 0.5) * 0.5;
-                return std::hypot(x - billow.x, (y - billow.y) * 1.3) <
-                       billow.radius * (1.0 + edge);
+                return distance < billow.radius * (1.0 + edge);
             },
             [&](int x, int y) {
                 const double nx = (x - billow.x) / billow.radius;
