@@ -69,9 +69,8 @@ const Rect StreamLake = {197, 86, 202, 97};
 void addPondGroups(Waters& waters, const TerrainMap& town, Random& random) {
     const struct {
         int column, row, ponds;
-    } groups[] = {{58, 150, 4}, {112, 182, 3}, {182, 172, 3}, {70, 60, 3},
-                  {30, 140, 3}, {120, 75, 2},  {185, 70, 2},  {60, 188, 2},
-                  {38, 16, 3},  {176, 196, 2}, {150, 78, 3}};
+    } groups[] = {{58, 150, 4}, {112, 182, 3}, {182, 172, 3}, {70, 60, 3},   {30, 140, 3},
+                  {120, 75, 2}, {60, 188, 2},  {38, 16, 3},   {176, 196, 2}, {150, 78, 3}};
     const auto clear = [&](int left, int top, int right, int bottom) {
         for (int c = left - 4; c <= right + 4; ++c) {
             for (int r = top - 4; r <= bottom + 4; ++r) {
