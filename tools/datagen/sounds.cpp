@@ -2,6 +2,7 @@
 // "yee-haw", a farmer's startled "hey!", and an Indian's gasp and "whoa!".
 #include "datagen/sounds.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -105,8 +106,9 @@ std::vector<double> splat() {
             if (t > 0.03) {
                 break;
             }
-            out[i] +=
-                0.25 * std::sin(2.0 * Pi * (pitch * t - 9000.0 * t * t)) * std::exp(-t / 0.01);
+            // Each drop swells in over a millisecond and a half, so it plips instead of clicking.
+            out[i] += 0.25 * std::sin(2.0 * Pi * (pitch * t - 9000.0 * t * t)) *
+                      std::exp(-t / 0.01) * std::min(1.0, t / 0.0015);
         }
     }
     return out;
