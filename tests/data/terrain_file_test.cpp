@@ -98,6 +98,32 @@ TEST_F(TerrainFile, WhirlwindStaysInItsCountryAndSeesTheTargetBeyondIt) {
     }
 }
 
+TEST_F(TerrainFile, EveryBankFacesItsWater) {
+    // A straight bank shows land on one side and water on the other: across its water side
+    // lies water or the bank opposite, never dry land; across its land side lies no water.
+    const struct {
+        int bank, waterDx, waterDy;
+    } banks[] = {{LeftBank, 1, 0}, {RightBank, -1, 0}, {TopBank, 0, 1}, {BottomBank, 0, -1}};
+    const auto wet = [&](int column, int row) { return at(column, row) <= TopLftBank; };
+    for (int column = 0; column < MapColumns; ++column) {
+        for (int row = 0; row < MapRows; ++row) {
+            for (const auto& bank : banks) {
+                if (at(column, row) != bank.bank) {
+                    continue;
+                }
+                SCOPED_TRACE(testing::Message() << "column " << column << " row " << row);
+                EXPECT_TRUE(wet(column + bank.waterDx, row + bank.waterDy)) << "dry water side";
+                const int landColumn = column - bank.waterDx;
+                const int landRow = row - bank.waterDy;
+                if (landColumn >= 0 && landRow >= 0 && landColumn < MapColumns &&
+                    landRow < MapRows) {
+                    EXPECT_NE(at(landColumn, landRow), Water) << "water on the land side";
+                }
+            }
+        }
+    }
+}
+
 TEST_F(TerrainFile, TargetRingsAreCentredOnTheScoringPoint) {
     std::vector<Bitmap> tiles;
     for (int n = 1; n <= LastTarget - Target001 + 1; ++n) {
