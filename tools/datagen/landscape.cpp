@@ -252,15 +252,19 @@ void paintDustCloud(Canvas& picture) {
                 if (distance > billow.radius * 1.25) {
                     return false;
                 }
+                // The outer part thins out into loose dust.
                 const double edge = (fractalNoise(x, y, 5, 0, 2, 228) - 0.5) * 0.5;
-                return distance < billow.radius * (1.0 + edge);
+                const double reach = distance / (billow.radius * (1.0 + edge));
+                return reach < 0.8 ||
+                       (reach < 1.0 && random01(static_cast<int>(x), static_cast<int>(y), 230) <
+                                           (1.0 - reach) * 5.0);
             },
             [&](int x, int y) {
                 const double nx = (x - billow.x) / billow.radius;
                 const double ny = (y - billow.y) * 1.3 / billow.radius;
                 const double light = -0.6 * nx - 0.8 * ny;
                 const double puff = fractalNoise(x, y, 10, 0, 3, 229);
-                return p.dithered(Ramp::Earth, 9.5 + light * 2.0 + (puff - 0.5) * 2.5, x, y);
+                return p.dithered(Ramp::Earth, 10.0 + light * 2.0 + (puff - 0.5) * 2.5, x, y);
             });
     }
 }
