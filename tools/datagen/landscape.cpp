@@ -248,10 +248,11 @@ void paintDustCloud(Canvas& picture) {
     for (const Billow& billow : billows) {
         picture.paint(
             [&](double x, double y) {
-                const double distance = std::hypot(x - billow.x, (y - billow.y) * 1.3);
-                if (distance > billow.radius * 1.25) {
+                const double reachOut = billow.radius * 1.25;
+                if (std::abs(x - billow.x) > reachOut || std::abs(y - billow.y) * 1.3 > reachOut) {
                     return false;
                 }
+                const double distance = std::hypot(x - billow.x, (y - billow.y) * 1.3);
                 // The outer part thins out into loose dust.
                 const double edge = (fractalNoise(x, y, 5, 0, 2, 228) - 0.5) * 0.5;
                 const double reach = distance / (billow.radius * (1.0 + edge));
