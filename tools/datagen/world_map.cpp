@@ -69,8 +69,9 @@ const Rect StreamLake = {197, 86, 202, 97};
 void addPondGroups(Waters& waters, const TerrainMap& town, Random& random) {
     const struct {
         int column, row, ponds;
-    } groups[] = {{58, 150, 4}, {112, 182, 3}, {182, 172, 3}, {70, 60, 3},   {30, 140, 3},
-                  {120, 75, 2}, {60, 188, 2},  {38, 16, 3},   {176, 196, 2}, {150, 78, 3}};
+    } groups[] = {{58, 150, 4},  {112, 182, 3}, {182, 172, 3}, {70, 60, 3},
+                  {30, 140, 3},  {120, 75, 2},  {60, 188, 2},  {38, 16, 3},
+                  {176, 196, 2}, {150, 78, 3},  {40, 122, 3}};
     const auto clear = [&](int left, int top, int right, int bottom) {
         for (int c = left - 4; c <= right + 4; ++c) {
             for (int r = top - 4; r <= bottom + 4; ++r) {
@@ -160,7 +161,7 @@ void addLandmarks(TerrainMap& map) {
         double radius;
     } bombings[] = {{60, 40, 2, 2.0},   {66, 44, 4, 3.5},  {73, 47, 2, 2.0},  {100, 130, 3, 3.0},
                     {176, 92, 3, 2.5},  {182, 96, 2, 1.5}, {40, 160, 4, 3.0}, {130, 178, 3, 3.0},
-                    {137, 182, 2, 1.5}, {90, 60, 2, 2.0},  {24, 122, 2, 2.0}};
+                    {137, 182, 2, 1.5}, {90, 60, 2, 2.0},  {24, 122, 2, 2.0}, {64, 132, 3, 2.5}};
     for (const auto& bombing : bombings) {
         addBombing(map, bombing.column, bombing.row, bombing.patches, bombing.radius, random);
     }
