@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "common/png_writer.h"
+#include "platform/png_writer.h"
 #include "datagen/art.h"
 #include "datagen/catalogue.h"
 #include "datagen/loudness.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "common/png_writer.h"
+#include "platform/png_writer.h"
 #include "platform/headless/headless.h"
 #include "platform/store.h"
 #include "shell/application.h"
