@@ -1,6 +1,6 @@
 // Kestravan: steer the whirlwind, catch what runs, throw it at the target.
-#include "shell/application.h"
+#include "launch/launcher.h"
 
-int main() {
-    return runGame();
+int main(int argc, char** argv) {
+    return launch(argc, argv);
 }

@@ -8,6 +8,7 @@
 
 #include "datagen/bmp_writer.h"
 #include "datagen/catalogue.h"
+#include "datagen/icon.h"
 #include "datagen/sounds.h"
 #include "datagen/wav_writer.h"
 #include "datagen/world_map.h"
@@ -63,6 +64,11 @@ bool writeDataSet(const std::string& folder, std::string& error) {
                 return false;
             }
         }
+    }
+    // The window's icon, keyed like the sprites.
+    const std::vector<std::uint8_t> icon = encodeBitmap(paintGameIcon(48));
+    if (!writeFile(root / "Data" / "Icon.bmp", icon.data(), icon.size(), error)) {
+        return false;
     }
     for (const Sound& sound : gameSounds()) {
         const std::vector<std::uint8_t> bytes = encodeWave(sound.synthesise(), sound.bits);

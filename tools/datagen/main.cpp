@@ -6,17 +6,19 @@
 
 #include "datagen/contact_sheet.h"
 #include "datagen/data_set.h"
+#include "datagen/icon.h"
 #include "datagen/world_map.h"
 
 namespace {
 
 const char* const Usage =
     "usage: kestravan-datagen [FOLDER] [--contact-sheet FILE.png] [--map-picture FILE.png]\n"
-    "                         [--view X Y FILE.png]\n"
+    "                         [--view X Y FILE.png] [--icons FOLDER]\n"
     "  FOLDER           write Data/ and Terrain.dat there\n"
     "  --contact-sheet  every sprite enlarged with its number, and the sounds' loudness\n"
     "  --map-picture    the whole map, 8 pixels a tile\n"
-    "  --view           the screen with the whirlwind at world point (X, Y)\n";
+    "  --view           the screen with the whirlwind at world point (X, Y)\n"
+    "  --icons          the desktop icons, as FOLDER/hicolor/NxN/apps/kestravan.png\n";
 
 bool parseNumber(const char* text, int& value) {
     char* end = nullptr;
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
     std::string contactSheet;
     std::string mapPicture;
     std::string view;
+    std::string icons;
     int viewX = 0;
     int viewY = 0;
     for (int i = 1; i < argc; ++i) {
@@ -48,6 +51,8 @@ int main(int argc, char** argv) {
             contactSheet = argv[++i];
         } else if (argument == "--map-picture" && i + 1 < argc) {
             mapPicture = argv[++i];
+        } else if (argument == "--icons" && i + 1 < argc) {
+            icons = argv[++i];
         } else if (argument == "--view" && i + 3 < argc) {
             if (!parseNumber(argv[i + 1], viewX) || !parseNumber(argv[i + 2], viewY)) {
                 std::fputs(Usage, stderr);
@@ -62,13 +67,20 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (folder.empty() && contactSheet.empty() && mapPicture.empty() && view.empty()) {
+    if (folder.empty() && contactSheet.empty() && mapPicture.empty() && view.empty() &&
+        icons.empty()) {
         std::fputs(Usage, stderr);
         return 2;
     }
     if (!folder.empty()) {
         std::string error;
         if (!datagen::writeDataSet(folder, error)) {
+            return fail(error);
+        }
+    }
+    if (!icons.empty()) {
+        std::string error;
+        if (!datagen::writeDesktopIcons(icons, error)) {
             return fail(error);
         }
     }

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/png_writer.h"
 #include "platform/headless/headless.h"
+#include "platform/png_writer.h"
 #include "platform/store.h"
 #include "shell/application.h"
 #include "shell/game.h"
@@ -28,7 +28,7 @@ const char* const Usage =
 
 struct Options {
     std::string data = ".";
-    int frames = 1;
+    int frames = -1; // unset: to the script's last frame, or one frame without a script
     int tickMs = 16;
     std::string script;
     std::string dump;
@@ -207,6 +207,9 @@ int main(int argc, char** argv) {
         }
         std::stable_sort(script.begin(), script.end(),
                          [](const auto& a, const auto& b) { return a.frame < b.frame; });
+    }
+    if (options.frames < 0) {
+        options.frames = script.empty() ? 1 : script.back().frame;
     }
     std::error_code changed;
     fs::current_path(options.data, changed);

@@ -1,6 +1,8 @@
 // The sound output on SDL2_mixer: one mixer channel for each buffer, and the samples converted
 // once to the mixer's format when the game has written them, so that a play only starts a
-// channel.
+// channel. A buffer counts as playing for exactly as long as its sound lasts on the game's
+// clock, as on the scripted back end, so that the sounds' random draws come out the same in a
+// demo, and when the player chose no sound at all and nothing is mixed.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <algorithm>
@@ -11,11 +13,16 @@
 #include <vector>
 
 #include "platform/audio_backend.h"
+#include "platform/session.h"
+#include "platform/system.h"
 
 namespace platform::backend {
 
 struct Voice {
-    int channel = -1;
+    int channel = -1; // none without sound
+    std::uint32_t startTick = 0;
+    std::uint32_t durationMs = 0;
+    bool started = false;
     Mix_Chunk chunk{};                    // the stretch of samples the channel plays
     const SampleMemory* memory = nullptr; // the samples it was last started with
 };
@@ -29,6 +36,8 @@ constexpr int StartChannels = 2;
 constexpr int ChunkFrames = 1024;
 
 struct MixerState {
+    bool silent = false; // the player chose no sound: nothing opens, every sound keeps its time
+    int volume = MIX_MAX_VOLUME;
     int openDevices = 0;
     std::vector<Voice*> channels; // by mixer channel, null where free
 };
@@ -76,16 +85,19 @@ void haltVoicesOf(const SampleMemory& memory) {
 
 HResult openAudio() {
     auto& state = mixer();
-    if (state.openDevices > 0) {
+    if (state.openDevices > 0 || state.silent) {
         ++state.openDevices;
         return S_OK;
     }
+    const char* hint = "kestravan: to play without sound, start the game with --no-sound\n";
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         reportError("no sound output");
+        std::fputs(hint, stderr);
         return DSERR_NODRIVER;
     }
     if (Mix_OpenAudio(StartFrequency, AUDIO_S16SYS, StartChannels, ChunkFrames) != 0) {
         reportError("the sound output does not open");
+        std::fputs(hint, stderr);
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return DSERR_NODRIVER;
     }
@@ -95,7 +107,7 @@ HResult openAudio() {
 
 void closeAudio() {
     auto& state = mixer();
-    if (state.openDevices == 0 || --state.openDevices > 0) {
+    if (state.openDevices == 0 || --state.openDevices > 0 || state.silent) {
         return;
     }
     Mix_CloseAudio();
@@ -107,6 +119,9 @@ HResult audioStep(AudioStep /*step*/) {
 }
 
 HResult setMixFormat(const WaveFormat& format) {
+    if (mixer().silent) {
+        return S_OK;
+    }
     MixerSpec now;
     if (!querySpec(now)) {
         return DSERR_NODRIVER;
@@ -134,6 +149,10 @@ HResult setMixFormat(const WaveFormat& format) {
 }
 
 HResult createVoice(Voice** voice) {
+    if (mixer().silent) {
+        *voice = new (std::nothrow) Voice;
+        return *voice != nullptr ? S_OK : DSERR_OUTOFMEMORY;
+    }
     auto& channels = mixer().channels;
     const auto free = std::find(channels.begin(), channels.end(), nullptr);
     const int channel = static_cast<int>(free - channels.begin());
@@ -166,12 +185,17 @@ void destroyVoice(Voice* voice) {
     if (voice == nullptr) {
         return;
     }
-    Mix_HaltChannel(voice->channel);
-    mixer().channels[static_cast<std::size_t>(voice->channel)] = nullptr;
+    if (voice->channel >= 0) {
+        Mix_HaltChannel(voice->channel);
+        mixer().channels[static_cast<std::size_t>(voice->channel)] = nullptr;
+    }
     delete voice;
 }
 
 HResult takeSamples(SampleMemory& memory) {
+    if (mixer().silent) {
+        return S_OK;
+    }
     haltVoicesOf(memory);
     memory.mixed.clear();
     MixerSpec spec;
@@ -216,7 +240,8 @@ HResult takeSamples(SampleMemory& memory) {
 }
 
 bool voicePlaying(Voice* voice) {
-    return voice != nullptr && Mix_Playing(voice->channel) != 0;
+    return voice != nullptr && voice->started &&
+           platform::tickCount() - voice->startTick < voice->durationMs;
 }
 
 // SDL keeps the samples in our own memory, which is never taken away.
@@ -229,6 +254,17 @@ HResult restoreVoice(Voice* /*voice*/, SampleMemory& /*memory*/) {
 }
 
 HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t position) {
+    const std::uint64_t bytes =
+        memory.bytes.size() - std::min<std::size_t>(position, memory.bytes.size());
+    voice->started = true;
+    voice->startTick = platform::tickCount();
+    voice->durationMs =
+        memory.format.averageBytesPerSecond == 0
+            ? 0
+            : static_cast<std::uint32_t>(bytes * 1000 / memory.format.averageBytesPerSecond);
+    if (mixer().silent) {
+        return S_OK;
+    }
     if (Mix_Playing(voice->channel) != 0) {
         Mix_HaltChannel(voice->channel);
     }
@@ -249,7 +285,7 @@ HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t posit
     voice->chunk.allocated = 0;
     voice->chunk.abuf = const_cast<Uint8*>(memory.mixed.data()) + firstFrame * frameBytes;
     voice->chunk.alen = static_cast<Uint32>((mixedFrames - firstFrame) * frameBytes);
-    voice->chunk.volume = MIX_MAX_VOLUME;
+    voice->chunk.volume = static_cast<Uint8>(mixer().volume);
     if (Mix_PlayChannel(voice->channel, &voice->chunk, 0) < 0) {
         reportError("a sound does not start");
         return E_FAIL;
@@ -258,3 +294,13 @@ HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t posit
 }
 
 } // namespace platform::backend
+
+namespace platform {
+
+void chooseSound(bool enabled, int volumePercent) {
+    auto& state = backend::mixer();
+    state.silent = !enabled;
+    state.volume = std::clamp(volumePercent, 0, 100) * MIX_MAX_VOLUME / 100;
+}
+
+} // namespace platform

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <cstdint>
 
+#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/palette_expander.h"
 #include "platform/sdl/sdl_state.h"
@@ -24,8 +25,11 @@ bool createScreenTexture(int width, int height) {
     return state.screen != nullptr;
 }
 
-// Whether the screen is exactly the game's size, so that nothing needs scaling.
+// Whether the window fills a screen of exactly the game's size, so that nothing needs scaling.
 bool screenFitsExactly(int width, int height) {
+    if (!sdl::state().choice.fullscreen) {
+        return false;
+    }
     SDL_DisplayMode mode;
     const int display = SDL_GetWindowDisplayIndex(sdl::state().window);
     return display >= 0 && SDL_GetDesktopDisplayMode(display, &mode) == 0 && mode.w == width &&
@@ -51,6 +55,7 @@ bool createRenderer(int width, int height) {
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     SDL_RenderSetLogicalSize(state.renderer, width, height);
+    sdl::applyScale();
     return createScreenTexture(width, height);
 }
 
@@ -97,8 +102,18 @@ HResult present(const Surface& frame, const Palette& palette) {
     if (state.renderer == nullptr || state.screen == nullptr) {
         return DDERR_GENERIC;
     }
+    if (demo::mode() == demo::Mode::Play && demo::lossDue()) {
+        state.surfacesLost = true;
+    }
     if (state.surfacesLost) {
+        if (demo::frame() > 0) {
+            demo::recordLoss();
+        }
         return DDERR_SURFACELOST;
+    }
+    if (state.screenshotWanted) {
+        state.screenshotWanted = false;
+        sdl::writeScreenshot(frame, palette);
     }
     static PaletteExpander expander;
     void* pixels = nullptr;

@@ -4,6 +4,14 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 #include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "platform/palette.h"
+#include "platform/session.h"
+#include "platform/surface.h"
+#include "platform/window.h"
 
 namespace platform::sdl {
 
@@ -11,9 +19,22 @@ struct State {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* screen = nullptr;
-    std::uint32_t postedEvent = 0; // SDL event type of events the game posts to itself
-    bool surfacesLost = false;     // the renderer reset since the last frame
+    std::deque<EventType> posted; // events the game posts to itself, not yet taken
+    bool surfacesLost = false;    // the renderer reset since the last frame
+
+    ScreenChoice choice;                    // as the player chose it; Alt+Enter switches
+    std::function<void(bool)> modeListener; // told of each switch
+    std::string screenshotFolder;           // where F12 writes
+    bool screenshotWanted = false;          // F12 was pressed: the next present is kept
 };
+
+// Alt+Enter: full screen to a 1024 x 768 window and back.
+void switchScreenMode();
+// Scales the game's screen to the window as the player chose: fit, or whole multiples when
+// one fits.
+void applyScale();
+// Writes the frame, through the palette, into the screenshot folder and says where.
+void writeScreenshot(const Surface& frame, const Palette& palette);
 
 State& state();
 
@@ -21,8 +42,5 @@ State& state();
 // text library when the display closes.
 TTF_Font* openText();
 void closeText();
-
-// Codes carried by posted events.
-enum PostedCode { PostedClose = 1, PostedQuit = 2 };
 
 } // namespace platform::sdl

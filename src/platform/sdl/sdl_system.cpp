@@ -1,6 +1,8 @@
-// Clocks, sleep and messages on SDL.
+// Clocks, sleep and messages on SDL. While a demo runs, the game reads the demo's clock.
 #include <SDL.h>
 #include <cstdio>
+
+#include "platform/demo.h"
 
 #include "platform/sdl/sdl_state.h"
 #include "platform/system.h"
@@ -8,6 +10,9 @@
 namespace platform {
 
 std::uint32_t tickCount() {
+    if (demo::mode() != demo::Mode::Off) {
+        return demo::clock();
+    }
     return static_cast<std::uint32_t>(SDL_GetTicks64());
 }
 
@@ -17,6 +22,9 @@ std::int64_t performanceCounter() {
 
 void sleep(std::uint32_t milliseconds) {
     SDL_Delay(milliseconds);
+    if (demo::mode() != demo::Mode::Off) {
+        demo::sleep(milliseconds);
+    }
 }
 
 void debugLine(const char* text) {

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/builtin_font.h"
+#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/sdl/sdl_state.h"
 
@@ -98,8 +100,13 @@ void closeText() {
 namespace platform::backend {
 
 bool renderText(const char* text, int length, TextMask& mask) {
-    TTF_Font* font = sdl::openText();
-    if (font == nullptr || text == nullptr || length <= 0) {
+    // A demo's frames are drawn as the simulator draws them; without the system font the
+    // panel still has its numbers.
+    TTF_Font* font = demo::mode() == demo::Mode::Off ? sdl::openText() : nullptr;
+    if (font == nullptr) {
+        return renderBuiltinText(text, length, mask);
+    }
+    if (text == nullptr || length <= 0) {
         return false;
     }
     const std::string line(text, static_cast<std::size_t>(length));

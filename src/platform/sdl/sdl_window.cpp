@@ -1,9 +1,14 @@
-// The game's window on SDL: one borderless full-screen window with a 1024 x 768 logical
-// screen, the system cursor hidden, and SDL's events turned into the game's.
+// The game's window on SDL: one borderless full-screen window, or a 1024 x 768 one, with a
+// 1024 x 768 logical screen, the game's icon, the system cursor hidden, and SDL's events
+// turned into the game's. While a demo records, every event the game takes is written down;
+// while one plays, the game takes the demo's events instead of the player's.
 #include <SDL.h>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
+#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/window.h"
@@ -54,22 +59,26 @@ int keyCode(SDL_Keycode key) {
     return 0xFF;
 }
 
-void post(sdl::PostedCode code) {
-    SDL_Event event{};
-    event.type = sdl::state().postedEvent;
-    event.user.code = code;
-    SDL_PushEvent(&event);
+// The game's own events wait behind every event already waiting and are taken in the same
+// turn of the message loop, as the scripted back end takes them.
+void post(EventType type) {
+    sdl::state().posted.push_back(type);
 }
 
 // Turns one SDL event into a game event; false for events the game does not see.
 bool translate(const SDL_Event& in, Event& out) {
-    const auto& state = sdl::state();
-    if (in.type == state.postedEvent) {
-        out.type = in.user.code == sdl::PostedClose ? EventType::Close : EventType::Quit;
-        return true;
-    }
     switch (in.type) {
     case SDL_KEYDOWN:
+        if (in.key.keysym.sym == SDLK_RETURN && (in.key.keysym.mod & KMOD_ALT) != 0) {
+            if (in.key.repeat == 0) {
+                sdl::switchScreenMode();
+            }
+            return false;
+        }
+        if (in.key.keysym.sym == SDLK_F12 && in.key.repeat == 0) {
+            sdl::state().screenshotWanted = true; // and the game sees a key, as any other
+        }
+        [[fallthrough]];
     case SDL_KEYUP:
         out.type = in.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
         out.key = keyCode(in.key.keysym.sym);
@@ -91,6 +100,9 @@ bool translate(const SDL_Event& in, Event& out) {
         return false;
     }
     case SDL_WINDOWEVENT:
+        if (in.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            sdl::applyScale();
+        }
         if (in.window.event == SDL_WINDOWEVENT_MINIMIZED ||
             in.window.event == SDL_WINDOWEVENT_RESTORED) {
             out.type = EventType::Activate;
@@ -110,6 +122,60 @@ bool translate(const SDL_Event& in, Event& out) {
     }
 }
 
+// False, with a line saying so, where SDL found no screen a player could see: its off-screen
+// and dummy drivers are taken only when SDL_VIDEODRIVER names them.
+bool onRealScreen() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    if (driver != nullptr && (asked == nullptr || *asked == '\0') &&
+        (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+        std::fputs("kestravan: there is no display to show the game on (DISPLAY and "
+                   "WAYLAND_DISPLAY name none that opens)\n",
+                   stderr);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
+    return true;
+}
+
+// The game's icon, from its data folder; the window goes without one when it is missing.
+void setIcon(SDL_Window* window) {
+    SDL_Surface* icon = SDL_LoadBMP("Data/Icon.bmp");
+    if (icon == nullptr) {
+        return;
+    }
+    SDL_SetColorKey(icon, SDL_TRUE, 254); // the game's transparent palette index
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
+
+// The live mouse position in the 1024 x 768 screen.
+Point liveCursor() {
+    int windowX = 0;
+    int windowY = 0;
+    SDL_GetMouseState(&windowX, &windowY);
+    float x = static_cast<float>(windowX);
+    float y = static_cast<float>(windowY);
+    if (sdl::state().renderer != nullptr) {
+        SDL_RenderWindowToLogical(sdl::state().renderer, windowX, windowY, &x, &y);
+    }
+    return {std::clamp(static_cast<int>(x), 0, 1023), std::clamp(static_cast<int>(y), 0, 767)};
+}
+
+// While a demo plays, the player's input is not the game's: Escape or closing the window ends
+// the show, the game's own events pass, and the rest is dropped.
+bool takeWhilePlaying(const SDL_Event& in, Event& out) {
+    if (!translate(in, out)) {
+        return false;
+    }
+    if (in.type == SDL_QUIT || (out.type == EventType::KeyDown && out.key == KeyEscape)) {
+        out = Event{};
+        out.type = EventType::Close;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 Window* createWindow(const char* title) {
@@ -117,19 +183,27 @@ Window* createWindow(const char* title) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return nullptr;
     }
+    if (!onRealScreen()) {
+        return nullptr;
+    }
     auto& state = sdl::state();
-    state.postedEvent = SDL_RegisterEvents(1);
-    // The window asks for the whole screen, and is made that size from the start too, so that
-    // it covers the screen even where no window manager carries out the full-screen request.
-    SDL_Rect screen{0, 0, 1024, 768};
-    SDL_GetDisplayBounds(0, &screen);
-    state.window =
-        SDL_CreateWindow(title, screen.x, screen.y, screen.w, screen.h,
-                         SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN);
+    if (state.choice.fullscreen) {
+        // The window asks for the whole screen, and is made that size from the start too, so
+        // that it covers the screen even where no window manager carries out the request.
+        SDL_Rect screen{0, 0, 1024, 768};
+        SDL_GetDisplayBounds(0, &screen);
+        state.window = SDL_CreateWindow(title, screen.x, screen.y, screen.w, screen.h,
+                                        SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS |
+                                            SDL_WINDOW_HIDDEN);
+    } else {
+        state.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024,
+                                        768, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    }
     if (state.window == nullptr) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return nullptr;
     }
+    setIcon(state.window);
     SDL_ShowCursor(SDL_DISABLE);
     return &theWindow;
 }
@@ -149,38 +223,57 @@ void destroyWindow(Window* /*window*/) {
     backend::closeDisplay();
     SDL_DestroyWindow(state.window);
     state.window = nullptr;
-    post(sdl::PostedQuit);
+    post(EventType::Quit);
 }
 
 void postClose(Window* /*window*/) {
-    post(sdl::PostedClose);
+    post(EventType::Close);
 }
 
 bool peekEvent(Event& event) {
+    const demo::Mode mode = demo::mode();
+    if (demo::needsCursor()) {
+        // A recorded game starts where the mouse is.
+        event = Event{};
+        event.type = EventType::MouseMove;
+        demo::recordInput(event, liveCursor());
+        return true;
+    }
     SDL_Event in;
     while (SDL_PollEvent(&in) != 0) {
         event = Event{};
+        if (mode == demo::Mode::Play) {
+            if (takeWhilePlaying(in, event)) {
+                return true;
+            }
+            continue;
+        }
         if (translate(in, event)) {
+            demo::recordInput(event, liveCursor());
             return true;
         }
     }
-    return false;
+    if (mode == demo::Mode::Play && demo::nextInput(event)) {
+        return true;
+    }
+    auto& posted = sdl::state().posted;
+    if (posted.empty()) {
+        return false;
+    }
+    event = Event{};
+    event.type = posted.front();
+    posted.pop_front();
+    return true;
 }
 
 void waitForEvent() {
-    SDL_WaitEvent(nullptr);
+    if (sdl::state().posted.empty()) {
+        SDL_WaitEvent(nullptr);
+    }
 }
 
 Point cursorPosition() {
-    int windowX = 0;
-    int windowY = 0;
-    SDL_GetMouseState(&windowX, &windowY);
-    float x = static_cast<float>(windowX);
-    float y = static_cast<float>(windowY);
-    if (sdl::state().renderer != nullptr) {
-        SDL_RenderWindowToLogical(sdl::state().renderer, windowX, windowY, &x, &y);
-    }
-    return {std::clamp(static_cast<int>(x), 0, 1023), std::clamp(static_cast<int>(y), 0, 767)};
+    return demo::mode() == demo::Mode::Off ? liveCursor() : demo::cursor();
 }
 
 } // namespace platform

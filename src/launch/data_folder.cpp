@@ -1,0 +1,61 @@
+// Finding the game folder, and naming the files missing from it before the game stumbles on
+// them.
+#include "launch/data_folder.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "display/sprite_catalogue.h"
+#include "platform/file_path.h"
+
+namespace fs = std::filesystem;
+
+bool holdsGameData(const std::string& folder) {
+    std::error_code ignored;
+    return !folder.empty() && (fs::is_regular_file(fs::path(folder) / "Terrain.dat", ignored) ||
+                               fs::is_directory(fs::path(folder) / "Data", ignored));
+}
+
+std::string chooseGameFolder(const std::vector<std::string>& places) {
+    for (const std::string& place : places) {
+        if (holdsGameData(place)) {
+            return place;
+        }
+    }
+    return std::string();
+}
+
+std::vector<std::string> gameFolderPlaces(const std::string& workingFolder,
+                                          const std::string& executableFolder,
+                                          const std::string& installedFolder) {
+    std::vector<std::string> places = {workingFolder};
+    if (!executableFolder.empty()) {
+        places.push_back(executableFolder);
+        // bin/kestravan beside share/kestravan, wherever the install was put.
+        places.push_back(
+            (fs::path(executableFolder) / ".." / "share" / "kestravan").lexically_normal());
+    }
+    places.push_back(installedFolder);
+    return places;
+}
+
+std::vector<std::string> missingGameFiles(const std::string& folder) {
+    std::vector<std::string> needed = {
+        "Terrain.dat",      "Data\\Frame_Top.bmp", "Data\\Splash.bmp", "Data\\Option.bmp",
+        "Data\\Indian.wav", "Data\\Cow.wav",       "Data\\Farm.wav",   "Data\\CowBoy.wav",
+        "Data\\Crush.wav",  "Data\\Splat.wav",     "Data\\Wind.wav",
+    };
+    for (const CatalogueEntry& entry : spriteCatalogue()) {
+        needed.push_back(entry.file);
+    }
+    std::vector<std::string> missing;
+    for (const std::string& file : needed) {
+        const std::string path = platform::nativePath(file.c_str());
+        std::error_code ignored;
+        if (!fs::is_regular_file(fs::path(folder) / path, ignored) &&
+            std::find(missing.begin(), missing.end(), path) == missing.end()) {
+            missing.push_back(path);
+        }
+    }
+    return missing;
+}

@@ -1,0 +1,79 @@
+// Reading a demo: the simulator's own script reader, its events turned into what the back end
+// delivers.
+#include "launch/demo_file.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "sim/sim_script.h"
+
+namespace {
+
+using platform::EventType;
+using Step = platform::demo::Step;
+
+Step stepOf(const ScriptEvent& event) {
+    using Kind = ScriptEvent::Kind;
+    Step step;
+    step.frame = event.frame;
+    step.what = Step::What::Input;
+    switch (event.kind) {
+    case Kind::KeyDown:
+        step.event = {EventType::KeyDown, event.first, false};
+        break;
+    case Kind::KeyUp:
+        step.event = {EventType::KeyUp, event.first, false};
+        break;
+    case Kind::Mouse:
+        step.what = Step::What::Cursor;
+        step.cursor = {event.first, event.second};
+        break;
+    case Kind::LeftDown:
+        step.event = {EventType::LeftButtonDown, 0, false};
+        break;
+    case Kind::LeftUp:
+        step.event = {EventType::LeftButtonUp, 0, false};
+        break;
+    case Kind::RightDown:
+        step.event = {EventType::RightButtonDown, 0, false};
+        break;
+    case Kind::RightUp:
+        step.event = {EventType::RightButtonUp, 0, false};
+        break;
+    case Kind::Minimize:
+    case Kind::Restore:
+        step.event = {EventType::Activate, 0, event.kind == Kind::Minimize};
+        break;
+    case Kind::Close:
+        step.event = {EventType::Close, 0, false};
+        break;
+    case Kind::Tick:
+        step.what = Step::What::Tick;
+        step.ms = static_cast<std::uint32_t>(event.first);
+        break;
+    case Kind::Lose:
+        step.what = Step::What::Lose;
+        break;
+    }
+    return step;
+}
+
+} // namespace
+
+bool readDemo(const std::string& path, std::vector<Step>& steps, std::string& error) {
+    std::ifstream file(path);
+    if (!file) {
+        error = "cannot read the demo " + path;
+        return false;
+    }
+    std::vector<ScriptEvent> events;
+    if (!parseScript(file, events, error)) {
+        error = path + ": " + error;
+        return false;
+    }
+    std::stable_sort(events.begin(), events.end(),
+                     [](const auto& a, const auto& b) { return a.frame < b.frame; });
+    steps.clear();
+    std::transform(events.begin(), events.end(), std::back_inserter(steps), stepOf);
+    return true;
+}

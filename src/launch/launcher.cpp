@@ -1,0 +1,199 @@
+// The run of the game on a real screen. The command line is laid over the settings file, the
+// game folder is found and made the working directory, the back end is told the player's
+// choices, and then the game runs as always: every waiting event, then one frame.
+#include "launch/launcher.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "launch/data_folder.h"
+#include "launch/demo_file.h"
+#include "launch/options.h"
+#include "launch/settings.h"
+#include "platform/demo.h"
+#include "platform/session.h"
+#include "platform/store.h"
+#include "platform/system.h"
+#include "shell/application.h"
+#include "shell/game.h"
+#include "sim/state_dump.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void complain(const std::string& text) {
+    std::cerr << "kestravan: " << text << "\n";
+}
+
+// Makes the game folder the working directory: the one named, or the first place that holds
+// the game's data. Missing files are named with the folder they were looked for in; the game
+// then reports its own failure as always.
+bool enterGameFolder(const std::string& named) {
+    std::error_code failure;
+    std::string folder = named;
+    if (folder.empty()) {
+        folder = chooseGameFolder(gameFolderPlaces(fs::current_path(failure).string(),
+                                                   platform::executableFolder(),
+                                                   KESTRAVAN_INSTALLED_DATA));
+    }
+    if (!folder.empty()) {
+        fs::current_path(folder, failure);
+        if (failure) {
+            complain("cannot use the game folder " + folder + ": " + failure.message());
+            return false;
+        }
+    }
+    const std::string here = fs::current_path(failure).string();
+    for (const std::string& file : missingGameFiles(".")) {
+        complain("the game's file " + file + " is missing from " + here);
+    }
+    return true;
+}
+
+// A demo keeps its best score apart from the player's, starting from none, so that it plays
+// back the same anywhere.
+class DemoStore {
+public:
+    DemoStore() {
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        folder_ = fs::temp_directory_path() / ("kestravan-demo-" + std::to_string(stamp));
+        std::error_code failure;
+        if (fs::create_directories(folder_, failure)) {
+            platform::setStoreFolder(folder_.string());
+        }
+    }
+    ~DemoStore() {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+    DemoStore(const DemoStore&) = delete;
+    DemoStore& operator=(const DemoStore&) = delete;
+
+private:
+    fs::path folder_;
+};
+
+// The settings from the file under the command line's, and the file's own kept to write back.
+struct Choices {
+    std::string file;
+    Settings saved;
+    Settings now;
+};
+
+Choices loadChoices(const Options& options) {
+    Choices choices;
+    const std::string folder = platform::defaultStoreFolder();
+    if (folder.empty()) {
+        complain("there is no data folder of your own; settings are neither read nor kept");
+    } else {
+        choices.file = (fs::path(folder) / SettingsFileName).string();
+        std::vector<std::string> complaints;
+        choices.saved = loadSettings(choices.file, complaints);
+        for (const std::string& complaint : complaints) {
+            complain(choices.file + ": " + complaint);
+        }
+    }
+    choices.now = withOptions(choices.saved, options);
+    return choices;
+}
+
+int runLoop(const std::string& record) {
+    platform::Window* window = platform::createWindow("Gustwerk");
+    if (window == nullptr) {
+        platform::errorBox("Kestravan - Error", "There is no screen to play on.");
+        platform::shutdown();
+        return 1;
+    }
+    const bool setUp = startGame(window);
+    platform::showWindow(window);
+    const bool playing = platform::demo::mode() == platform::demo::Mode::Play;
+    bool ending = false;
+    bool exited = false;
+    for (;;) {
+        platform::demo::beginTurn();
+        if (playing && platform::demo::finished() && !ending) {
+            platform::postClose(window); // the demo is over
+            ending = true;
+        }
+        if (!runLoopTurn()) {
+            exited = true;
+            break;
+        }
+        if (!theGame->active && !playing) {
+            platform::waitForEvent(); // minimised: nothing to draw until the player comes back
+        }
+    }
+    if (setUp && !record.empty()) {
+        const std::string dump = record + ".json";
+        if (!(std::ofstream(dump) << dumpState(*theGame, platform::demo::frame(), exited))) {
+            complain("cannot write " + dump);
+        }
+    }
+    endGame();
+    platform::demo::stop();
+    platform::shutdown();
+    return setUp ? 0 : 1;
+}
+
+} // namespace
+
+int launch(int count, const char* const* arguments) {
+    Options options;
+    std::string error;
+    if (!parseCommandLine(count - 1, arguments + 1, options, error)) {
+        complain(error);
+        std::cerr << "Try 'kestravan --help'.\n";
+        return 2;
+    }
+    if (options.help) {
+        std::cout << Usage;
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "Kestravan " << KESTRAVAN_VERSION << "\n";
+        return 0;
+    }
+    // Files named on the command line are taken from where the player stands.
+    std::error_code ignored;
+    const std::string record =
+        options.record.empty() ? "" : fs::absolute(options.record, ignored).string();
+    std::vector<platform::demo::Step> demo;
+    if (!options.play.empty() && !readDemo(options.play, demo, error)) {
+        complain(error);
+        return 2;
+    }
+
+    Choices choices = loadChoices(options);
+    if (!enterGameFolder(options.data)) {
+        return 1;
+    }
+    platform::chooseScreen({choices.now.fullscreen, choices.now.scale == Scale::Integer});
+    platform::chooseSound(choices.now.sound, choices.now.volume);
+    platform::onScreenModeChange([&choices](bool fullscreen) {
+        choices.saved.fullscreen = fullscreen;
+        std::string why;
+        if (!choices.file.empty() && !saveSettings(choices.file, choices.saved, why)) {
+            complain(why);
+        }
+    });
+    const std::string folder = platform::defaultStoreFolder();
+    if (!folder.empty()) {
+        platform::setScreenshotFolder((fs::path(folder) / "screenshots").string());
+    }
+
+    std::unique_ptr<DemoStore> demoStore;
+    if (!record.empty()) {
+        if (!platform::demo::startRecording(record, error)) {
+            complain(error);
+            return 2;
+        }
+        demoStore = std::make_unique<DemoStore>();
+    } else if (!options.play.empty()) {
+        platform::demo::startPlaying(std::move(demo));
+        demoStore = std::make_unique<DemoStore>();
+    }
+    return runLoop(record);
+}

@@ -1,0 +1,96 @@
+// Reading the command line: switches, and options that take the next argument or "=VALUE".
+#include "launch/options.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+struct ValueOption {
+    const char* name;
+    const char* takes;
+    std::function<bool(const std::string&, Options&)> apply;
+};
+
+bool nonEmpty(const std::string& value, std::string& into) {
+    into = value;
+    return !value.empty();
+}
+
+} // namespace
+
+bool parseCommandLine(int count, const char* const* arguments, Options& options,
+                      std::string& error) {
+    const std::pair<const char*, std::function<void(Options&)>> switches[] = {
+        {"--help", [](Options& o) { o.help = true; }},
+        {"-h", [](Options& o) { o.help = true; }},
+        {"--version", [](Options& o) { o.version = true; }},
+        {"--windowed", [](Options& o) { o.fullscreen = false; }},
+        {"--fullscreen", [](Options& o) { o.fullscreen = true; }},
+        {"--no-sound", [](Options& o) { o.sound = false; }},
+    };
+    const ValueOption values[] = {
+        {"--scale", "fit or integer",
+         [](const std::string& v, Options& o) {
+             Scale scale = Scale::Fit;
+             return parseScale(v, scale) && (o.scale = scale, true);
+         }},
+        {"--volume", "a whole number from 0 to 100",
+         [](const std::string& v, Options& o) {
+             int volume = 0;
+             return parseVolume(v, volume) && (o.volume = volume, true);
+         }},
+        {"--data", "a folder",
+         [](const std::string& v, Options& o) { return nonEmpty(v, o.data); }},
+        {"--record", "a file name",
+         [](const std::string& v, Options& o) { return nonEmpty(v, o.record); }},
+        {"--play", "a file name",
+         [](const std::string& v, Options& o) { return nonEmpty(v, o.play); }},
+    };
+    for (int i = 0; i < count; ++i) {
+        std::string argument = arguments[i];
+        const auto flag = std::find_if(std::begin(switches), std::end(switches),
+                                       [&](const auto& s) { return argument == s.first; });
+        if (flag != std::end(switches)) {
+            flag->second(options);
+            continue;
+        }
+        std::string value;
+        bool hasValue = false;
+        if (const std::size_t equals = argument.find('='); equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+            argument.erase(equals);
+            hasValue = true;
+        }
+        const auto option = std::find_if(std::begin(values), std::end(values),
+                                         [&](const ValueOption& o) { return argument == o.name; });
+        if (option == std::end(values)) {
+            error = "unknown option '" + std::string(arguments[i]) + "'";
+            return false;
+        }
+        if (!hasValue) {
+            if (i + 1 >= count) {
+                error = argument + " needs " + option->takes;
+                return false;
+            }
+            value = arguments[++i];
+        }
+        if (!option->apply(value, options)) {
+            error = argument + " takes " + option->takes + ", not '" + value + "'";
+            return false;
+        }
+    }
+    if (!options.record.empty() && !options.play.empty()) {
+        error = "--record and --play cannot be used together";
+        return false;
+    }
+    return true;
+}
+
+Settings withOptions(Settings settings, const Options& options) {
+    settings.fullscreen = options.fullscreen.value_or(settings.fullscreen);
+    settings.scale = options.scale.value_or(settings.scale);
+    settings.volume = options.volume.value_or(settings.volume);
+    settings.sound = options.sound.value_or(settings.sound);
+    return settings;
+}

@@ -1,0 +1,233 @@
+// The demo recorder and player. Recording measures each loop turn on a steady clock and hands
+// the game a clock of its own that moves only by those whole milliseconds and by sleeps, so
+// that the simulator, fed the same advances, sees exactly the same times.
+#include "platform/demo.h"
+
+#include <algorithm>
+#include <chrono>
+#include <deque>
+#include <fstream>
+#include <thread>
+
+namespace platform::demo {
+
+namespace {
+
+using Steady = std::chrono::steady_clock;
+
+// The advance of a turn the demo does not time (the simulator's default).
+constexpr std::uint32_t DefaultTickMs = 16;
+
+struct State {
+    Mode mode = Mode::Off;
+    int frame = 0;
+    std::uint32_t clock = 0;
+    Point cursor;
+    bool cursorWritten = false;
+    Steady::time_point turnStart;
+    std::ofstream file;
+    std::vector<Step> steps;
+    std::size_t next = 0;
+    std::deque<Step> pending; // this frame's input and cursor steps not yet taken
+    bool lossDue = false;
+};
+
+State& state() {
+    static State theState;
+    return theState;
+}
+
+void write(const Step& step) {
+    state().file << scriptLine(step) << '\n';
+}
+
+} // namespace
+
+Mode mode() {
+    return state().mode;
+}
+
+bool startRecording(const std::string& path, std::string& error) {
+    State& s = state();
+    s = State{};
+    s.file.open(path, std::ios::trunc);
+    if (!s.file) {
+        error = "cannot write the demo " + path;
+        return false;
+    }
+    s.file << "# A Kestravan demo: kestravan-sim --script FILE plays it; kestravan --play FILE "
+              "shows it.\n";
+    s.mode = Mode::Record;
+    s.turnStart = Steady::now();
+    return true;
+}
+
+void startPlaying(std::vector<Step> steps) {
+    State& s = state();
+    s = State{};
+    s.steps = std::move(steps);
+    s.mode = Mode::Play;
+    s.turnStart = Steady::now();
+}
+
+void stop() {
+    State& s = state();
+    s.file.close();
+    s.mode = Mode::Off;
+}
+
+void beginTurn() {
+    State& s = state();
+    if (s.mode == Mode::Off) {
+        return;
+    }
+    ++s.frame;
+    s.pending.clear();
+    if (s.mode == Mode::Record) {
+        // Whole milliseconds only; the rest is carried into the next turn.
+        const auto now = Steady::now();
+        const auto elapsed =
+            std::chrono::duration_cast<std::chrono::milliseconds>(now - s.turnStart);
+        s.turnStart += elapsed;
+        const auto ms = static_cast<std::uint32_t>(elapsed.count());
+        s.clock += ms;
+        write({s.frame, Step::What::Tick, {}, {}, ms});
+        return;
+    }
+    std::uint32_t ms = DefaultTickMs;
+    for (; s.next < s.steps.size() && s.steps[s.next].frame <= s.frame; ++s.next) {
+        const Step& step = s.steps[s.next];
+        if (step.frame < s.frame) {
+            continue;
+        }
+        switch (step.what) {
+        case Step::What::Input:
+        case Step::What::Cursor:
+            s.pending.push_back(step);
+            break;
+        case Step::What::Tick:
+            ms = step.ms;
+            break;
+        case Step::What::Lose:
+            s.lossDue = true;
+            break;
+        }
+    }
+    // The recorded pace: this turn begins when the last one's time is up.
+    s.turnStart += std::chrono::milliseconds(ms);
+    std::this_thread::sleep_until(std::max(s.turnStart, Steady::now() - std::chrono::seconds(1)));
+    if (Steady::now() - s.turnStart > std::chrono::seconds(1)) {
+        s.turnStart = Steady::now(); // after a long stall the schedule starts afresh
+    }
+    s.clock += ms;
+}
+
+int frame() {
+    return state().frame;
+}
+
+std::uint32_t clock() {
+    return state().clock;
+}
+
+void sleep(std::uint32_t milliseconds) {
+    State& s = state();
+    s.clock += milliseconds;
+    // A sleep is not part of the next turn's time.
+    s.turnStart = Steady::now();
+}
+
+Point cursor() {
+    return state().cursor;
+}
+
+void recordInput(const Event& event, Point cursor) {
+    State& s = state();
+    if (s.mode != Mode::Record) {
+        return;
+    }
+    if (event.type == EventType::MouseMove) {
+        s.cursor = cursor;
+        s.cursorWritten = true;
+        write({s.frame, Step::What::Cursor, {}, cursor, 0});
+    } else {
+        write({s.frame, Step::What::Input, event, {}, 0});
+    }
+}
+
+void recordLoss() {
+    if (state().mode == Mode::Record) {
+        write({state().frame, Step::What::Lose, {}, {}, 0});
+    }
+}
+
+bool needsCursor() {
+    return state().mode == Mode::Record && !state().cursorWritten;
+}
+
+bool nextInput(Event& event) {
+    State& s = state();
+    if (s.pending.empty()) {
+        return false;
+    }
+    const Step step = s.pending.front();
+    s.pending.pop_front();
+    event = step.event;
+    if (step.what == Step::What::Cursor) {
+        s.cursor = step.cursor;
+        event = Event{};
+        event.type = EventType::MouseMove;
+    }
+    return true;
+}
+
+bool lossDue() {
+    const bool due = state().lossDue;
+    state().lossDue = false;
+    return due;
+}
+
+bool finished() {
+    const State& s = state();
+    return s.mode == Mode::Play && s.next >= s.steps.size() && s.pending.empty();
+}
+
+std::string scriptLine(const Step& step) {
+    std::string line = std::to_string(step.frame) + ' ';
+    switch (step.what) {
+    case Step::What::Tick:
+        return line + "tick " + std::to_string(step.ms);
+    case Step::What::Lose:
+        return line + "lose";
+    case Step::What::Cursor:
+        return line + "mouse " + std::to_string(step.cursor.x) + ' ' +
+               std::to_string(step.cursor.y);
+    case Step::What::Input:
+        break;
+    }
+    const Event& event = step.event;
+    switch (event.type) {
+    case EventType::KeyDown:
+        return line + "keydown " + std::to_string(event.key);
+    case EventType::KeyUp:
+        return line + "keyup " + std::to_string(event.key);
+    case EventType::LeftButtonDown:
+        return line + "ldown";
+    case EventType::LeftButtonUp:
+        return line + "lup";
+    case EventType::RightButtonDown:
+        return line + "rdown";
+    case EventType::RightButtonUp:
+        return line + "rup";
+    case EventType::Activate:
+        return line + (event.minimized ? "minimize" : "restore");
+    case EventType::Close:
+        return line + "close";
+    case EventType::MouseMove:
+    case EventType::Quit:
+        break;
+    }
+    return "# " + line + "(an event the simulator has no word for)";
+}
+
+} // namespace platform::demo

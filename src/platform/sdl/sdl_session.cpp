@@ -1,0 +1,108 @@
+// The player's choices on SDL: full screen or a window and the switch between them, the
+// scaling of the game's screen, the executable's folder, and screenshots.
+#include <SDL.h>
+
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+
+#include "platform/png_writer.h"
+#include "platform/sdl/sdl_state.h"
+#include "platform/session.h"
+
+namespace fs = std::filesystem;
+
+namespace platform {
+
+void chooseScreen(const ScreenChoice& choice) {
+    sdl::state().choice = choice;
+}
+
+void onScreenModeChange(std::function<void(bool fullscreen)> listener) {
+    sdl::state().modeListener = std::move(listener);
+}
+
+void setScreenshotFolder(const std::string& folder) {
+    sdl::state().screenshotFolder = folder;
+}
+
+std::string executableFolder() {
+    char* path = SDL_GetBasePath();
+    if (path == nullptr) {
+        return std::string();
+    }
+    std::string folder(path);
+    SDL_free(path);
+    return folder;
+}
+
+namespace sdl {
+
+void switchScreenMode() {
+    auto& s = state();
+    if (s.window == nullptr) {
+        return;
+    }
+    s.choice.fullscreen = !s.choice.fullscreen;
+    if (s.choice.fullscreen) {
+        SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        SDL_SetWindowFullscreen(s.window, 0);
+        SDL_SetWindowBordered(s.window, SDL_TRUE);
+        SDL_SetWindowResizable(s.window, SDL_TRUE);
+        SDL_SetWindowSize(s.window, 1024, 768);
+        SDL_SetWindowPosition(s.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    applyScale();
+    if (s.modeListener) {
+        s.modeListener(s.choice.fullscreen);
+    }
+}
+
+void applyScale() {
+    auto& s = state();
+    if (s.renderer == nullptr) {
+        return;
+    }
+    int width = 0;
+    int height = 0;
+    int logicalWidth = 0;
+    int logicalHeight = 0;
+    SDL_GetRendererOutputSize(s.renderer, &width, &height);
+    SDL_RenderGetLogicalSize(s.renderer, &logicalWidth, &logicalHeight);
+    // In a window smaller than the game's screen no whole multiple fits: then it fits as well
+    // as it can.
+    const bool whole = s.choice.integerScale && width >= logicalWidth && height >= logicalHeight;
+    SDL_RenderSetIntegerScale(s.renderer, whole ? SDL_TRUE : SDL_FALSE);
+}
+
+void writeScreenshot(const Surface& frame, const Palette& palette) {
+    const std::string& folder = state().screenshotFolder;
+    std::error_code failure;
+    fs::create_directories(folder, failure);
+    char stamp[32];
+    const std::time_t now = std::time(nullptr);
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", std::localtime(&now));
+    fs::path path = fs::path(folder) / ("kestravan-" + std::string(stamp) + ".png");
+    for (int n = 2; fs::exists(path, failure); ++n) {
+        path = fs::path(folder) /
+               ("kestravan-" + std::string(stamp) + "-" + std::to_string(n) + ".png");
+    }
+    std::vector<std::uint8_t> rgb;
+    rgb.reserve(static_cast<std::size_t>(frame.width()) * frame.height() * 3);
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            const PaletteEntry& entry = palette[frame.row(y)[x]];
+            rgb.insert(rgb.end(), {entry.red, entry.green, entry.blue});
+        }
+    }
+    if (folder.empty() || !writePng(path.string(), frame.width(), frame.height(), rgb)) {
+        std::cerr << "kestravan: cannot write a screenshot into " << folder << "\n";
+        return;
+    }
+    std::cout << "Screenshot: " << path.string() << std::endl;
+}
+
+} // namespace sdl
+
+} // namespace platform
