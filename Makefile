@@ -36,3 +36,16 @@ format:
 
 clean:
 	rm -rf $(BUILD) $(SANITIZED)
+
+# Installing the game like any other: `make install` (PREFIX, default /usr/local; DESTDIR
+# for packagers) and `make uninstall`, which removes exactly the files the install placed.
+PREFIX ?= /usr/local
+
+.PHONY: install uninstall
+install: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD) -j $(JOBS) --target kestravan game_data game_icons
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	scripts/uninstall $(BUILD)/install_manifest.txt "$(DESTDIR)"

@@ -18,7 +18,7 @@ TEST(DataSet, AFreshRunWritesTheSameBytesAsTheBuildAndReviewPictures) {
     const std::string game = folder.file("game");
     const std::string command = std::string(KESTRAVAN_DATAGEN) + " " + game + " --contact-sheet " +
                                 folder.file("sheet.png") + " --map-picture " +
-                                folder.file("map.png");
+                                folder.file("map.png") + " --icons " + folder.file("icons");
     ASSERT_EQ(std::system(command.c_str()), 0);
     int files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(game)) {
@@ -29,9 +29,26 @@ TEST(DataSet, AFreshRunWritesTheSameBytesAsTheBuildAndReviewPictures) {
                 << relative;
         }
     }
-    EXPECT_EQ(files, 166 + 2 + 7 + 1);
-    for (const char* picture : {"sheet.png", "map.png"}) {
-        EXPECT_EQ(readFile(folder.file(picture)).substr(0, 8), "\x89PNG\r\n\x1a\n") << picture;
+    EXPECT_EQ(files, 166 + 2 + 7 + 1 + 1); // sprites, screens, sounds, map, window icon
+    // Pictures come out compressed: a flat-coloured review picture shrinks far below its
+    // pixels' bytes. The icons are as wide as their folders say.
+    const auto bigEndian = [](const std::string& bytes, std::size_t at) {
+        return (static_cast<unsigned char>(bytes[at]) << 24) |
+               (static_cast<unsigned char>(bytes[at + 1]) << 16) |
+               (static_cast<unsigned char>(bytes[at + 2]) << 8) |
+               static_cast<unsigned char>(bytes[at + 3]);
+    };
+    const std::string sheet = readFile(folder.file("sheet.png"));
+    EXPECT_LT(sheet.size() * 10, std::size_t{3} * bigEndian(sheet, 16) * bigEndian(sheet, 20));
+    const std::pair<const char*, unsigned> pictures[] = {
+        {"map.png", 217 * 8},
+        {"icons/hicolor/32x32/apps/kestravan.png", 32},
+        {"icons/hicolor/256x256/apps/kestravan.png", 256},
+    };
+    for (const auto& [picture, width] : pictures) {
+        const std::string bytes = readFile(folder.file(picture));
+        EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n") << picture;
+        EXPECT_EQ(bigEndian(bytes, 16), width) << picture;
     }
     const std::string unknown = std::string(KESTRAVAN_DATAGEN) + " --colour-me-red 2>/dev/null";
     EXPECT_NE(std::system(unknown.c_str()), 0);
