@@ -38,7 +38,8 @@ clean:
 	rm -rf $(BUILD) $(SANITIZED)
 
 # Installing the game like any other: `make install` (PREFIX, default /usr/local; DESTDIR
-# for packagers) and `make uninstall`, which removes exactly the files the install placed.
+# for packagers) and `make uninstall`, which removes exactly the files the install placed, as
+# listed in $(BUILD)/installed-files.txt (a copy of CMake's manifest that nothing else writes).
 PREFIX ?= /usr/local
 
 .PHONY: install uninstall
@@ -46,6 +47,7 @@ install: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(BUILD) -j $(JOBS) --target kestravan game_data game_icons
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+	cp $(BUILD)/install_manifest.txt $(BUILD)/installed-files.txt
 
 uninstall:
-	scripts/uninstall $(BUILD)/install_manifest.txt "$(DESTDIR)"
+	scripts/uninstall $(BUILD)/installed-files.txt "$(DESTDIR)"

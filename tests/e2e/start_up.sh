@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# How the game starts, without a screen: --help and --version print and end, a bad option
+# ends with status 2, no display ends at once with status 1 and a line saying so (never on an
+# invisible screen), a game folder missing its files gets them named with the folder, and the
+# game started from an unrelated folder finds its data beside itself.
+#
+# usage: start_up.sh GAME_DIR
+set -uo pipefail
+
+game=$1/kestravan
+fail() { echo "FAILED: $*"; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/elsewhere" "$work/empty"
+cd "$work/elsewhere" || exit 1
+export XDG_DATA_HOME="$work/home"
+
+# expect STATUS PATTERN ARGUMENTS...: the game ends with the status and its output matches.
+expect() {
+    local status=$1 pattern=$2
+    shift 2
+    env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 20 "$game" "$@" \
+        >"$work/out" 2>&1
+    local got=$?
+    grep -q -- "$pattern" "$work/out" ||
+        { cat "$work/out"; fail "kestravan $* did not say '$pattern'"; }
+    [ "$got" -eq "$status" ] || { cat "$work/out"; fail "kestravan $* ended with $got, not $status"; }
+    echo "kestravan $*: status $status, '$pattern'"
+}
+
+expect 0 "usage: kestravan" --help
+expect 0 "^Kestravan [0-9]" --version
+expect 2 "unknown option '--turbo'" --turbo
+expect 2 "cannot read the demo" --play "$work/no-such-demo"
+expect 1 "no display" --windowed
+grep -q "is missing" "$work/out" && fail "the game beside its data named files missing"
+expect 1 "Data/Cursor.bmp is missing from $work/empty" --data "$work/empty"
+expect 1 "Terrain.dat is missing from $work/empty" --data "$work/empty"
+mkdir -p "$work/home/Brannoch/Kestravan"
+printf 'volume = very\nmode = windowed\n' >"$work/home/Brannoch/Kestravan/kestravan.ini"
+expect 1 "kestravan.ini: line 1: volume takes a whole number from 0 to 100, not 'very'"
