@@ -10,46 +10,12 @@ set -uo pipefail
 
 game_dir=$1
 sim=$2
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-
+source "$(dirname "$0")/virtual_screen.sh"
 [ -d "$game_dir/Data" ] || skip "$game_dir has no Data/"
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || skip "$tool is missing"
-done
-
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || skip "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
+command -v xdotool >/dev/null || skip "xdotool is missing"
+startVirtualScreen
 export XDG_DATA_HOME="$work/home" SDL_AUDIODRIVER=dummy
 
-# waitForEnd: the game must end by itself, with status 0.
-waitForEnd() {
-    for _ in $(seq 300); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after $1"
-    wait "$game_pid"
-    local status=$?
-    game_pid=
-    [ "$status" -eq 0 ] || { cat "$work/game.log"; fail "after $1 the game ended with status $status"; }
-}
 # click X Y [SECONDS]: the left button pressed there and released after a while.
 click() {
     xdotool mousemove "$1" "$2" mousedown 1

@@ -9,22 +9,10 @@
 set -uo pipefail
 
 build=$1
-source=$2
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
+source_dir=$2
+source "$(dirname "$0")/virtual_screen.sh"
 [ -d "$build/game/Data" ] || skip "the build has no game data"
-command -v Xvfb >/dev/null || skip "Xvfb is missing"
 command -v xdotool >/dev/null || skip "xdotool is missing"
-
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 
 prefix=$work/prefix
 install() {
@@ -60,14 +48,7 @@ install /usr "$work/stage"
 [ "$(find "$work/stage" -type f | wc -l)" -eq "$(find "$prefix" -type f | wc -l)" ] ||
     fail "DESTDIR placed another set of files"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || skip "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
+startVirtualScreen
 mkdir -p "$work/unrelated"
 (cd "$work/unrelated" && XDG_DATA_HOME="$work/home" SDL_AUDIODRIVER=dummy exec "$prefix/bin/kestravan") \
     >"$work/game.log" 2>&1 &
@@ -82,19 +63,10 @@ kill -0 "$game_pid" 2>/dev/null || { cat "$work/game.log"; fail "the installed g
 xdotool key Escape
 sleep 0.3
 xdotool key Escape
-for _ in $(seq 100); do
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null && fail "the installed game did not end after Escape twice"
-wait "$game_pid"
-status=$?
-game_pid=
-[ "$status" -eq 0 ] || { cat "$work/game.log"; fail "the installed game ended with status $status"; }
+waitForEnd "Escape twice"
 grep -q "missing" "$work/game.log" && { cat "$work/game.log"; fail "the installed game missed files"; }
-echo "the installed game ran from an unrelated folder and ended with status 0"
 
-"$source/scripts/uninstall" "$work/installed-files.txt" >/dev/null || fail "uninstall failed"
+"$source_dir/scripts/uninstall" "$work/installed-files.txt" >/dev/null || fail "uninstall failed"
 left=$(find "$prefix" -type f)
 [ -z "$left" ] || fail "the uninstall left files behind: $left"
 [ -e "$prefix/share/kestravan" ] && fail "the uninstall left the game's data folder"
