@@ -35,9 +35,18 @@ bool enterGameFolder(const std::string& named) {
     std::error_code failure;
     std::string folder = named;
     if (folder.empty()) {
-        folder = chooseGameFolder(gameFolderPlaces(fs::current_path(failure).string(),
-                                                   platform::executableFolder(),
-                                                   KESTRAVAN_INSTALLED_DATA));
+        const std::vector<std::string> places =
+            gameFolderPlaces(fs::current_path(failure).string(), platform::executableFolder(),
+                             KESTRAVAN_INSTALLED_DATA);
+        folder = chooseGameFolder(places);
+        if (folder.empty()) {
+            std::string list;
+            for (const std::string& place : places) {
+                list += (list.empty() ? "" : ", ") + place;
+            }
+            complain("the game's data (Terrain.dat and Data/) is in none of: " + list +
+                     "; --data DIR names its folder");
+        }
     }
     if (!folder.empty()) {
         fs::current_path(folder, failure);
@@ -47,8 +56,13 @@ bool enterGameFolder(const std::string& named) {
         }
     }
     const std::string here = fs::current_path(failure).string();
-    for (const std::string& file : missingGameFiles(".")) {
-        complain("the game's file " + file + " is missing from " + here);
+    const std::vector<std::string> missing = missingGameFiles(".");
+    constexpr std::size_t Named = 10; // a folder without any data need not fill the screen
+    for (std::size_t i = 0; i < missing.size() && i < Named; ++i) {
+        complain("the game's file " + missing[i] + " is missing from " + here);
+    }
+    if (missing.size() > Named) {
+        complain("and " + std::to_string(missing.size() - Named) + " more files");
     }
     return true;
 }

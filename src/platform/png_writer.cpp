@@ -62,7 +62,7 @@ std::vector<std::uint8_t> encodePng(int width, int height, const std::vector<std
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     std::vector<std::uint8_t> packed(packedSize);
     if (compress2(packed.data(), &packedSize, raw.data(), static_cast<uLong>(raw.size()),
-                  Z_BEST_COMPRESSION) != Z_OK) {
+                  Z_DEFAULT_COMPRESSION) != Z_OK) {
         return {};
     }
     packed.resize(packedSize);

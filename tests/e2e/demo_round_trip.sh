@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# A demo recorded from the real game under a virtual X server, driven by xdotool: the
-# whirlwind is steered by the keys and the right button, the panel's throw controls are worked
-# for every kind (a figure flies when one of that kind was caught), then Escape twice ends the
-# game. kestravan-sim plays the recorded demo and must end in exactly
-# the state the game wrote beside it; the game then shows the demo itself and ends with it.
+# A demo recorded from the real game under a virtual X server, driven by xdotool: started in
+# a window without sound, the whirlwind is steered by the keys and the right button, Alt+Enter
+# takes the game to full screen, the panel's throw controls are worked for every kind (a figure
+# flies when one of that kind was caught), F12 takes a screenshot, and Escape twice ends the
+# game. kestravan-sim plays the recorded demo and must end in exactly the state the game wrote
+# beside it, silent sounds and all; the game then shows the demo itself and ends with it.
 #
 # usage: demo_round_trip.sh GAME_DIR SIM   (exit 77: skipped)
 set -uo pipefail
@@ -23,7 +24,7 @@ click() {
     xdotool mouseup 1
 }
 
-"$game_dir/kestravan" --record "$work/demo" >"$work/game.log" 2>&1 &
+"$game_dir/kestravan" --windowed --no-sound --record "$work/demo" >"$work/game.log" 2>&1 &
 game_pid=$!
 sleep 3.5 # the splash
 # The chase: left and down with the right button held far to the left, then along the row.
@@ -36,17 +37,25 @@ sleep 0.5
 xdotool keyup Right mousemove 480 500 keyup Down mouseup 3
 sleep 0.2
 xdotool keyup Left
+xdotool key alt+Return
 # A throw of every kind: the kind, the speed gauge, then the direction.
 for kind in "973 666" "973 726" "913 666" "913 726"; do
     click $kind
     click 853 696 0.6
     click 763 696 0.3
 done
+xdotool key F12
 sleep 0.5
 xdotool key Escape
 sleep 0.3
 xdotool key Escape
 waitForEnd "Escape twice while recording"
+settings=$XDG_DATA_HOME/Brannoch/Kestravan
+grep -q '^mode = fullscreen' "$settings/kestravan.ini" ||
+    fail "Alt+Enter did not write full screen into the settings"
+shot=$(sed -n 's/^Screenshot: //p' "$work/game.log")
+[ -f "$shot" ] && [ "$(head -c 4 "$shot" | tail -c 3)" = PNG ] ||
+    fail "F12 wrote no screenshot ($(cat "$work/game.log"))"
 
 [ -s "$work/demo.json" ] || fail "no state was written beside the demo"
 "$sim" --data "$game_dir" --script "$work/demo" --dump "$work/replayed.json" ||

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # How the game starts, without a screen: --help and --version print and end, a bad option
 # ends with status 2, no display ends at once with status 1 and a line saying so (never on an
-# invisible screen), a game folder missing its files gets them named with the folder, and the
-# game started from an unrelated folder finds its data beside itself.
+# invisible screen), a game folder missing its files gets them named with the folder, the game
+# started from an unrelated folder finds its data beside itself, and a game with its data
+# nowhere says where it looked.
 #
 # usage: start_up.sh GAME_DIR
 set -uo pipefail
@@ -34,8 +35,13 @@ expect 2 "unknown option '--turbo'" --turbo
 expect 2 "cannot read the demo" --play "$work/no-such-demo"
 expect 1 "no display" --windowed
 grep -q "is missing" "$work/out" && fail "the game beside its data named files missing"
-expect 1 "Data/Cursor.bmp is missing from $work/empty" --data "$work/empty"
 expect 1 "Terrain.dat is missing from $work/empty" --data "$work/empty"
+grep -q "Data/Frame_Top.bmp is missing from $work/empty" "$work/out" || fail "the palette went unnamed"
+grep -q "and [0-9]* more files" "$work/out" || fail "the missing files were not counted"
+mkdir -p "$work/bin"
+cp "$game" "$work/bin/"
+game=$work/bin/kestravan
+expect 1 "is in none of: $work/elsewhere, $work/bin/"
 mkdir -p "$work/home/Brannoch/Kestravan"
 printf 'volume = very\nmode = windowed\n' >"$work/home/Brannoch/Kestravan/kestravan.ini"
 expect 1 "kestravan.ini: line 1: volume takes a whole number from 0 to 100, not 'very'"
