@@ -3,7 +3,6 @@
 // that the simulator, fed the same advances, sees exactly the same times.
 #include "platform/demo.h"
 
-#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <fstream>
@@ -17,6 +16,8 @@ using Steady = std::chrono::steady_clock;
 
 // The advance of a turn the demo does not time (the simulator's default).
 constexpr std::uint32_t DefaultTickMs = 16;
+// The longest a playing turn waits for its time.
+constexpr std::chrono::seconds MostWaited{1};
 
 struct State {
     Mode mode = Mode::Off;
@@ -113,12 +114,15 @@ void beginTurn() {
             break;
         }
     }
-    // The recorded pace: this turn begins when the last one's time is up.
+    // The recorded pace: this turn begins when the last one's time is up. After a stall, or
+    // before a recorded pause of more than a second, the schedule starts afresh, so that Escape
+    // is never more than a second away.
     s.turnStart += std::chrono::milliseconds(ms);
-    std::this_thread::sleep_until(std::max(s.turnStart, Steady::now() - std::chrono::seconds(1)));
-    if (Steady::now() - s.turnStart > std::chrono::seconds(1)) {
-        s.turnStart = Steady::now(); // after a long stall the schedule starts afresh
+    const auto now = Steady::now();
+    if (s.turnStart + MostWaited < now || s.turnStart > now + MostWaited) {
+        s.turnStart = now;
     }
+    std::this_thread::sleep_until(s.turnStart);
     s.clock += ms;
 }
 
