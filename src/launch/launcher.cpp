@@ -15,7 +15,6 @@
 #include "platform/demo.h"
 #include "platform/session.h"
 #include "platform/store.h"
-#include "platform/system.h"
 #include "shell/application.h"
 #include "shell/game.h"
 #include "sim/state_dump.h"
@@ -114,42 +113,30 @@ Choices loadChoices(const Options& options) {
     return choices;
 }
 
-int runLoop(const std::string& record) {
-    platform::Window* window = platform::createWindow("Gustwerk");
-    if (window == nullptr) {
-        platform::errorBox("Kestravan - Error", "There is no screen to play on.");
-        platform::shutdown();
-        return 1;
-    }
-    const bool setUp = startGame(window);
-    platform::showWindow(window);
+// The game's run, with a demo's turns counted and, when recording, the game's last state
+// written beside the demo.
+int runWithDemo(const std::string& record) {
     const bool playing = platform::demo::mode() == platform::demo::Mode::Play;
-    bool ending = false;
-    bool exited = false;
-    for (;;) {
+    RunHooks hooks;
+    hooks.beforeTurn = [playing, ending = false](platform::Window* window) mutable {
         platform::demo::beginTurn();
         if (playing && platform::demo::finished() && !ending) {
             platform::postClose(window); // the demo is over
             ending = true;
         }
-        if (!runLoopTurn()) {
-            exited = true;
-            break;
-        }
-        if (!theGame->active && !playing) {
-            platform::waitForEvent(); // minimised: nothing to draw until the player comes back
-        }
+    };
+    hooks.sleepWhileMinimised = !playing; // a demo plays on by itself
+    if (!record.empty()) {
+        hooks.atEnd = [&record](const Game& game) {
+            const std::string dump = record + ".json";
+            if (!(std::ofstream(dump) << dumpState(game, platform::demo::frame(), true))) {
+                complain("cannot write " + dump);
+            }
+        };
     }
-    if (setUp && !record.empty()) {
-        const std::string dump = record + ".json";
-        if (!(std::ofstream(dump) << dumpState(*theGame, platform::demo::frame(), exited))) {
-            complain("cannot write " + dump);
-        }
-    }
-    endGame();
+    const int status = runGame(hooks);
     platform::demo::stop();
-    platform::shutdown();
-    return setUp ? 0 : 1;
+    return status;
 }
 
 } // namespace
@@ -209,5 +196,5 @@ int launch(int count, const char* const* arguments) {
         platform::demo::startPlaying(std::move(demo));
         demoStore = std::make_unique<DemoStore>();
     }
-    return runLoop(record);
+    return runWithDemo(record);
 }

@@ -39,7 +39,7 @@ void endGame() {
     theGame = nullptr;
 }
 
-int runGame() {
+int runGame(const RunHooks& hooks) {
     platform::Window* window = platform::createWindow("Gustwerk");
     if (window == nullptr) {
         platform::errorBox("Kestravan - Error", "There is no screen to play on.");
@@ -48,11 +48,20 @@ int runGame() {
     }
     const bool setUp = startGame(window);
     platform::showWindow(window);
-    while (runLoopTurn()) {
-        if (!theGame->active) {
+    for (;;) {
+        if (hooks.beforeTurn) {
+            hooks.beforeTurn(window);
+        }
+        if (!runLoopTurn()) {
+            break;
+        }
+        if (!theGame->active && hooks.sleepWhileMinimised) {
             // Minimised: nothing to draw until the player comes back.
             platform::waitForEvent();
         }
+    }
+    if (setUp && hooks.atEnd) {
+        hooks.atEnd(*theGame);
     }
     endGame();
     platform::shutdown();

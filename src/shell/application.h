@@ -1,7 +1,11 @@
 // The process around the game: the window, the one Game, the message loop, the end.
 #pragma once
 
+#include <functional>
+
 #include "platform/window.h"
+
+class Game;
 
 // Constructs theGame for the window and sets it up; false when set-up failed (the error box
 // has been shown and the window is gone).
@@ -17,5 +21,15 @@ bool runLoopTurn();
 // Deletes theGame.
 void endGame();
 
+// What a process entry may add to the run.
+struct RunHooks {
+    // Before each turn of the message loop.
+    std::function<void(platform::Window*)> beforeTurn;
+    // While minimised the loop sleeps until an event comes, unless told otherwise.
+    bool sleepWhileMinimised = true;
+    // The game as it ended, before it is deleted (only when set-up succeeded).
+    std::function<void(const Game&)> atEnd;
+};
+
 // The whole run: window, game, message loop; the process's exit status.
-int runGame();
+int runGame(const RunHooks& hooks = {});

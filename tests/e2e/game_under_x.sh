@@ -9,8 +9,7 @@ set -uo pipefail
 
 game_dir=$1
 data_expected=${2:-0}
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
+source "$(dirname "$0")/virtual_screen.sh"
 
 [ -x "$game_dir/kestravan" ] || fail "no game binary in $game_dir"
 if [ ! -d "$game_dir/Data" ]; then
@@ -21,26 +20,8 @@ for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || skip "no X server can be had here: $tool is missing"
 done
 
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 # A screen of the game's own size, so that screen and game pixels are the same.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-done
-[ -s "$work/display" ] || skip "no X server can be had: Xvfb did not start ($(tail -1 "$work/xvfb.log"))"
-export DISPLAY=":$(head -1 "$work/display")"
+startVirtualScreen
 
 # The colour of one pixel of a picture file or a screen grab, as six hex digits.
 pixel() { convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-Fa-f]\{6\}' | head -1; }
@@ -82,19 +63,6 @@ startGame() {
     (cd "$game_dir" && XDG_DATA_HOME="$work/store" SDL_AUDIODRIVER=dummy exec ./kestravan) \
         >"$work/game.log" 2>&1 &
     game_pid=$!
-}
-# waitForEnd WHAT: the game must end by itself, with status 0.
-waitForEnd() {
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after $1"
-    wait "$game_pid"
-    local status=$?
-    game_pid=
-    [ "$status" -eq 0 ] || { cat "$work/game.log"; fail "after $1 the game ended with status $status"; }
-    echo "after $1 the game ended with status 0"
 }
 gameFrame() {
     waitFor 20 "a game frame" 500 10 Frame_Top.bmp 500 10 10 300 Frame_Side_L.bmp 10 268 \

@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/png_writer.h"
 #include "datagen/art.h"
 #include "datagen/catalogue.h"
 #include "datagen/loudness.h"
 #include "datagen/pixel_font.h"
 #include "datagen/sounds.h"
 #include "datagen/wav_writer.h"
+#include "platform/png_writer.h"
 
 namespace datagen {
 
