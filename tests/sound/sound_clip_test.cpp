@@ -153,19 +153,32 @@ protected:
     std::vector<std::unique_ptr<SoundClip>> clips_;
 };
 
+// The last whole millisecond in which a buffer still sounds, on either side of a fraction of a
+// millisecond and across the wrap of the 32-bit clock.
 TEST_F(SoundClipTest, ABufferSoundsForExactlyItsLengthOnTheClock) {
-    // channels, rate, bits, bytes, milliseconds
-    const std::uint32_t cases[][5] = {
-        {2, 11025, 8, 11025, 500}, {2, 22050, 16, 8820, 100}, {1, 8000, 8, 1001, 125}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c[4]);
-        headless::setClock(5000);
-        SoundClip* clip = makeClip(1, wave::samples(c[3]), static_cast<std::uint16_t>(c[2]),
-                                   static_cast<std::uint16_t>(c[0]), c[1]);
+    struct Case {
+        std::uint16_t channels;
+        std::uint32_t rate;
+        std::uint16_t bits;
+        std::uint32_t bytes;
+        std::uint32_t start;
+        std::uint32_t lastSounding; // milliseconds after the start
+    };
+    const Case cases[] = {
+        {2, 11025, 8, 11025, 5000, 499},        // exactly 500 ms
+        {1, 8000, 8, 1001, 5000, 125},          // 125.125 ms
+        {1, 22050, 16, 30868, 5000, 699},       // 699.95 ms
+        {1, 22050, 16, 30870, 5000, 699},       // exactly 700 ms
+        {2, 22050, 16, 8824, 0xFFFFFFC0u, 100}, // 100.05 ms, over the wrap
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        headless::setClock(c.start);
+        SoundClip* clip = makeClip(1, wave::samples(c.bytes), c.bits, c.channels, c.rate);
         ASSERT_EQ(clip->play(0), S_OK);
-        headless::setClock(5000 + c[4] - 1);
+        headless::setClock(c.start + c.lastSounding);
         EXPECT_TRUE(std::get<0>(reportOf(clip->buffers[0])));
-        headless::setClock(5000 + c[4]);
+        headless::setClock(c.start + c.lastSounding + 1);
         EXPECT_FALSE(std::get<0>(reportOf(clip->buffers[0])));
     }
 }

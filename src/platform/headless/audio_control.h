@@ -2,8 +2,8 @@
 // lost buffers on demand, and what each buffer did on the fake clock.
 //
 // A buffer started at tick t plays while the clock is below t + its bytes x 1000 / the format's
-// average bytes per second, so a clip played again while it still sounds behaves as on a real
-// machine.
+// average bytes per second, to the fraction of a millisecond, so a clip played again while it
+// still sounds behaves as on a real machine.
 #pragma once
 
 #include <cstdint>

@@ -14,7 +14,8 @@ struct Voice {
     bool started = false;
     bool lost = false;
     std::uint32_t startTick = 0;
-    std::uint32_t durationMs = 0;
+    std::uint64_t bytes = 0;          // from the start position to the end of the sound
+    std::uint64_t bytesPerSecond = 1; // never 0: the format check asks for at least 100
     int starts = 0;
     int restarts = 0;
     std::uint32_t startPosition = 0;
@@ -92,9 +93,15 @@ HResult takeSamples(SampleMemory& /*memory*/) {
     return S_OK;
 }
 
+// A buffer sounds while the time since its start, in exact fractions of a millisecond, is
+// below its length: elapsed x bytes per second < bytes x 1000, in whole numbers. The elapsed
+// time is taken on the 32-bit clock, so a sound that spans the clock's wrap goes on sounding.
 bool voicePlaying(Voice* voice) {
-    return voice != nullptr && voice->started && !voice->lost &&
-           platform::tickCount() - voice->startTick < voice->durationMs;
+    if (voice == nullptr || !voice->started || voice->lost) {
+        return false;
+    }
+    const std::uint64_t elapsed = platform::tickCount() - voice->startTick;
+    return elapsed * voice->bytesPerSecond < voice->bytes * 1000;
 }
 
 bool voiceLost(Voice* voice) {
@@ -117,13 +124,11 @@ HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t posit
     } else {
         ++voice->starts;
     }
-    const std::uint64_t bytes =
-        memory.bytes.size() - std::min<std::size_t>(position, memory.bytes.size());
     voice->started = true;
     voice->startTick = platform::tickCount();
     voice->startPosition = position;
-    voice->durationMs =
-        static_cast<std::uint32_t>(bytes * 1000 / memory.format.averageBytesPerSecond);
+    voice->bytes = memory.bytes.size() - std::min<std::size_t>(position, memory.bytes.size());
+    voice->bytesPerSecond = std::max<std::uint64_t>(1, memory.format.averageBytesPerSecond);
     return S_OK;
 }
 
