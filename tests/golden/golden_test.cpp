@@ -1,35 +1,30 @@
-// The golden replay: the scripted game run by kestravan-sim on the generated game folder, its
-// state dump (every figure, thrown figure, structure, counter, sound count and the frame's
-// hash) compared at fixed frames with the dumps pinned in tests/golden/expected. A difference
-// is a change of the game's behaviour: a fault to find, or a deliberate change to pin anew with
-// tests/golden/pin.
+// The golden replay: the scripted game played once on the generated game folder, its state
+// dump (every figure, thrown figure, structure, counter, sound count, the frame's hash and the
+// data's hash) compared at each frame listed in tests/golden/frames with the dump pinned in
+// tests/golden/expected. A difference is a change of the game's behaviour, or of its data when
+// dataHash differs: a fault to find, or a deliberate change to pin anew with tests/golden/pin.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
+#include <utility>
 #include <vector>
 
+#include "sim/scripted_run.h"
+#include "sim/sim_script.h"
+#include "sim/state_dump.h"
 #include "support/headless_game.h"
-#include "support/temporary_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 const std::string GoldenFolder = GOLDEN_DIR;
-
-std::vector<int> pinnedFrames() {
-    std::ifstream in(GoldenFolder + "/frames");
-    std::vector<int> frames;
-    for (int frame = 0; in >> frame;) {
-        frames.push_back(frame);
-    }
-    return frames;
-}
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -38,65 +33,175 @@ std::string readFile(const std::string& path) {
     return text.str();
 }
 
-// The lines that differ, pinned against now, at most twenty.
-std::string differences(const std::string& pinned, const std::string& now) {
-    const auto next = [](std::istream& in) {
-        std::string line;
-        return std::getline(in, line) ? line : "(no line)";
-    };
-    std::istringstream was(pinned);
-    std::istringstream is(now);
-    std::ostringstream out;
-    for (int line = 1, shown = 0; shown < 20 && (was || is); ++line) {
-        const std::string a = next(was);
-        const std::string b = next(is);
-        if (a != b) {
-            out << "  line " << line << "\n    pinned: " << a << "\n    now:    " << b << "\n";
-            ++shown;
+// A dump's values by their place in it ("score", "whirlwind.x", "indians[3].siteX"), in the
+// order they come.
+using Fields = std::vector<std::pair<std::string, std::string>>;
+
+class FieldReader {
+public:
+    explicit FieldReader(const std::string& text) : text_(text) {}
+
+    // False when the text is not a JSON value.
+    bool read(Fields& fields) { return value("", fields) && (skipSpace(), at_ == text_.size()); }
+
+private:
+    void skipSpace() {
+        while (at_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[at_]))) {
+            ++at_;
         }
+    }
+    bool take(char c) {
+        skipSpace();
+        if (at_ < text_.size() && text_[at_] == c) {
+            ++at_;
+            return true;
+        }
+        return false;
+    }
+    bool string(std::string& out) {
+        skipSpace();
+        const std::size_t start = at_;
+        if (!take('"')) {
+            return false;
+        }
+        while (at_ < text_.size() && text_[at_] != '"') {
+            at_ += text_[at_] == '\\' ? 2 : 1;
+        }
+        if (at_ >= text_.size()) {
+            return false;
+        }
+        ++at_;
+        out = text_.substr(start, at_ - start);
+        return true;
+    }
+    // Members of an object or elements of an array, up to the closing bracket.
+    template <typename Member> bool sequence(char close, Member member) {
+        if (take(close)) {
+            return true;
+        }
+        do {
+            if (!member()) {
+                return false;
+            }
+        } while (take(','));
+        return take(close);
+    }
+    bool value(const std::string& path, Fields& fields) {
+        if (take('{')) {
+            return sequence('}', [&] {
+                std::string key;
+                return string(key) && take(':') &&
+                       value((path.empty() ? "" : path + ".") + key.substr(1, key.size() - 2),
+                             fields);
+            });
+        }
+        if (take('[')) {
+            int index = 0;
+            return sequence(
+                ']', [&] { return value(path + "[" + std::to_string(index++) + "]", fields); });
+        }
+        std::string scalar;
+        skipSpace();
+        if (at_ < text_.size() && text_[at_] == '"') {
+            if (!string(scalar)) {
+                return false;
+            }
+        } else {
+            const std::size_t start = at_;
+            while (at_ < text_.size() &&
+                   std::string_view(",]} \n\t\r").find(text_[at_]) == std::string_view::npos) {
+                ++at_;
+            }
+            scalar = text_.substr(start, at_ - start);
+        }
+        fields.emplace_back(path, scalar);
+        return !scalar.empty();
+    }
+
+    const std::string& text_;
+    std::size_t at_ = 0;
+};
+
+// The fields that differ, pinned against now, at most twenty; empty when the dumps agree.
+std::string differences(const std::string& pinnedText, const std::string& nowText) {
+    Fields pinned;
+    Fields now;
+    if (!FieldReader(pinnedText).read(pinned)) {
+        return "  the pinned dump is not JSON\n";
+    }
+    if (!FieldReader(nowText).read(now)) {
+        return "  the replay's dump is not JSON\n";
+    }
+    std::map<std::string, std::string> nowByName(now.begin(), now.end());
+    std::ostringstream out;
+    int shown = 0;
+    const auto show = [&](const std::string& name, const std::string& was, const std::string& is) {
+        if (shown++ < 20) {
+            out << "  " << name << ": pinned " << was << ", now " << is << "\n";
+        }
+    };
+    for (const auto& [name, was] : pinned) {
+        const auto is = nowByName.find(name);
+        if (is == nowByName.end()) {
+            show(name, was, "(none)");
+            continue;
+        }
+        if (is->second != was) {
+            show(name, was, is->second);
+        }
+        nowByName.erase(is);
+    }
+    for (const auto& [name, is] : now) {
+        if (nowByName.count(name) != 0) {
+            show(name, "(none)", is);
+        }
+    }
+    if (shown > 20) {
+        out << "  and " << shown - 20 << " more\n";
     }
     return out.str();
 }
 
-// Runs the replay to the frame; the dump, or empty when kestravan-sim failed.
-std::string replayTo(int frame, const TemporaryFolder& scratch) {
-    const std::string dump = scratch.file("frame.json");
-    const std::string command = std::string(KESTRAVAN_SIM) + " --data '" + gameDataFolder() +
-                                "' --frames " + std::to_string(frame) + " --script '" +
-                                GoldenFolder + "/replay.script' --dump '" + dump + "' 2>&1";
-    const int status = std::system(command.c_str());
-    if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        return "";
-    }
-    return readFile(dump);
-}
-
-class GoldenReplay : public ::testing::TestWithParam<int> {};
-
-TEST_P(GoldenReplay, MatchesThePinnedState) {
+TEST(GoldenReplay, MatchesThePinnedStateAtEveryPinnedFrame) {
     if (!fs::exists(fs::path(gameDataFolder()) / "Terrain.dat")) {
         GTEST_SKIP() << "no generated game folder at " << gameDataFolder();
     }
-    const int frame = GetParam();
-    const std::string pinnedPath =
-        GoldenFolder + "/expected/frame-" + std::to_string(frame) + ".json";
-    ASSERT_TRUE(fs::exists(pinnedPath))
-        << "nothing pinned for frame " << frame << ": run tests/golden/pin";
-    TemporaryFolder scratch;
-    const std::string now = replayTo(frame, scratch);
-    ASSERT_FALSE(now.empty()) << "kestravan-sim failed";
-    const std::string pinned = readFile(pinnedPath);
-    if (now != pinned) {
-        ADD_FAILURE() << "the replay differs from the state pinned at frame " << frame << ":\n"
-                      << differences(pinned, now)
-                      << "If the change is meant, pin it anew with tests/golden/pin and review "
-                         "the diff of tests/golden/expected.";
+    std::vector<int> frames;
+    std::ifstream frameList(GoldenFolder + "/frames");
+    for (int frame = 0; frameList >> frame;) {
+        frames.push_back(frame);
+    }
+    std::sort(frames.begin(), frames.end());
+    ASSERT_FALSE(frames.empty()) << "no frames listed in " << GoldenFolder << "/frames";
+    std::vector<ScriptEvent> script;
+    std::string error;
+    std::ifstream scriptFile(GoldenFolder + "/replay.script");
+    ASSERT_TRUE(parseScript(scriptFile, script, error)) << error;
+
+    HeadlessGame game(gameDataFolder());
+    ASSERT_TRUE(game.start());
+    ScriptedRun replay(std::move(script), 16);
+    bool exited = false;
+    for (const int frame : frames) {
+        const std::string pinnedPath =
+            GoldenFolder + "/expected/frame-" + std::to_string(frame) + ".json";
+        ASSERT_TRUE(fs::exists(pinnedPath))
+            << "nothing pinned for frame " << frame << ": run tests/golden/pin";
+        while (!exited && replay.frame() < frame) {
+            exited = !replay.nextFrame();
+        }
+        const std::string changed =
+            differences(readFile(pinnedPath), dumpState(game.game(), replay.frame(), exited));
+        const bool otherData = changed.find("  dataHash:") != std::string::npos;
+        ASSERT_TRUE(changed.empty())
+            << "the replay first differs from its pinned state at frame " << frame << ":\n"
+            << changed
+            << (otherData ? "The game folder's data is not the data the replay was pinned on: "
+                            "the art or the map has changed.\n"
+                          : "")
+            << "If the change is meant, pin it anew with tests/golden/pin and review the diff "
+               "of tests/golden/expected.";
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Frames, GoldenReplay, ::testing::ValuesIn(pinnedFrames()),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return "frame" + std::to_string(info.param);
-                         });
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/headless/headless.h"
@@ -15,6 +16,7 @@
 #include "platform/store.h"
 #include "shell/application.h"
 #include "shell/game.h"
+#include "sim/scripted_run.h"
 #include "sim/sim_script.h"
 #include "sim/state_dump.h"
 
@@ -109,55 +111,6 @@ bool writeScreenshot(const Game& game, const std::string& path) {
     return writePng(path, frame.width(), frame.height(), rgb);
 }
 
-// The input of one frame goes in before the frame runs; returns the clock's advance.
-int deliver(const std::vector<ScriptEvent>& script, std::size_t& next, int frame, int tickMs) {
-    using Kind = ScriptEvent::Kind;
-    using platform::EventType;
-    for (; next < script.size() && script[next].frame == frame; ++next) {
-        const ScriptEvent& event = script[next];
-        switch (event.kind) {
-        case Kind::KeyDown:
-            headless::queueEvent({EventType::KeyDown, event.first, false});
-            break;
-        case Kind::KeyUp:
-            headless::queueEvent({EventType::KeyUp, event.first, false});
-            break;
-        case Kind::Mouse:
-            headless::setCursor(event.first, event.second);
-            headless::queueEvent({EventType::MouseMove, 0, false});
-            break;
-        case Kind::LeftDown:
-            headless::queueEvent({EventType::LeftButtonDown, 0, false});
-            break;
-        case Kind::LeftUp:
-            headless::queueEvent({EventType::LeftButtonUp, 0, false});
-            break;
-        case Kind::RightDown:
-            headless::queueEvent({EventType::RightButtonDown, 0, false});
-            break;
-        case Kind::RightUp:
-            headless::queueEvent({EventType::RightButtonUp, 0, false});
-            break;
-        case Kind::Minimize:
-            headless::queueEvent({EventType::Activate, 0, true});
-            break;
-        case Kind::Restore:
-            headless::queueEvent({EventType::Activate, 0, false});
-            break;
-        case Kind::Close:
-            headless::queueEvent({EventType::Close, 0, false});
-            break;
-        case Kind::Tick:
-            tickMs = event.first;
-            break;
-        case Kind::Lose:
-            headless::loseSurfacesAtNextFlip();
-            break;
-        }
-    }
-    return tickMs;
-}
-
 // A store folder of the run's own, removed at the end, unless the caller named one.
 class RunStore {
 public:
@@ -205,11 +158,11 @@ int main(int argc, char** argv) {
             std::cerr << "kestravan-sim: " << options.script << ": " << error << "\n";
             return 2;
         }
-        std::stable_sort(script.begin(), script.end(),
-                         [](const auto& a, const auto& b) { return a.frame < b.frame; });
     }
     if (options.frames < 0) {
-        options.frames = script.empty() ? 1 : script.back().frame;
+        const auto byFrame = [](const auto& a, const auto& b) { return a.frame < b.frame; };
+        options.frames =
+            script.empty() ? 1 : std::max_element(script.begin(), script.end(), byFrame)->frame;
     }
     std::error_code changed;
     fs::current_path(options.data, changed);
@@ -239,21 +192,17 @@ int main(int argc, char** argv) {
     };
     screenshot(0);
     bool exited = false;
-    int frame = 0;
-    std::size_t next = 0;
-    while (frame < options.frames) {
-        ++frame;
-        const int tickMs = deliver(script, next, frame, options.tickMs);
-        headless::advanceClock(static_cast<std::uint32_t>(tickMs));
-        if (!runLoopTurn()) {
+    ScriptedRun run(std::move(script), options.tickMs);
+    while (run.frame() < options.frames) {
+        if (!run.nextFrame()) {
             exited = true;
             break;
         }
-        screenshot(frame);
+        screenshot(run.frame());
     }
 
     if (!options.dump.empty()) {
-        const std::string dump = dumpState(*theGame, frame, exited);
+        const std::string dump = dumpState(*theGame, run.frame(), exited);
         if (options.dump == "-") {
             std::cout << dump;
         } else if (!(std::ofstream(options.dump) << dump)) {

@@ -1,9 +1,13 @@
 // Writing the state dump: every member a replay may want to pin, in a fixed order.
 #include "sim/state_dump.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "platform/system.h"
 #include "shell/game.h"
@@ -11,6 +15,27 @@
 #include "world/game_random.h"
 
 namespace {
+
+// FNV-1a 64, fed a few bytes at a time.
+class Fnv1a {
+public:
+    void add(const std::uint8_t* bytes, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            hash_ = (hash_ ^ bytes[i]) * 0x100000001B3ull;
+        }
+    }
+    void add(const char* bytes, std::size_t count) {
+        add(reinterpret_cast<const std::uint8_t*>(bytes), count);
+    }
+    std::string hex() const {
+        char text[17];
+        std::snprintf(text, sizeof text, "%016" PRIx64, hash_);
+        return text;
+    }
+
+private:
+    std::uint64_t hash_ = 0xCBF29CE484222325ull;
+};
 
 std::string number(double value) {
     char text[64];
@@ -39,19 +64,40 @@ void writeActors(std::ostringstream& out, const char* name, const Actor* actors,
 } // namespace
 
 std::string frameHash(const Game& game) {
-    std::uint64_t hash = 0xCBF29CE484222325ull;
+    Fnv1a hash;
     if (game.backBuffer != nullptr) {
         const platform::Surface& frame = *game.backBuffer;
         for (int y = 0; y < frame.height(); ++y) {
-            const std::uint8_t* row = frame.row(y);
-            for (int x = 0; x < frame.width(); ++x) {
-                hash = (hash ^ row[x]) * 0x100000001B3ull;
-            }
+            hash.add(frame.row(y), static_cast<std::size_t>(frame.width()));
         }
     }
-    char text[17];
-    std::snprintf(text, sizeof text, "%016" PRIx64, hash);
-    return text;
+    return hash.hex();
+}
+
+std::string dataHash() {
+    namespace fs = std::filesystem;
+    std::vector<std::string> files;
+    std::error_code error;
+    if (fs::is_regular_file("Terrain.dat", error)) {
+        files.emplace_back("Terrain.dat");
+    }
+    for (fs::recursive_directory_iterator entry("Data", error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (entry->is_regular_file(error)) {
+            files.push_back(entry->path().generic_string());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    Fnv1a hash;
+    for (const std::string& file : files) {
+        hash.add(file.c_str(), file.size() + 1);
+        std::ifstream in(file, std::ios::binary);
+        char chunk[65536];
+        while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+            hash.add(chunk, static_cast<std::size_t>(in.gcount()));
+        }
+    }
+    return hash.hex();
 }
 
 std::string dumpState(const Game& game, int frame, bool exited) {
@@ -120,6 +166,7 @@ std::string dumpState(const Game& game, int frame, bool exited) {
     }
     out << "},\n";
     out << "  \"frameHash\": \"" << frameHash(game) << "\",\n";
+    out << "  \"dataHash\": \"" << dataHash() << "\",\n";
     out << "  \"exited\": " << boolean(exited) << "\n";
     out << "}\n";
     return out.str();
