@@ -5,7 +5,10 @@
 #include <regex>
 #include <string>
 #include <sys/wait.h>
+#include <utility>
+#include <vector>
 
+#include "sim/state_dump.h"
 #include "support/game_folder.h"
 #include "support/temporary_folder.h"
 
@@ -79,4 +82,36 @@ TEST(Simulator, BadCommandLinesAndScriptsEndWithStatusTwoAndAFailedSetUpWithOne)
         EXPECT_EQ(simulate("--data " + data.path() + " --script " + data.file("script")).status, 2)
             << script;
     }
+}
+
+// The data's fingerprint follows what the game reads from its folder, wherever the folder lies.
+TEST(Simulator, TheDataHashFollowsTheMapAndTheDataFilesAlone) {
+    using Files = std::vector<std::pair<std::string, std::string>>;
+    const auto hashOf = [](const Files& files) {
+        const TemporaryFolder folder;
+        for (const auto& [name, bytes] : files) {
+            folder.write(name, bytes);
+        }
+        const WorkingDirectory inside(folder.path());
+        return dataHash();
+    };
+    const Files game = {{"Terrain.dat", "1 2 3"}, {"Data/Cow.wav", "moo"}, {"Data/A/B.bmp", "b"}};
+    const std::string pinned = hashOf(game);
+    const std::pair<Files, bool> cases[] = {
+        {game, true},
+        {{{"Terrain.dat", "1 2 3"},
+          {"Data/Cow.wav", "moo"},
+          {"Data/A/B.bmp", "b"},
+          {"kestravan", "binary"},
+          {"notes.txt", "x"}},
+         true},
+        {{{"Terrain.dat", "1 2 4"}, {"Data/Cow.wav", "moo"}, {"Data/A/B.bmp", "b"}}, false},
+        {{{"Terrain.dat", "1 2 3"}, {"Data/Cow.wav", "mo"}, {"Data/A/B.bmp", "ob"}}, false},
+        {{{"Terrain.dat", "1 2 3"}, {"Data/Cow.wav", "moo"}, {"Data/A/C.bmp", "b"}}, false},
+        {{{"Terrain.dat", "1 2 3"}, {"Data/Cow.wav", "moo"}}, false},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(hashOf(cases[i].first) == pinned, cases[i].second) << "case " << i;
+    }
+    EXPECT_EQ(pinned.size(), 16u);
 }
