@@ -1,7 +1,11 @@
 // The walking figures and the whirlwind: when it frightens them, which way they run, when it
-// catches them and where a caught figure starts again; and cows and cowboys: a loose cow
-// follows the first cowboy close by, and a cowboy whose pen stands leads a cow into it.
+// catches them, the eight headings; the table of kinds row by row (fright, roaming back to the
+// site, new headings, where and how fast a caught figure comes back, building times); and cows
+// and cowboys: a loose cow follows the first cowboy close by, and a cowboy whose pen stands
+// leads a cow into it.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "world_fixture.h"
 
@@ -59,8 +63,7 @@ TEST_F(Actors, TheCatchBoxLeavesOutItsEdges) {
     }
 }
 
-// The generator's first four numbers are 41, 18467, 6334 and 26500.
-TEST_F(Actors, ACaughtIndianStartsAgainInHisSquareWithANewSiteAndHisTepeeGone) {
+TEST_F(Actors, ACaughtIndianLosesHisWorkAndTepeeButKeepsHisHeading) {
     Actor& indian = world.place(game().indians[0], WX + 17, WY + 7);
     indian.siteX = indian.siteY = 4000;
     indian.workTimer = 123;
@@ -71,11 +74,6 @@ TEST_F(Actors, ACaughtIndianStartsAgainInHisSquareWithANewSiteAndHisTepeeGone) {
     setGameRandomState(1);
     world.moveActors();
 
-    EXPECT_EQ(indian.x, (41 % 20 + 25) * 32);
-    EXPECT_EQ(indian.y, (18467 % 20 + 30) * 32);
-    EXPECT_EQ(indian.siteX, indian.x + (6334 % 20 - 10) * 32);
-    EXPECT_EQ(indian.siteY, indian.y + (26500 % 20 - 10) * 32);
-    EXPECT_EQ(indian.step, 1);
     EXPECT_EQ(indian.workTimer, 0);
     EXPECT_EQ(indian.heading, 6);
     EXPECT_EQ(game().structureAt(4000, 4000), Empty);
@@ -88,18 +86,162 @@ TEST_F(Actors, ACaughtIndianStartsAgainInHisSquareWithANewSiteAndHisTepeeGone) {
     EXPECT_EQ(game().caught[Indian - 1], 1000); // the count stops there
 }
 
-TEST_F(Actors, ACaughtCowBoyKeepsHisSiteAndHisFence) {
-    Actor& cowboy = world.place(game().cowboys[2], WX + 17, WY + 7, 2);
-    cowboy.siteX = cowboy.siteY = 4000;
-    game().setStructureAt(4000, 4000, Fence_TRCorner);
-    setGameRandomState(1);
-    world.moveActors();
-    EXPECT_EQ(cowboy.x, (41 % 150 + 50) * 32);
-    EXPECT_EQ(cowboy.y, (18467 % 70 + 100) * 32);
-    EXPECT_EQ(cowboy.siteX, 4000);
-    EXPECT_EQ(cowboy.step, 2);
-    EXPECT_EQ(game().structureAt(4000, 4000), Fence_TRCorner);
-    EXPECT_EQ(drawsBetween(1, gameRandomState()), 4);
+TEST_F(Actors, WanderingFiguresWalkTheirHeadingAndStandStillFromEightOn) {
+    // heading, move per step (y grows downward)
+    const int cases[][3] = {{0, -1, -1}, {1, 1, 1},  {2, -1, 0}, {3, 0, 1}, {4, -1, 1},
+                            {5, 1, 0},   {6, 0, -1}, {7, 1, -1}, {8, 0, 0}, {9, 0, 0}};
+    for (const auto& c : cases) {
+        Actor& indian = world.place(game().indians[0], 2000, 2000, 3);
+        indian.heading = c[0];
+        indian.wanderTimer = 5;
+        world.moveActors();
+        EXPECT_EQ(indian.x - 2000, 3 * c[1]) << "heading " << c[0];
+        EXPECT_EQ(indian.y - 2000, 3 * c[2]) << "heading " << c[0];
+        EXPECT_EQ(indian.wanderTimer, 4);
+    }
+}
+
+// The table of kinds, row by row. Each kind's figure is the first of its table; cow 0 belongs
+// to cowboy 0.
+struct KindHabits {
+    ActorKind kind;
+    bool penned;
+    int fleeTime;
+    int roamRange;
+    int headingRange;
+    int wanderTime;
+};
+constexpr KindHabits Habits[] = {
+    {Indian, false, 200, 300, 10, 20}, {Farmer, false, 150, 300, 30, 50},
+    {Cow, false, 600, 500, 50, 100},   {Cow, true, 0, 50, 50, 10},
+    {CowBoy, false, 150, 500, 50, 50},
+};
+
+constexpr int SiteX = 5000; // far from the whirlwind and from every parked figure
+constexpr int SiteY = 2000;
+
+class Kinds : public Actors {
+protected:
+    Actor& figureOf(ActorKind kind) {
+        Actor* figures[] = {&game().indians[0], &game().farmers[0], &game().cows[0],
+                            &game().cowboys[0]};
+        return *figures[kind - 1];
+    }
+    // The kind's figure in its site phase near the site, with nothing left to do there: its
+    // building stands; a cowboy's pen stands with all his cows in it.
+    Actor& idleFigure(const KindHabits& row, int dx, int dy) {
+        Actor& figure = world.place(figureOf(row.kind), SiteX, SiteY, 2);
+        figure.x += dx;
+        figure.y += dy;
+        figure.penned = row.penned;
+        game().setStructureAt(SiteX, SiteY, row.kind == Indian ? Tepee : FarmHouse);
+        if (row.kind == CowBoy) {
+            putUpPen(game(), SiteX, SiteY);
+            for (int i = 0; i < 10; ++i) {
+                game().cows[i].penned = 1;
+            }
+        }
+        return figure;
+    }
+};
+
+TEST_F(Kinds, EachKindRunsForItsOwnTimeAndRoamsBackWithinItsOwnRange) {
+    for (const KindHabits& row : Habits) {
+        SCOPED_TRACE(testing::Message() << "kind " << row.kind << (row.penned ? " penned" : ""));
+        Actor& frightened = idleFigure(row, WX + 50 - SiteX, WY + 50 - SiteY);
+        world.moveActors();
+        EXPECT_EQ(frightened.fleeTimer, std::max(0, row.fleeTime - 1));
+        world.place(frightened, ParkX, ParkY);
+
+        // Offsets from the site, and the move they give: x first, each bound of the square
+        // included; inside it the figure turns to a new heading instead.
+        const int r = row.roamRange;
+        const int cases[][4] = {{-r - 1, 0, 2, 0}, {r + 1, -r - 1, -2, 0}, {0, -r - 1, 0, 2},
+                                {r, r + 1, 0, -2}, {-r, r, 0, 0},          {r, -r, 0, 0}};
+        for (const auto& c : cases) {
+            Actor& figure = idleFigure(row, c[0], c[1]);
+            setGameRandomState(1); // the next number is 41
+            world.moveActors();
+            EXPECT_EQ(figure.x - SiteX, c[0] + c[2]) << "from " << c[0] << ", " << c[1];
+            EXPECT_EQ(figure.y - SiteY, c[1] + c[3]) << "from " << c[0] << ", " << c[1];
+            const bool turned = c[2] == 0 && c[3] == 0;
+            EXPECT_EQ(figure.heading, turned ? 41 % row.headingRange : 0);
+            EXPECT_EQ(figure.wanderTimer, turned ? row.wanderTime : 0);
+            world.place(figure, ParkX, ParkY);
+        }
+    }
+}
+
+// Where a caught figure starts again and at what speed: r1 and r2 pick the tile of its square,
+// r3 and r4 the new site within ten tiles, and one r1 in a hundred (r1 mod 100 = 32) makes it
+// quick.
+TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
+    struct Row {
+        ActorKind kind;
+        TileSquare square;
+        int quickStep;
+        bool alwaysQuick;
+        bool newSite;
+        bool clearsSite;
+    };
+    const Row rows[] = {
+        {Indian, {25, 20, 30, 20}, 2, false, true, true},
+        {Farmer, {50, 150, 25, 70}, 2, false, true, true},
+        {Cow, {25, 170, 25, 170}, 3, false, true, false},
+        {CowBoy, {50, 150, 100, 70}, 2, true, false, false},
+    };
+    // The generator's state just before the first of its numbers that makes a figure quick,
+    // or not.
+    const auto stateBefore = [](bool quick) {
+        setGameRandomState(1);
+        for (std::uint32_t state = 1;; state = gameRandomState()) {
+            if ((gameRandom() % 100 == 32) == quick) {
+                return state;
+            }
+        }
+    };
+    for (const Row& row : rows) {
+        for (const bool quick : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "kind " << row.kind << (quick ? " quick" : ""));
+            const std::uint32_t state = stateBefore(quick);
+            setGameRandomState(state);
+            const int r[] = {gameRandom(), gameRandom(), gameRandom(), gameRandom()};
+            setGameRandomState(state);
+            Actor& figure = world.place(figureOf(row.kind), WX + 17, WY + 7);
+            figure.siteX = figure.siteY = 4000;
+            figure.penned = 1;
+            game().setStructureAt(4000, 4000, Fence_TRCorner);
+            world.moveActors();
+
+            const TileSquare& s = row.square;
+            EXPECT_EQ(figure.x, (r[0] % s.columns + s.firstColumn) * 32);
+            EXPECT_EQ(figure.y, (r[1] % s.rows + s.firstRow) * 32);
+            EXPECT_EQ(figure.step, quick || row.alwaysQuick ? row.quickStep : 1);
+            EXPECT_EQ(figure.siteX, row.newSite ? figure.x + (r[2] % 20 - 10) * 32 : 4000);
+            EXPECT_EQ(figure.siteY, row.newSite ? figure.y + (r[3] % 20 - 10) * 32 : 4000);
+            EXPECT_EQ(figure.penned, 0);
+            EXPECT_EQ(game().structureAt(4000, 4000), row.clearsSite ? Empty : Fence_TRCorner);
+            world.place(figure, ParkX, ParkY);
+        }
+    }
+}
+
+// Indians and farmers stand their building on the frame after its last frame of work.
+TEST_F(Kinds, BuildersWorkFiveHundredFramesAtTheirSite) {
+    const std::int32_t plans[][3] = {{Indian, TepeeDown, Tepee},
+                                     {Farmer, FarmHouseDown, FarmHouse}};
+    for (const auto& plan : plans) {
+        Actor& builder = world.place(figureOf(static_cast<ActorKind>(plan[0])), SiteX, SiteY);
+        builder.x = SiteX - 10; // close enough to work
+        builder.y = SiteY + 10;
+        game().setStructureAt(SiteX, SiteY, Empty);
+        world.moveActors(500);
+        EXPECT_EQ(game().structureAt(SiteX, SiteY), plan[1]) << "kind " << plan[0];
+        world.moveActors();
+        EXPECT_EQ(game().structureAt(SiteX, SiteY), plan[2]) << "kind " << plan[0];
+        EXPECT_EQ(builder.x, SiteX - 10);
+        world.place(builder, ParkX, ParkY);
+    }
 }
 
 TEST_F(Actors, ACowInItsPenNeverRunsEvenIfItWasRunningBefore) {

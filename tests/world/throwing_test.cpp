@@ -1,6 +1,7 @@
-// Throwing from the panel and landing: a cow at power 65 due east, a latch carried onto a kind
-// with nothing caught, the rings around the target, two landings in one frame, and expired
-// figures leaving the list of thrown figures intact.
+// Throwing from the panel and landing: a cow at power 65 due east, the speed on both sides of
+// the power gauge's peak, a latch carried onto a kind with nothing caught, the rings around the
+// target, two landings in one frame, and expired figures leaving the list of thrown figures
+// intact.
 #include <gtest/gtest.h>
 
 #include "world/flying_object.h"
@@ -85,6 +86,19 @@ TEST_F(Throwing, ACaughtCowGoesAtPowerSixtyFiveDueEast) {
     EXPECT_EQ(world.plays(GameSound::Splat), splats);
     world.headless().turns(1);
     EXPECT_EQ(world.plays(GameSound::Splat), splats + 1);
+}
+
+// The power gauge runs 0..129: the speed rises by a tenth a step to 6.5 at 65, then falls back.
+TEST_F(Throwing, TheThrowWeakensAgainPastThePeakOfThePowerGauge) {
+    const double cases[][2] = {{0, 0},    {1, 0.1},   {64, 6.4},  {65, 6.5},
+                               {66, 6.4}, {100, 3.0}, {128, 0.2}, {129, 0.1}};
+    game().launchAngle = 0;
+    for (const auto& c : cases) {
+        game().launchPower = c[0];
+        game().launchFlyingObject(Farmer);
+        EXPECT_NEAR(game().flyingObjects->vx, c[1], 1e-12) << "power " << c[0];
+        EXPECT_EQ(game().flyingObjects->vy, 0.0);
+    }
 }
 
 TEST_F(Throwing, ALatchCarriedOntoAKindWithNothingCaughtThrowsNothing) {
