@@ -36,102 +36,56 @@ std::string readFile(const std::string& path) {
 // A dump's values by their place in it ("score", "whirlwind.x", "indians[3].siteX"), in the
 // order they come.
 using Fields = std::vector<std::pair<std::string, std::string>>;
-
-class FieldReader {
-public:
-    explicit FieldReader(const std::string& text) : text_(text) {}
-
-    // False when the text is not a JSON value.
-    bool read(Fields& fields) { return value("", fields) && (skipSpace(), at_ == text_.size()); }
-
-private:
-    void skipSpace() {
-        while (at_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[at_]))) {
-            ++at_;
-        }
-    }
-    bool take(char c) {
-        skipSpace();
-        if (at_ < text_.size() && text_[at_] == c) {
-            ++at_;
-            return true;
-        }
-        return false;
-    }
-    bool string(std::string& out) {
-        skipSpace();
-        const std::size_t start = at_;
-        if (!take('"')) {
-            return false;
-        }
-        while (at_ < text_.size() && text_[at_] != '"') {
-            at_ += text_[at_] == '\\' ? 2 : 1;
-        }
-        if (at_ >= text_.size()) {
-            return false;
-        }
-        ++at_;
-        out = text_.substr(start, at_ - start);
-        return true;
-    }
-    // Members of an object or elements of an array, up to the closing bracket.
-    template <typename Member> bool sequence(char close, Member member) {
-        if (take(close)) {
-            return true;
-        }
-        do {
-            if (!member()) {
-                return false;
+Fields fieldsOf(const std::string& json) {
+    struct Level {
+        std::string name;
+        bool array;
+        int index = 0;
+        std::string key;
+    };
+    std::vector<Level> levels;
+    const auto here = [&levels] {
+        const Level& in = levels.back();
+        return in.array ? in.name + "[" + std::to_string(in.index) + "]"
+                        : in.name + (in.name.empty() ? "" : ".") + in.key;
+    };
+    Fields fields;
+    for (std::size_t at = 0; at < json.size();) {
+        const char c = json[at];
+        if (c == '{' || c == '[') {
+            levels.push_back({levels.empty() ? "" : here(), c == '['});
+        } else if ((c == '}' || c == ']') && !levels.empty()) {
+            levels.pop_back();
+        } else if (c == ',' && !levels.empty()) {
+            ++levels.back().index;
+        } else if (std::string_view(" \n\t\r:}]").find(c) == std::string_view::npos) {
+            std::size_t end = at + 1;
+            if (c == '"') {
+                end = std::min(json.find('"', end), json.size() - 1) + 1;
             }
-        } while (take(','));
-        return take(close);
-    }
-    bool value(const std::string& path, Fields& fields) {
-        if (take('{')) {
-            return sequence('}', [&] {
-                std::string key;
-                return string(key) && take(':') &&
-                       value((path.empty() ? "" : path + ".") + key.substr(1, key.size() - 2),
-                             fields);
-            });
-        }
-        if (take('[')) {
-            int index = 0;
-            return sequence(
-                ']', [&] { return value(path + "[" + std::to_string(index++) + "]", fields); });
-        }
-        std::string scalar;
-        skipSpace();
-        if (at_ < text_.size() && text_[at_] == '"') {
-            if (!string(scalar)) {
-                return false;
+            while (c != '"' && end < json.size() &&
+                   std::string_view(",]} \n\t\r").find(json[end]) == std::string_view::npos) {
+                ++end;
             }
-        } else {
-            const std::size_t start = at_;
-            while (at_ < text_.size() &&
-                   std::string_view(",]} \n\t\r").find(text_[at_]) == std::string_view::npos) {
-                ++at_;
+            const std::string token = json.substr(at, end - at);
+            const std::size_t next = json.find_first_not_of(" \n\t\r", end);
+            if (next != std::string::npos && json[next] == ':' && !levels.empty()) {
+                levels.back().key = token.substr(1, token.size() - 2);
+            } else if (!levels.empty()) {
+                fields.emplace_back(here(), token);
             }
-            scalar = text_.substr(start, at_ - start);
+            at = end;
+            continue;
         }
-        fields.emplace_back(path, scalar);
-        return !scalar.empty();
+        ++at;
     }
-
-    const std::string& text_;
-    std::size_t at_ = 0;
-};
+    return fields;
+}
 
 // The fields that differ, pinned against now, at most twenty; empty when the dumps agree.
 std::string differences(const std::string& pinnedText, const std::string& nowText) {
-    Fields pinned;
-    Fields now;
-    if (!FieldReader(pinnedText).read(pinned)) {
-        return "  the pinned dump is not JSON\n";
-    }
-    if (!FieldReader(nowText).read(now)) {
-        return "  the replay's dump is not JSON\n";
-    }
+    const Fields pinned = fieldsOf(pinnedText);
+    const Fields now = fieldsOf(nowText);
     std::map<std::string, std::string> nowByName(now.begin(), now.end());
     std::ostringstream out;
     int shown = 0;
