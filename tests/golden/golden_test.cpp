@@ -53,7 +53,7 @@ Fields fieldsOf(const std::string& json) {
     for (std::size_t at = 0; at < json.size();) {
         const char c = json[at];
         if (c == '{' || c == '[') {
-            levels.push_back({levels.empty() ? "" : here(), c == '['});
+            levels.push_back({levels.empty() ? "" : here(), c == '[', 0, ""});
         } else if ((c == '}' || c == ']') && !levels.empty()) {
             levels.pop_back();
         } else if (c == ',' && !levels.empty()) {

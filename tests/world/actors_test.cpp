@@ -5,7 +5,7 @@
 // leads a cow into it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <tuple>
 
 #include "world_fixture.h"
 
@@ -63,29 +63,6 @@ TEST_F(Actors, TheCatchBoxLeavesOutItsEdges) {
     }
 }
 
-TEST_F(Actors, ACaughtIndianLosesHisWorkAndTepeeButKeepsHisHeading) {
-    Actor& indian = world.place(game().indians[0], WX + 17, WY + 7);
-    indian.siteX = indian.siteY = 4000;
-    indian.workTimer = 123;
-    indian.heading = 6;
-    game().setStructureAt(4000, 4000, Tepee);
-    game().caught = {999, 0, 0, 0};
-    const std::uint32_t calls = world.plays(GameSound::Indian);
-    setGameRandomState(1);
-    world.moveActors();
-
-    EXPECT_EQ(indian.workTimer, 0);
-    EXPECT_EQ(indian.heading, 6);
-    EXPECT_EQ(game().structureAt(4000, 4000), Empty);
-    EXPECT_EQ(game().caught[Indian - 1], 1000);
-    EXPECT_EQ(world.plays(GameSound::Indian), calls + 1);
-    EXPECT_EQ(drawsBetween(1, gameRandomState()), 4);
-
-    world.place(indian, WX + 17, WY + 7);
-    world.moveActors();
-    EXPECT_EQ(game().caught[Indian - 1], 1000); // the count stops there
-}
-
 TEST_F(Actors, WanderingFiguresWalkTheirHeadingAndStandStillFromEightOn) {
     // heading, move per step (y grows downward)
     const int cases[][3] = {{0, -1, -1}, {1, 1, 1},  {2, -1, 0}, {3, 0, 1}, {4, -1, 1},
@@ -127,6 +104,7 @@ protected:
                             &game().cowboys[0]};
         return *figures[kind - 1];
     }
+    void park(Actor& figure) { standStill(world.place(figure, ParkX, ParkY)); }
     // The kind's figure in its site phase near the site, with nothing left to do there: its
     // building stands; a cowboy's pen stands with all his cows in it.
     Actor& idleFigure(const KindHabits& row, int dx, int dy) {
@@ -148,10 +126,14 @@ protected:
 TEST_F(Kinds, EachKindRunsForItsOwnTimeAndRoamsBackWithinItsOwnRange) {
     for (const KindHabits& row : Habits) {
         SCOPED_TRACE(testing::Message() << "kind " << row.kind << (row.penned ? " penned" : ""));
-        Actor& frightened = idleFigure(row, WX + 50 - SiteX, WY + 50 - SiteY);
-        world.moveActors();
-        EXPECT_EQ(frightened.fleeTimer, std::max(0, row.fleeTime - 1));
-        world.place(frightened, ParkX, ParkY);
+        // Running already, near the whirlwind and far from it: a cow in its pen stops even so.
+        for (const int away : {50, 500}) {
+            Actor& frightened = idleFigure(row, WX + away - SiteX, WY + away - SiteY);
+            frightened.fleeTimer = 5;
+            world.moveActors();
+            EXPECT_EQ(frightened.fleeTimer, row.penned ? 0 : away == 50 ? row.fleeTime - 1 : 4);
+            park(frightened);
+        }
 
         // Offsets from the site, and the move they give: x first, each bound of the square
         // included; inside it the figure turns to a new heading instead.
@@ -167,14 +149,14 @@ TEST_F(Kinds, EachKindRunsForItsOwnTimeAndRoamsBackWithinItsOwnRange) {
             const bool turned = c[2] == 0 && c[3] == 0;
             EXPECT_EQ(figure.heading, turned ? 41 % row.headingRange : 0);
             EXPECT_EQ(figure.wanderTimer, turned ? row.wanderTime : 0);
-            world.place(figure, ParkX, ParkY);
+            park(figure);
         }
     }
 }
 
-// Where a caught figure starts again and at what speed: r1 and r2 pick the tile of its square,
-// r3 and r4 the new site within ten tiles, and one r1 in a hundred (r1 mod 100 = 32) makes it
-// quick.
+// A caught figure is counted (up to 1000), gives its kind's call, loses its work and starts
+// again at once: r1 and r2 pick the tile of its kind's square, r3 and r4 a new site within ten
+// tiles, and one r1 in a hundred (r1 mod 100 = 32) makes it quick. It keeps its heading.
 TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
     struct Row {
         ActorKind kind;
@@ -183,12 +165,13 @@ TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
         bool alwaysQuick;
         bool newSite;
         bool clearsSite;
+        GameSound call;
     };
     const Row rows[] = {
-        {Indian, {25, 20, 30, 20}, 2, false, true, true},
-        {Farmer, {50, 150, 25, 70}, 2, false, true, true},
-        {Cow, {25, 170, 25, 170}, 3, false, true, false},
-        {CowBoy, {50, 150, 100, 70}, 2, true, false, false},
+        {Indian, {25, 20, 30, 20}, 2, false, true, true, GameSound::Indian},
+        {Farmer, {50, 150, 25, 70}, 2, false, true, true, GameSound::Farm},
+        {Cow, {25, 170, 25, 170}, 3, false, true, false, GameSound::Cow},
+        {CowBoy, {50, 150, 100, 70}, 2, true, false, false, GameSound::CowBoy},
     };
     // The generator's state just before the first of its numbers that makes a figure quick,
     // or not.
@@ -203,6 +186,7 @@ TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
     for (const Row& row : rows) {
         for (const bool quick : {false, true}) {
             SCOPED_TRACE(testing::Message() << "kind " << row.kind << (quick ? " quick" : ""));
+            headless::advanceClock(1000); // the call of the last catch has died away
             const std::uint32_t state = stateBefore(quick);
             setGameRandomState(state);
             const int r[] = {gameRandom(), gameRandom(), gameRandom(), gameRandom()};
@@ -210,7 +194,11 @@ TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
             Actor& figure = world.place(figureOf(row.kind), WX + 17, WY + 7);
             figure.siteX = figure.siteY = 4000;
             figure.penned = 1;
+            figure.workTimer = 123;
+            figure.heading = 6;
             game().setStructureAt(4000, 4000, Fence_TRCorner);
+            game().caught[row.kind - 1] = quick ? 1000 : 999;
+            const std::uint32_t calls = world.plays(row.call);
             world.moveActors();
 
             const TileSquare& s = row.square;
@@ -219,9 +207,13 @@ TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
             EXPECT_EQ(figure.step, quick || row.alwaysQuick ? row.quickStep : 1);
             EXPECT_EQ(figure.siteX, row.newSite ? figure.x + (r[2] % 20 - 10) * 32 : 4000);
             EXPECT_EQ(figure.siteY, row.newSite ? figure.y + (r[3] % 20 - 10) * 32 : 4000);
-            EXPECT_EQ(figure.penned, 0);
             EXPECT_EQ(game().structureAt(4000, 4000), row.clearsSite ? Empty : Fence_TRCorner);
-            world.place(figure, ParkX, ParkY);
+            EXPECT_EQ(std::make_tuple(figure.penned, figure.workTimer, figure.heading),
+                      std::make_tuple(0, 0, 6));
+            EXPECT_EQ(game().caught[row.kind - 1], 1000);
+            EXPECT_EQ(world.plays(row.call), calls + 1);
+            EXPECT_EQ(drawsBetween(state, gameRandomState()), 4);
+            park(figure);
         }
     }
 }
@@ -240,21 +232,8 @@ TEST_F(Kinds, BuildersWorkFiveHundredFramesAtTheirSite) {
         world.moveActors();
         EXPECT_EQ(game().structureAt(SiteX, SiteY), plan[2]) << "kind " << plan[0];
         EXPECT_EQ(builder.x, SiteX - 10);
-        world.place(builder, ParkX, ParkY);
+        park(builder);
     }
-}
-
-TEST_F(Actors, ACowInItsPenNeverRunsEvenIfItWasRunningBefore) {
-    Actor& near = world.place(game().cows[0], WX + 30, WY + 30);
-    near.penned = 1;
-    Actor& far = world.place(game().cows[1], WX + 400, WY + 400);
-    far.penned = 1;
-    far.fleeTimer = 50; // frightened before it was brought in
-    world.moveActors();
-    EXPECT_EQ(near.fleeTimer, 0);
-    EXPECT_EQ(far.fleeTimer, 0);
-    EXPECT_EQ(far.x, WX + 400); // grazing, not running: inside its 50-pixel range it turns
-    EXPECT_EQ(far.wanderTimer, 10);
 }
 
 TEST(ActorsOnWater, IndiansPaddleAcrossWaterWhereTheOthersStopAtTheBank) {
