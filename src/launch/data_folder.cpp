@@ -2,11 +2,10 @@
 // them.
 #include "launch/data_folder.h"
 
-#include <algorithm>
 #include <filesystem>
 
-#include "display/sprite_catalogue.h"
 #include "platform/file_path.h"
+#include "shell/game_files.h"
 
 namespace fs = std::filesystem;
 
@@ -40,20 +39,11 @@ std::vector<std::string> gameFolderPlaces(const std::string& workingFolder,
 }
 
 std::vector<std::string> missingGameFiles(const std::string& folder) {
-    std::vector<std::string> needed = {
-        "Terrain.dat",      "Data\\Frame_Top.bmp", "Data\\Splash.bmp", "Data\\Option.bmp",
-        "Data\\Indian.wav", "Data\\Cow.wav",       "Data\\Farm.wav",   "Data\\CowBoy.wav",
-        "Data\\Crush.wav",  "Data\\Splat.wav",     "Data\\Wind.wav",
-    };
-    for (const CatalogueEntry& entry : spriteCatalogue()) {
-        needed.push_back(entry.file);
-    }
     std::vector<std::string> missing;
-    for (const std::string& file : needed) {
+    for (const std::string& file : gameFiles()) {
         const std::string path = platform::nativePath(file.c_str());
         std::error_code ignored;
-        if (!fs::is_regular_file(fs::path(folder) / path, ignored) &&
-            std::find(missing.begin(), missing.end(), path) == missing.end()) {
+        if (!fs::is_regular_file(fs::path(folder) / path, ignored)) {
             missing.push_back(path);
         }
     }

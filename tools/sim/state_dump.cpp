@@ -1,16 +1,15 @@
 // Writing the state dump: every member a replay may want to pin, in a fixed order.
 #include "sim/state_dump.h"
 
-#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <vector>
 
+#include "platform/file_path.h"
 #include "platform/system.h"
 #include "shell/game.h"
+#include "shell/game_files.h"
 #include "world/flying_object.h"
 #include "world/game_random.h"
 
@@ -75,23 +74,14 @@ std::string frameHash(const Game& game) {
 }
 
 std::string dataHash() {
-    namespace fs = std::filesystem;
-    std::vector<std::string> files;
-    std::error_code error;
-    if (fs::is_regular_file("Terrain.dat", error)) {
-        files.emplace_back("Terrain.dat");
-    }
-    for (fs::recursive_directory_iterator entry("Data", error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (entry->is_regular_file(error)) {
-            files.push_back(entry->path().generic_string());
-        }
-    }
-    std::sort(files.begin(), files.end());
     Fnv1a hash;
-    for (const std::string& file : files) {
-        hash.add(file.c_str(), file.size() + 1);
-        std::ifstream in(file, std::ios::binary);
+    for (const std::string& file : gameFiles()) {
+        const std::string path = platform::nativePath(file.c_str());
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            continue;
+        }
+        hash.add(path.c_str(), path.size() + 1);
         char chunk[65536];
         while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
             hash.add(chunk, static_cast<std::size_t>(in.gcount()));
