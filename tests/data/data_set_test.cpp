@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game_files.h"
+#include "support/command.h"
 #include "support/temporary_folder.h"
 
 namespace fs = std::filesystem;
@@ -16,10 +17,11 @@ namespace {
 TEST(DataSet, AFreshRunWritesTheSameBytesAsTheBuildAndReviewPictures) {
     TemporaryFolder folder;
     const std::string game = folder.file("game");
-    const std::string command = std::string(KESTRAVAN_DATAGEN) + " " + game + " --contact-sheet " +
-                                folder.file("sheet.png") + " --map-picture " +
-                                folder.file("map.png") + " --icons " + folder.file("icons");
-    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::string command =
+        quoted(KESTRAVAN_DATAGEN) + " " + quoted(game) + " --contact-sheet " +
+        quoted(folder.file("sheet.png")) + " --map-picture " + quoted(folder.file("map.png")) +
+        " --icons " + quoted(folder.file("icons"));
+    ASSERT_EQ(runCommand(command), 0);
     int files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(game)) {
         if (entry.is_regular_file()) {
@@ -50,8 +52,7 @@ TEST(DataSet, AFreshRunWritesTheSameBytesAsTheBuildAndReviewPictures) {
         EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n") << picture;
         EXPECT_EQ(bigEndian(bytes, 16), width) << picture;
     }
-    const std::string unknown = std::string(KESTRAVAN_DATAGEN) + " --colour-me-red 2>/dev/null";
-    EXPECT_NE(std::system(unknown.c_str()), 0);
+    EXPECT_NE(runCommand(quoted(KESTRAVAN_DATAGEN) + " --colour-me-red 2>" + NullDevice), 0);
 }
 
 } // namespace

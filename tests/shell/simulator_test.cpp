@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 #include <regex>
 #include <string>
-#include <sys/wait.h>
 #include <tuple>
 
 #include "sim/state_dump.h"
+#include "support/command.h"
 #include "support/game_folder.h"
 #include "support/temporary_folder.h"
 
@@ -20,10 +20,9 @@ struct SimulatorRun {
 
 SimulatorRun simulate(const std::string& arguments) {
     const TemporaryFolder out;
-    const int status = std::system(
-        (std::string(KESTRAVAN_SIM) + " " + arguments + " > " + out.file("output") + " 2>/dev/null")
-            .c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out.read("output")};
+    const int status = runCommand(quoted(KESTRAVAN_SIM) + " " + arguments + " > " +
+                                  quoted(out.file("output")) + " 2>" + NullDevice);
+    return {status, out.read("output")};
 }
 
 } // namespace

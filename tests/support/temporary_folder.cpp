@@ -5,16 +5,16 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <unistd.h>
+
+#include "platform/file_system.h"
 
 namespace fs = std::filesystem;
 
 TemporaryFolder::TemporaryFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kestravan-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
+    path_ = platform::makeTemporaryFolder("kestravan-test-");
+    if (path_.empty()) {
         throw std::runtime_error("cannot make a temporary folder");
     }
-    path_ = pattern;
 }
 
 TemporaryFolder::~TemporaryFolder() {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/headless/headless.h"
 #include "platform/png_writer.h"
 #include "platform/store.h"
@@ -119,9 +120,8 @@ public:
             platform::setStoreFolder(chosen);
             return;
         }
-        std::string pattern = (fs::temp_directory_path() / "kestravan-sim-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            temporary_ = pattern;
+        temporary_ = platform::makeTemporaryFolder("kestravan-sim-");
+        if (!temporary_.empty()) {
             platform::setStoreFolder(temporary_);
         }
     }
@@ -203,9 +203,11 @@ int main(int argc, char** argv) {
 
     if (!options.dump.empty()) {
         const std::string dump = dumpState(*theGame, run.frame(), exited);
+        // A file is written in binary: the same bytes on Windows, where text files end their
+        // lines with a carriage return.
         if (options.dump == "-") {
             std::cout << dump;
-        } else if (!(std::ofstream(options.dump) << dump)) {
+        } else if (!(std::ofstream(options.dump, std::ios::binary) << dump)) {
             std::cerr << "kestravan-sim: cannot write " << options.dump << "\n";
             status = 2;
         }

@@ -1,0 +1,22 @@
+// What the best-score store and the scripted back end need from the file system beyond plain
+// C++: folders made with the player's own rights, a file replaced whole, a fresh scratch folder.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace platform {
+
+// Makes the folder and every missing folder above it; true when it exists afterwards.
+bool makeFolders(const std::string& path);
+
+// Writes the bytes to a new file beside path, flushes it to disk and puts it in place of the
+// old file in one step: a crash part-way leaves the old file whole. False, with nothing left
+// behind, when any step fails.
+bool replaceFile(const std::string& path, const char* bytes, std::size_t length);
+
+// A new, empty folder of a unique name in the system's temporary folder, its name starting
+// with prefix; empty when none can be made.
+std::string makeTemporaryFolder(const char* prefix);
+
+} // namespace platform
