@@ -2,23 +2,26 @@
 // and on request review pictures of it.
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "datagen/contact_sheet.h"
 #include "datagen/data_set.h"
 #include "datagen/icon.h"
+#include "datagen/icon_writer.h"
 #include "datagen/world_map.h"
 
 namespace {
 
 const char* const Usage =
     "usage: kestravan-datagen [FOLDER] [--contact-sheet FILE.png] [--map-picture FILE.png]\n"
-    "                         [--view X Y FILE.png] [--icons FOLDER]\n"
+    "                         [--view X Y FILE.png] [--icons FOLDER] [--icon FILE.ico]\n"
     "  FOLDER           write Data/ and Terrain.dat there\n"
     "  --contact-sheet  every sprite enlarged with its number, and the sounds' loudness\n"
     "  --map-picture    the whole map, 8 pixels a tile\n"
     "  --view           the screen with the whirlwind at world point (X, Y)\n"
-    "  --icons          the desktop icons, as FOLDER/hicolor/NxN/apps/kestravan.png\n";
+    "  --icons          the desktop icons, as FOLDER/hicolor/NxN/apps/kestravan.png\n"
+    "  --icon           the Windows program's icon\n";
 
 bool parseNumber(const char* text, int& value) {
     char* end = nullptr;
@@ -28,6 +31,14 @@ bool parseNumber(const char* text, int& value) {
     }
     value = static_cast<int>(number);
     return true;
+}
+
+bool writeIcon(const std::string& path) {
+    const std::vector<std::uint8_t> bytes = datagen::encodeIcon(datagen::iconPicture());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out.flush());
 }
 
 int fail(const std::string& message) {
@@ -43,12 +54,15 @@ int main(int argc, char** argv) {
     std::string mapPicture;
     std::string view;
     std::string icons;
+    std::string icon;
     int viewX = 0;
     int viewY = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--contact-sheet" && i + 1 < argc) {
             contactSheet = argv[++i];
+        } else if (argument == "--icon" && i + 1 < argc) {
+            icon = argv[++i];
         } else if (argument == "--map-picture" && i + 1 < argc) {
             mapPicture = argv[++i];
         } else if (argument == "--icons" && i + 1 < argc) {
@@ -68,7 +82,7 @@ int main(int argc, char** argv) {
         }
     }
     if (folder.empty() && contactSheet.empty() && mapPicture.empty() && view.empty() &&
-        icons.empty()) {
+        icons.empty() && icon.empty()) {
         std::fputs(Usage, stderr);
         return 2;
     }
@@ -86,6 +100,9 @@ int main(int argc, char** argv) {
     }
     if (!contactSheet.empty() && !datagen::writeContactSheet(contactSheet)) {
         return fail("cannot write " + contactSheet);
+    }
+    if (!icon.empty() && !writeIcon(icon)) {
+        return fail("cannot write " + icon);
     }
     if (!mapPicture.empty() || !view.empty()) {
         const datagen::TerrainMap map = datagen::generateTerrain();
