@@ -1,0 +1,238 @@
+// The sound output on DirectSound: the device at the priority level with the game's primary
+// format, one static secondary buffer holding each set of samples, and a duplicate of it for
+// every buffer the game plays, so that duplicates share their samples as the game expects.
+#include <cstring>
+#include <map>
+#include <memory>
+#include <new>
+
+#include "platform/audio_backend.h"
+#include "platform/win32/win32_state.h"
+
+// Windows defines some names of the neutral headers above as macros: its headers come last.
+#include <dsound.h>
+#include <mmsystem.h>
+#include <windows.h>
+
+namespace platform::backend {
+
+namespace {
+
+template <typename Interface> using ComPointer = std::unique_ptr<Interface, win32::ComRelease>;
+
+// The buffer that holds one set of samples; voices play duplicates of it.
+struct Samples {
+    ComPointer<IDirectSoundBuffer> buffer;
+    WaveFormat format;
+    unsigned generation = 0; // changes whenever the buffer is made anew
+};
+
+struct Output {
+    int openDevices = 0;
+    ComPointer<IDirectSound> device;
+    ComPointer<IDirectSoundBuffer> primary;
+    std::map<const SampleMemory*, Samples> samples;
+    unsigned generations = 0;
+};
+
+Output theOutput;
+
+HResult asResult(HRESULT result) {
+    return static_cast<HResult>(result);
+}
+
+WAVEFORMATEX waveFormat(const WaveFormat& format) {
+    WAVEFORMATEX out{};
+    out.wFormatTag = format.formatTag;
+    out.nChannels = format.channels;
+    out.nSamplesPerSec = format.samplesPerSecond;
+    out.nAvgBytesPerSec = format.averageBytesPerSecond;
+    out.nBlockAlign = format.blockAlign;
+    out.wBitsPerSample = format.bitsPerSample;
+    out.cbSize = 0;
+    return out;
+}
+
+// Copies the game's samples into a DirectSound buffer of the same size.
+HResult fill(IDirectSoundBuffer* buffer, const std::vector<std::uint8_t>& bytes) {
+    void* first = nullptr;
+    void* second = nullptr;
+    DWORD firstBytes = 0;
+    DWORD secondBytes = 0;
+    const HRESULT locked = buffer->Lock(0, static_cast<DWORD>(bytes.size()), &first, &firstBytes,
+                                        &second, &secondBytes, DSBLOCK_ENTIREBUFFER);
+    if (FAILED(locked)) {
+        return asResult(locked);
+    }
+    std::memcpy(first, bytes.data(), std::min<std::size_t>(firstBytes, bytes.size()));
+    return asResult(buffer->Unlock(first, firstBytes, second, secondBytes));
+}
+
+DWORD statusOf(IDirectSoundBuffer* buffer) {
+    DWORD status = 0;
+    if (buffer == nullptr || FAILED(buffer->GetStatus(&status))) {
+        return 0;
+    }
+    return status;
+}
+
+} // namespace
+
+struct Voice {
+    ComPointer<IDirectSoundBuffer> buffer; // a duplicate of the samples' buffer
+    const SampleMemory* memory = nullptr;  // the samples it duplicates
+    unsigned generation = 0;
+};
+
+HResult openAudio() {
+    if (theOutput.openDevices > 0) {
+        ++theOutput.openDevices;
+        return S_OK;
+    }
+    IDirectSound* device = nullptr;
+    const HRESULT result = DirectSoundCreate(nullptr, &device, nullptr);
+    if (FAILED(result)) {
+        return result == DSERR_NODRIVER ? DSERR_NODRIVER : asResult(result);
+    }
+    theOutput.device.reset(device);
+    theOutput.openDevices = 1;
+    return S_OK;
+}
+
+void closeAudio() {
+    if (theOutput.openDevices == 0 || --theOutput.openDevices > 0) {
+        return;
+    }
+    theOutput.samples.clear();
+    theOutput.primary.reset();
+    theOutput.device.reset();
+}
+
+HResult audioStep(AudioStep step) {
+    if (!theOutput.device) {
+        return step == AudioStep::CreateDevice ? S_OK : DSERR_NODRIVER;
+    }
+    switch (step) {
+    case AudioStep::CooperativeLevel:
+        return asResult(
+            theOutput.device->SetCooperativeLevel(win32::state().window, DSSCL_PRIORITY));
+    case AudioStep::PrimaryBuffer: {
+        DSBUFFERDESC description{};
+        description.dwSize = sizeof description;
+        description.dwFlags = DSBCAPS_PRIMARYBUFFER;
+        IDirectSoundBuffer* primary = nullptr;
+        const HRESULT result = theOutput.device->CreateSoundBuffer(&description, &primary, nullptr);
+        theOutput.primary.reset(primary);
+        return asResult(result);
+    }
+    default:
+        return S_OK;
+    }
+}
+
+HResult setMixFormat(const WaveFormat& format) {
+    if (!theOutput.primary) {
+        return DSERR_INVALIDCALL;
+    }
+    const WAVEFORMATEX wanted = waveFormat(format);
+    return asResult(theOutput.primary->SetFormat(&wanted));
+}
+
+HResult createVoice(Voice** voice) {
+    *voice = new (std::nothrow) Voice;
+    return *voice != nullptr ? S_OK : DSERR_OUTOFMEMORY;
+}
+
+void destroyVoice(Voice* voice) {
+    if (voice != nullptr && voice->buffer) {
+        voice->buffer->Stop();
+    }
+    delete voice;
+}
+
+HResult takeSamples(SampleMemory& memory) {
+    if (!theOutput.device) {
+        return DSERR_NODRIVER;
+    }
+    Samples& samples = theOutput.samples[&memory];
+    DSBCAPS caps{};
+    caps.dwSize = sizeof caps;
+    const bool fits = samples.buffer && SUCCEEDED(samples.buffer->GetCaps(&caps)) &&
+                      caps.dwBufferBytes == memory.bytes.size() &&
+                      std::memcmp(&samples.format, &memory.format, sizeof samples.format) == 0;
+    if (!fits) {
+        // Samples of a new size or format (or new samples at an old address) get a buffer of
+        // their own.
+        WAVEFORMATEX format = waveFormat(memory.format);
+        DSBUFFERDESC description{};
+        description.dwSize = sizeof description;
+        description.dwFlags = DSBCAPS_STATIC | DSBCAPS_GETCURRENTPOSITION2;
+        description.dwBufferBytes = static_cast<DWORD>(memory.bytes.size());
+        description.lpwfxFormat = &format;
+        IDirectSoundBuffer* buffer = nullptr;
+        const HRESULT result = theOutput.device->CreateSoundBuffer(&description, &buffer, nullptr);
+        if (FAILED(result)) {
+            theOutput.samples.erase(&memory);
+            return asResult(result);
+        }
+        samples.buffer.reset(buffer);
+        samples.format = memory.format;
+        samples.generation = ++theOutput.generations;
+    }
+    // Duplicates share the samples: whatever plays the old ones stops first.
+    return fill(samples.buffer.get(), memory.bytes);
+}
+
+bool voicePlaying(Voice* voice) {
+    return voice != nullptr && (statusOf(voice->buffer.get()) & DSBSTATUS_PLAYING) != 0;
+}
+
+bool voiceLost(Voice* voice) {
+    return voice != nullptr && (statusOf(voice->buffer.get()) & DSBSTATUS_BUFFERLOST) != 0;
+}
+
+HResult restoreVoice(Voice* voice, SampleMemory& memory) {
+    HRESULT result = voice->buffer->Restore();
+    if (FAILED(result)) {
+        return asResult(result);
+    }
+    const auto found = theOutput.samples.find(&memory);
+    if (found == theOutput.samples.end() || !found->second.buffer) {
+        return S_OK;
+    }
+    IDirectSoundBuffer* original = found->second.buffer.get();
+    if ((statusOf(original) & DSBSTATUS_BUFFERLOST) != 0 && FAILED(result = original->Restore())) {
+        return asResult(result);
+    }
+    return fill(original, memory.bytes);
+}
+
+HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t position) {
+    const auto found = theOutput.samples.find(&memory);
+    if (found == theOutput.samples.end() || !found->second.buffer) {
+        return DSERR_INVALIDCALL; // nothing was ever written to it
+    }
+    const Samples& samples = found->second;
+    if (!voice->buffer || voice->memory != &memory || voice->generation != samples.generation) {
+        IDirectSoundBuffer* duplicate = nullptr;
+        const HRESULT result =
+            theOutput.device->DuplicateSoundBuffer(samples.buffer.get(), &duplicate);
+        if (FAILED(result)) {
+            return asResult(result);
+        }
+        voice->buffer.reset(duplicate);
+        voice->memory = &memory;
+        voice->generation = samples.generation;
+    }
+    IDirectSoundBuffer* buffer = voice->buffer.get();
+    if ((statusOf(buffer) & DSBSTATUS_PLAYING) != 0) {
+        buffer->Stop();
+    }
+    HRESULT result = buffer->SetCurrentPosition(position);
+    if (SUCCEEDED(result)) {
+        result = buffer->Play(0, 0, 0);
+    }
+    return asResult(result);
+}
+
+} // namespace platform::backend

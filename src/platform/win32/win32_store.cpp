@@ -1,0 +1,101 @@
+// The best score on Windows lives in the registry: the value "High Score", decimal text of
+// type REG_SZ, under "Software\Brannoch\Kestravan" in the current user's hive. A value is
+// replaced whole by the registry itself, so no half-written score is ever read.
+#include <cstring>
+#include <string>
+
+#include "platform/store.h"
+
+// Windows defines some names of the neutral headers above as macros: its headers come last.
+#include <windows.h>
+
+namespace platform {
+
+namespace {
+
+std::string chosenKey;
+
+// An open registry key, closed when it goes.
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    ~RegistryKey() {
+        if (key_ != nullptr) {
+            RegCloseKey(key_);
+        }
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    bool create(const std::string& path) {
+        return RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                               KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_,
+                               nullptr) == ERROR_SUCCESS;
+    }
+    bool open(const std::string& path) {
+        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key_) ==
+               ERROR_SUCCESS;
+    }
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+} // namespace
+
+std::string defaultStoreFolder() {
+    return "Software\\Brannoch\\Kestravan";
+}
+
+void setStoreFolder(const std::string& folder) {
+    chosenKey = folder;
+}
+
+std::string storeFolder() {
+    return chosenKey.empty() ? defaultStoreFolder() : chosenKey;
+}
+
+bool openStore() {
+    RegistryKey key;
+    return key.create(storeFolder());
+}
+
+bool readStoredValue(const char* name, char* buffer, std::size_t capacity, std::size_t& length) {
+    RegistryKey key;
+    if (!key.open(storeFolder())) {
+        return false;
+    }
+    // The registry refuses a value longer than the buffer offered, so the read is bounded.
+    BYTE text[256];
+    DWORD type = 0;
+    DWORD size = sizeof text;
+    if (RegQueryValueExA(key.get(), name, nullptr, &type, text, &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return false;
+    }
+    // The stored zero, when the writer put one there, is not part of the value.
+    std::size_t used = size;
+    if (used > 0 && text[used - 1] == '\0') {
+        --used;
+    }
+    if (capacity == 0 || used >= capacity) {
+        return false;
+    }
+    std::memcpy(buffer, text, used);
+    buffer[used] = '\0';
+    length = used;
+    return true;
+}
+
+bool writeStoredValue(const char* name, const char* text, std::size_t length) {
+    RegistryKey key;
+    if (!key.create(storeFolder()) || length >= 0x10000) {
+        return false;
+    }
+    std::string value(text, length);
+    return RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+} // namespace platform

@@ -1,0 +1,40 @@
+// Clocks, sleep and messages on Windows: the tick count, the performance counter, Sleep, the
+// debugger's output and the modal error box.
+#include <cstdio>
+
+#include "platform/display_backend.h"
+#include "platform/system.h"
+#include "platform/win32/win32_state.h"
+
+// Windows defines some names of the neutral headers above as macros: its headers come last.
+#include <windows.h>
+
+namespace platform {
+
+std::uint32_t tickCount() {
+    return GetTickCount();
+}
+
+std::int64_t performanceCounter() {
+    LARGE_INTEGER counter;
+    return QueryPerformanceCounter(&counter) != 0 ? counter.QuadPart : 0;
+}
+
+void sleep(std::uint32_t milliseconds) {
+    Sleep(milliseconds);
+}
+
+void debugLine(const char* text) {
+    OutputDebugStringA(text);
+}
+
+void errorBox(const char* caption, const char* text) {
+    std::fprintf(stderr, "%s: %s\n", caption, text);
+    // The screen goes back to the desktop first, or the box would sit behind the game.
+    backend::closeDisplay();
+    MessageBoxA(win32::state().window, text, caption, MB_OK | MB_ICONERROR | MB_TOPMOST);
+}
+
+void shutdown() {}
+
+} // namespace platform

@@ -1,0 +1,164 @@
+// The game's window on Windows: the "Gustwerk" class and its one top-most pop-up window over
+// the 1024 x 768 screen, the message loop, and the window procedure that turns keyboard and
+// mouse messages into the game's events.
+#include <algorithm>
+
+#include "platform/display_backend.h"
+#include "platform/win32/win32_state.h"
+#include "platform/window.h"
+
+// Windows defines some names of the neutral headers above as macros: its headers come last.
+#include <windows.h>
+
+namespace platform {
+
+struct Window {};
+
+namespace win32 {
+
+State& state() {
+    static State theState;
+    return theState;
+}
+
+} // namespace win32
+
+namespace {
+
+constexpr int IconResource = 101;
+constexpr int ScreenWidth = 1024;
+constexpr int ScreenHeight = 768;
+
+Window theWindow;
+
+void queue(EventType type, int key = 0, bool minimized = false) {
+    win32::state().events.push_back({type, key, minimized});
+}
+
+LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_ACTIVATE:
+        queue(EventType::Activate, 0, HIWORD(wParam) != 0);
+        return 0;
+    case WM_SETCURSOR:
+        // The game draws its own cursor; the system's is never shown over the window.
+        SetCursor(nullptr);
+        return TRUE;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        // The virtual-key codes are the game's key codes.
+        queue(message == WM_KEYDOWN ? EventType::KeyDown : EventType::KeyUp,
+              static_cast<int>(wParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        queue(EventType::MouseMove);
+        return 0;
+    case WM_LBUTTONDOWN:
+        queue(EventType::LeftButtonDown);
+        return 0;
+    case WM_LBUTTONUP:
+        queue(EventType::LeftButtonUp);
+        return 0;
+    case WM_RBUTTONDOWN:
+        queue(EventType::RightButtonDown);
+        return 0;
+    case WM_RBUTTONUP:
+        queue(EventType::RightButtonUp);
+        return 0;
+    case WM_CLOSE:
+        // The game destroys the window itself when it is asked to close (Alt+F4, the menu).
+        queue(EventType::Close);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+Window* createWindow(const char* title) {
+    auto& state = win32::state();
+    if (state.instance == nullptr) {
+        state.instance = GetModuleHandleA(nullptr);
+    }
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = state.instance;
+    windowClass.hIcon = LoadIconA(state.instance, MAKEINTRESOURCEA(IconResource));
+    windowClass.hIconSm = windowClass.hIcon;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = title;
+    RegisterClassExA(&windowClass);
+    state.window = CreateWindowExA(WS_EX_TOPMOST, title, title, WS_POPUP, 0, 0, ScreenWidth,
+                                   ScreenHeight, nullptr, nullptr, state.instance, nullptr);
+    return state.window != nullptr ? &theWindow : nullptr;
+}
+
+void showWindow(Window* /*window*/) {
+    auto& state = win32::state();
+    if (state.window != nullptr && !state.shown) {
+        ShowWindow(state.window, state.showCommand);
+        UpdateWindow(state.window);
+        state.shown = true;
+    }
+}
+
+void destroyWindow(Window* /*window*/) {
+    auto& state = win32::state();
+    if (state.window == nullptr) {
+        return;
+    }
+    // The screen gets its own mode back before the window goes.
+    backend::closeDisplay();
+    DestroyWindow(state.window);
+    state.window = nullptr;
+}
+
+void postClose(Window* /*window*/) {
+    if (win32::state().window != nullptr) {
+        PostMessageA(win32::state().window, WM_CLOSE, 0, 0);
+    }
+}
+
+bool peekEvent(Event& event) {
+    auto& events = win32::state().events;
+    MSG message;
+    while (events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+        if (message.message == WM_QUIT) {
+            event = Event{EventType::Quit, 0, false};
+            return true;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    if (events.empty()) {
+        return false;
+    }
+    event = events.front();
+    events.pop_front();
+    return true;
+}
+
+void waitForEvent() {
+    if (win32::state().events.empty()) {
+        WaitMessage();
+    }
+}
+
+Point cursorPosition() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (win32::state().window != nullptr) {
+        ScreenToClient(win32::state().window, &cursor);
+    }
+    return {std::clamp(static_cast<int>(cursor.x), 0, ScreenWidth - 1),
+            std::clamp(static_cast<int>(cursor.y), 0, ScreenHeight - 1)};
+}
+
+} // namespace platform

@@ -1,0 +1,74 @@
+// The best score in the registry: what reading makes of the stored value, whatever its type
+// or length, and a write read back whole.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/store.h"
+#include "shell/best_score.h"
+
+// Windows defines some names of the neutral headers above as macros: its headers come last.
+#include <windows.h>
+
+namespace {
+
+// A key of the test's own under the current user, removed afterwards.
+struct RegistryFixture : ::testing::Test {
+    RegistryFixture()
+        : key("Software\\Brannoch\\KestravanTest-" + std::to_string(GetCurrentProcessId())) {
+        platform::setStoreFolder(key);
+    }
+    ~RegistryFixture() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+        platform::setStoreFolder("");
+    }
+
+    void put(DWORD type, const std::string& bytes) {
+        HKEY handle = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                                  nullptr, &handle, nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExA(handle, BestScoreName, 0, type,
+                       reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size()));
+        RegCloseKey(handle);
+    }
+
+    std::string key;
+};
+
+TEST_F(RegistryFixture, StoredValuesReadAsTheGameExpects) {
+    EXPECT_EQ(readBestScore(), 0); // no key yet
+    const struct {
+        DWORD type;
+        std::string bytes;
+        std::int32_t score;
+    } readings[] = {
+        {REG_SZ, std::string("1234", 5), 1234},             // with its zero
+        {REG_SZ, "987", 987},                               // written without one
+        {REG_SZ, std::string("-77\0", 4), -77},             //
+        {REG_SZ, std::string(19, '1') + '\0', 2147483647},  // fills the score buffer
+        {REG_SZ, std::string(20, '1') + '\0', 0},           // one too long
+        {REG_SZ, std::string(300, '5') + '\0', 0},          // past what the reader looks at
+        {REG_DWORD, std::string("\x10\x00\x00\x00", 4), 0}, // not text
+        {REG_BINARY, "42", 0},
+    };
+    for (const auto& reading : readings) {
+        put(reading.type, reading.bytes);
+        EXPECT_EQ(readBestScore(), reading.score)
+            << reading.bytes.size() << " bytes of type " << reading.type;
+    }
+}
+
+TEST_F(RegistryFixture, AWriteMakesTheKeyAndReadsBackAsText) {
+    ASSERT_TRUE(platform::openStore());
+    ASSERT_TRUE(writeBestScore(-1500));
+    char text[20] = {};
+    std::size_t length = 0;
+    ASSERT_TRUE(platform::readStoredValue(BestScoreName, text, sizeof text, length));
+    EXPECT_EQ(std::string(text, length), "-1500");
+    ASSERT_TRUE(writeBestScore(2600));
+    EXPECT_EQ(readBestScore(), 2600);
+}
+
+} // namespace
