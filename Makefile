@@ -3,8 +3,9 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 SANITIZED ?= build-sanitized
+WINDOWS ?= build-windows
 
-.PHONY: play test deps build build-sanitized format clean
+.PHONY: play test deps build build-sanitized windows format clean
 
 deps:
 	scripts/install-deps
@@ -22,20 +23,32 @@ build-sanitized: deps
 	    -DKESTRAVAN_SANITIZE=ON -DKESTRAVAN_FUZZ=ON -DKESTRAVAN_SDL=OFF
 	cmake --build $(SANITIZED) -j $(JOBS)
 
+# The Windows game, cross-built by mingw-w64 with its data written by this machine's
+# generator: $(WINDOWS)/game/kestravan.exe, $(WINDOWS)/kestravan-windows.zip, and the unit
+# suite for Windows, which runs under Wine.
+windows: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target kestravan-datagen
+	cmake -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DKESTRAVAN_HOST_DATAGEN=$(CURDIR)/$(BUILD)/kestravan-datagen
+	cmake --build $(WINDOWS) -j $(JOBS)
+
 play: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS) --target kestravan game_data
 	cd $(BUILD)/game && ./kestravan
 
-test: build build-sanitized
+test: build build-sanitized windows
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZED) --output-on-failure -j $(JOBS)
+	ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
 
 format:
 	find src tools tests fuzz bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SANITIZED)
+	rm -rf $(BUILD) $(SANITIZED) $(WINDOWS)
 
 # Installing the game like any other: `make install` (PREFIX, default /usr/local; DESTDIR
 # for packagers) and `make uninstall`, which removes exactly the files the install placed, as

@@ -28,8 +28,7 @@ struct RegistryFixture : ::testing::Test {
         ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
                                   nullptr, &handle, nullptr),
                   ERROR_SUCCESS);
-        RegSetValueExA(handle, BestScoreName, 0, type,
-                       reinterpret_cast<const BYTE*>(bytes.data()),
+        RegSetValueExA(handle, BestScoreName, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                        static_cast<DWORD>(bytes.size()));
         RegCloseKey(handle);
     }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "platform/display_backend.h"
 #include "platform/win32/win32_state.h"
@@ -28,6 +29,9 @@ struct Screen {
     ComPointer<IDirectDrawPalette> palette;
     std::array<PALETTEENTRY, 256> shown{}; // the colours the palette holds now
     bool exclusive = false;
+    std::vector<std::uint8_t> lastFrame; // the frame on screen, to show again
+    int lastWidth = 0;
+    int lastHeight = 0;
 };
 
 Screen theScreen;
@@ -86,7 +90,7 @@ void showPalette(const Palette& palette) {
     }
 }
 
-HResult copyFrame(const Surface& frame) {
+HResult copyFrame(const std::uint8_t* pixels, int frameWidth, int frameHeight) {
     DDSURFACEDESC2 description{};
     description.dwSize = sizeof description;
     HRESULT result =
@@ -94,11 +98,12 @@ HResult copyFrame(const Surface& frame) {
     if (FAILED(result)) {
         return asResult(result);
     }
-    const int width = std::min(frame.width(), static_cast<int>(description.dwWidth));
-    const int height = std::min(frame.height(), static_cast<int>(description.dwHeight));
+    const int width = std::min(frameWidth, static_cast<int>(description.dwWidth));
+    const int height = std::min(frameHeight, static_cast<int>(description.dwHeight));
     auto* out = static_cast<std::uint8_t*>(description.lpSurface);
     for (int y = 0; y < height; ++y) {
-        std::memcpy(out + static_cast<std::ptrdiff_t>(y) * description.lPitch, frame.row(y),
+        std::memcpy(out + static_cast<std::ptrdiff_t>(y) * description.lPitch,
+                    pixels + static_cast<std::ptrdiff_t>(y) * frameWidth,
                     static_cast<std::size_t>(width));
     }
     return asResult(theScreen.backBuffer->Unlock(nullptr));
@@ -144,6 +149,7 @@ HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height,
         }
         // The window shows from here on, so that the splash is seen while the game loads.
         ShowWindow(window, SW_SHOWNORMAL);
+        UpdateWindow(window);
         const HRESULT result =
             theScreen.directDraw->SetCooperativeLevel(window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
         theScreen.exclusive = SUCCEEDED(result);
@@ -177,7 +183,12 @@ HResult present(const Surface& frame, const Palette& palette) {
     if (theScreen.palette) {
         showPalette(palette);
     }
-    HResult result = copyFrame(frame);
+    theScreen.lastFrame.assign(frame.pixels(),
+                               frame.pixels() + static_cast<std::size_t>(frame.width()) *
+                                                    static_cast<std::size_t>(frame.height()));
+    theScreen.lastWidth = frame.width();
+    theScreen.lastHeight = frame.height();
+    HResult result = copyFrame(frame.pixels(), frame.width(), frame.height());
     if (result == S_OK) {
         result = asResult(theScreen.primary->Flip(nullptr, DDFLIP_WAIT));
     }
@@ -187,6 +198,29 @@ HResult present(const Surface& frame, const Palette& palette) {
     waitForNextFrame();
     return result == S_OK ? S_OK : DDERR_GENERIC;
 }
+
+} // namespace platform::backend
+
+namespace platform::win32 {
+
+void showLastFrame() {
+    if (!backend::theScreen.primary || backend::theScreen.backBuffer == nullptr ||
+        backend::theScreen.lastFrame.empty() ||
+        backend::theScreen.primary->IsLost() == DDERR_SURFACELOST) {
+        return;
+    }
+    // Lets the system bring the window on screen first; the messages stay queued.
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    if (backend::copyFrame(backend::theScreen.lastFrame.data(), backend::theScreen.lastWidth,
+                           backend::theScreen.lastHeight) == S_OK) {
+        backend::theScreen.primary->Flip(nullptr, DDFLIP_WAIT);
+    }
+}
+
+} // namespace platform::win32
+
+namespace platform::backend {
 
 HResult restoreDisplay() {
     if (!theScreen.primary) {

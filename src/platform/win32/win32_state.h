@@ -21,6 +21,10 @@ struct State {
 
 State& state();
 
+// Shows the last frame again. While the game sleeps (the splash's two seconds) nobody draws,
+// and a window that came on screen after its frame (as under Wine) would stay black.
+void showLastFrame();
+
 // Releases a COM interface once its owner is done with it.
 struct ComRelease {
     template <typename Interface> void operator()(Interface* object) const { object->Release(); }

@@ -21,6 +21,13 @@ std::int64_t performanceCounter() {
 }
 
 void sleep(std::uint32_t milliseconds) {
+    // Long waits go in slices, the screen shown again after each.
+    constexpr std::uint32_t Slice = 100;
+    while (milliseconds > Slice) {
+        Sleep(Slice);
+        milliseconds -= Slice;
+        win32::showLastFrame();
+    }
     Sleep(milliseconds);
 }
 
