@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "datagen/bmp_writer.h"
+#include "datagen/icon_writer.h"
 #include "datagen/wav_writer.h"
 
 namespace {
@@ -52,6 +53,36 @@ TEST(BitmapEncoding, PadsRowsToFourBytesAndStoresThemBottomUpAfterThePalette) {
                   colours[i].blue | colours[i].green << 8 | colours[i].red << 16u)
             << i;
     }
+}
+
+TEST(IconEncoding, OneFourBitImageWithItsMaskAndTheKeyLeftTransparent) {
+    datagen::Canvas picture(32, 32); // all key
+    picture.set(0, 31, datagen::Black);
+    picture.set(1, 31, datagen::White);
+    const std::vector<std::uint8_t> file = datagen::encodeIcon(picture);
+    const std::uint32_t image = 40 + 64 + 16 * 32 + 4 * 32;
+    ASSERT_EQ(file.size(), 22 + image);
+    // Type, count; width, height, colours, bits, bytes, offset; header, height of colour bits
+    // and mask together, bits a pixel.
+    EXPECT_EQ(numbersAt(file, {{2, 2},
+                               {4, 2},
+                               {6, 1},
+                               {7, 1},
+                               {8, 1},
+                               {12, 2},
+                               {14, 4},
+                               {18, 4},
+                               {22, 4},
+                               {30, 4},
+                               {36, 2}}),
+              (Numbers{1, 1, 32, 32, 16, 4, image, 22, 40, 64, 4}));
+    // The bottom row comes first: black and white, then transparent pixels.
+    const std::size_t colourBits = 22 + 40 + 64;
+    const std::size_t mask = colourBits + 16 * 32;
+    EXPECT_EQ(file[colourBits], 0x0F);
+    EXPECT_EQ(file[colourBits + 1], 0x00);
+    EXPECT_EQ(numbersAt(file, {{static_cast<int>(mask), 4}, {static_cast<int>(mask) + 4, 4}}),
+              (Numbers{0xFFFFFF3Fu, 0xFFFFFFFFu}));
 }
 
 TEST(WaveEncoding, SixteenBitSamplesAreSignedAndClipped) {
