@@ -7,6 +7,7 @@
 #include "platform/win32/win32_state.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
+#include <mmsystem.h>
 #include <windows.h>
 
 namespace platform {
@@ -42,6 +43,8 @@ void errorBox(const char* caption, const char* text) {
     MessageBoxA(win32::state().window, text, caption, MB_OK | MB_ICONERROR | MB_TOPMOST);
 }
 
-void shutdown() {}
+void shutdown() {
+    timeEndPeriod(1);
+}
 
 } // namespace platform

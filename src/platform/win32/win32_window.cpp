@@ -8,6 +8,7 @@
 #include "platform/window.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
+#include <mmsystem.h>
 #include <windows.h>
 
 namespace platform {
@@ -84,6 +85,9 @@ Window* createWindow(const char* title) {
     if (state.instance == nullptr) {
         state.instance = GetModuleHandleA(nullptr);
     }
+    // The frame pacing sleeps a millisecond at a time; the system's default timer would make
+    // each such sleep last up to 16.
+    timeBeginPeriod(1);
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
