@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <new>
+#include <vector>
 
 #include "platform/audio_backend.h"
 #include "platform/win32/win32_state.h"
@@ -33,6 +34,7 @@ struct Output {
     ComPointer<IDirectSoundBuffer> primary;
     std::map<const SampleMemory*, Samples> samples;
     unsigned generations = 0;
+    std::vector<Voice*> voices;
 };
 
 Output theOutput;
@@ -139,14 +141,27 @@ HResult setMixFormat(const WaveFormat& format) {
 }
 
 HResult createVoice(Voice** voice) {
-    *voice = new (std::nothrow) Voice;
-    return *voice != nullptr ? S_OK : DSERR_OUTOFMEMORY;
+    auto made = std::unique_ptr<Voice>(new (std::nothrow) Voice);
+    if (made == nullptr) {
+        return DSERR_OUTOFMEMORY;
+    }
+    try {
+        theOutput.voices.push_back(made.get());
+    } catch (const std::bad_alloc&) {
+        return DSERR_OUTOFMEMORY;
+    }
+    *voice = made.release();
+    return S_OK;
 }
 
 void destroyVoice(Voice* voice) {
-    if (voice != nullptr && voice->buffer) {
+    if (voice == nullptr) {
+        return;
+    }
+    if (voice->buffer) {
         voice->buffer->Stop();
     }
+    std::erase(theOutput.voices, voice);
     delete voice;
 }
 
@@ -180,6 +195,11 @@ HResult takeSamples(SampleMemory& memory) {
         samples.generation = ++theOutput.generations;
     }
     // Duplicates share the samples: whatever plays the old ones stops first.
+    for (Voice* voice : theOutput.voices) {
+        if (voice->memory == &memory && voice->buffer) {
+            voice->buffer->Stop();
+        }
+    }
     return fill(samples.buffer.get(), memory.bytes);
 }
 
