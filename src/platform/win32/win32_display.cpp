@@ -28,6 +28,7 @@ struct Screen {
     IDirectDrawSurface7* backBuffer = nullptr; // attached to the primary, goes with it
     ComPointer<IDirectDrawPalette> palette;
     std::array<PALETTEENTRY, 256> shown{}; // the colours the palette holds now
+    bool paletteShown = false;             // false until set, and again after a loss
     bool exclusive = false;
     std::vector<std::uint8_t> lastFrame; // the frame on screen, to show again
     int lastWidth = 0;
@@ -84,9 +85,11 @@ void showPalette(const Palette& palette) {
     for (int i = 0; i < 256; ++i) {
         wanted[i] = {palette[i].red, palette[i].green, palette[i].blue, 0};
     }
-    if (std::memcmp(wanted.data(), theScreen.shown.data(), sizeof wanted) != 0 &&
+    if ((!theScreen.paletteShown ||
+         std::memcmp(wanted.data(), theScreen.shown.data(), sizeof wanted) != 0) &&
         SUCCEEDED(theScreen.palette->SetEntries(0, 0, 256, wanted.data()))) {
         theScreen.shown = wanted;
+        theScreen.paletteShown = true;
     }
 }
 
@@ -226,7 +229,9 @@ HResult restoreDisplay() {
     if (!theScreen.primary) {
         return DDERR_GENERIC;
     }
-    // Restoring the primary surface restores its back buffer with it.
+    // Restoring the primary surface restores its back buffer with it; the colours are given
+    // again with the next frame.
+    theScreen.paletteShown = false;
     return asResult(theScreen.primary->Restore());
 }
 
