@@ -31,8 +31,9 @@ std::vector<std::string> gameFolderPlaces(const std::string& workingFolder,
     if (!executableFolder.empty()) {
         places.push_back(executableFolder);
         // bin/kestravan beside share/kestravan, wherever the install was put.
-        places.push_back(
-            (fs::path(executableFolder) / ".." / "share" / "kestravan").lexically_normal());
+        places.push_back((fs::path(executableFolder) / ".." / "share" / "kestravan")
+                             .lexically_normal()
+                             .string());
     }
     places.push_back(installedFolder);
     return places;
