@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # A demo recorded from the real game under a virtual X server, driven by xdotool: started in
-# a window without sound, the whirlwind is steered by the keys and the right button, Alt+Enter
-# takes the game to full screen, the panel's throw controls are worked for every kind (a figure
-# flies when one of that kind was caught), F12 takes a screenshot, and Escape twice ends the
-# game. kestravan-sim plays the recorded demo and must end in exactly the state the game wrote
-# beside it, silent sounds and all; the game then shows the demo itself and ends with it.
+# a window without sound, the whirlwind runs down a farmer with the right button held, is
+# steered by the keys, Alt+Enter takes the game to full screen, the panel's throw controls are
+# worked for every kind (the caught farmer flies and lands), F12 takes a screenshot, and Escape
+# twice ends the game. The recorded game must have caught and thrown a figure, and
+# kestravan-sim, playing the demo, must end in exactly the state the game wrote beside it,
+# silent sounds and all; the game then shows the demo itself and ends with it.
 #
 # usage: demo_round_trip.sh GAME_DIR SIM   (exit 77: skipped)
 set -uo pipefail
@@ -17,30 +18,32 @@ command -v xdotool >/dev/null || skip "xdotool is missing"
 startVirtualScreen
 export XDG_DATA_HOME="$work/home" SDL_AUDIODRIVER=dummy
 
-# click X Y [SECONDS]: the left button pressed there and released after a while.
+# click X Y [SECONDS]: the left button pressed there and released after a while, then a
+# pause, so that the game sees the button up before the next press.
 click() {
     xdotool mousemove "$1" "$2" mousedown 1
     sleep "${3:-0.05}"
     xdotool mouseup 1
+    sleep 0.15
 }
 
 "$game_dir/kestravan" --windowed --no-sound --record "$work/demo" >"$work/game.log" 2>&1 &
 game_pid=$!
 sleep 3.5 # the splash
-# The chase: left and down with the right button held far to the left, then along the row.
-xdotool mousemove 200 500 keydown Left keydown Down mousedown 3
-sleep 0.7
-xdotool keyup Down mousemove 200 288
-sleep 0.7
-xdotool keydown Right keydown Down mousemove 700 500
-sleep 0.5
-xdotool keyup Right mousemove 480 500 keyup Down mouseup 3
-sleep 0.2
-xdotool keyup Left
+# The chase. A farmer works at his site 608 pixels left of the whirlwind and 544 below it from
+# the first frames on, whenever the game starts. With the cursor far left and a little low,
+# the whirlwind drifts two pixels a frame more to the left than down; after 37 to 51 frames
+# of that the farmer lies on the diagonal the whirlwind then runs down with the cursor far
+# left and far low. He flees along that same diagonal, more slowly, and is caught. Only the
+# first leg's length counts, and xdotool's own sleep keeps it within a frame or two.
+xdotool mousemove 200 400 mousedown 3 sleep 0.73 mousemove 200 500 sleep 2 mouseup 3
+xdotool keydown Right keydown Up sleep 0.5 keyup Right keyup Up
 xdotool key alt+Return
-# A throw of every kind: the kind, the speed gauge, then the direction.
-for kind in "973 666" "973 726" "913 666" "913 726"; do
-    click $kind
+sleep 0.5 # the switch to full screen
+# A throw of every kind, the farmer's first, so that he has landed long before the end: the
+# kind, the speed gauge, then the direction.
+for kind in "973 726" "973 666" "913 666" "913 726"; do
+    click $kind 0.1
     click 853 696 0.6
     click 763 696 0.3
 done
@@ -66,6 +69,12 @@ if ! cmp -s "$work/demo.json" "$work/replayed.json"; then
 fi
 echo "the simulator ends in the recorded state: $(grep -o '"frame": [0-9]*' "$work/demo.json")"
 grep -o '"caught": \[[^]]*\]\|"score": [0-9]*\|"sounds": {[^}]*}' "$work/demo.json"
+# plays NAME: how often the recorded game played that sound. A figure calls when it is caught
+# and again when it is thrown; a thrown figure lands with a splat.
+plays() { grep -o "\"$1\": [0-9]*" "$work/demo.json" | grep -o '[0-9]*$'; }
+calls=$(($(plays indian) + $(plays farm) + $(plays cow) + $(plays cowboy)))
+[ "$calls" -ge 1 ] || fail "the whirlwind caught nothing while recording"
+[ "$(plays splat)" -ge 1 ] || fail "no caught figure was thrown and landed while recording"
 
 # The game shows the demo at its pace and ends with it.
 "$game_dir/kestravan" --play "$work/demo" >"$work/game.log" 2>&1 &
