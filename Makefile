@@ -4,8 +4,12 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 SANITIZED ?= build-sanitized
 WINDOWS ?= build-windows
+WEB ?= build-web
+PORT ?= 8000
+# Debian's emscripten finds its JavaScript helpers among the system's Node modules.
+EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 
-.PHONY: play test deps build build-sanitized windows format clean
+.PHONY: play test deps build build-sanitized windows web serve-web test-web format clean
 
 deps:
 	scripts/install-deps
@@ -34,6 +38,26 @@ windows: deps
 	    -DKESTRAVAN_HOST_DATAGEN=$(CURDIR)/$(BUILD)/kestravan-datagen
 	cmake --build $(WINDOWS) -j $(JOBS)
 
+# The browser version in $(WEB): the page, the game as WebAssembly, its packed data (written
+# by the native generator) and the simulator for Node.
+web: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target game_data
+	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=Release \
+	    -DKESTRAVAN_GAME_DATA=$(abspath $(BUILD))/game
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB) -j $(JOBS)
+
+serve-web: web
+	@echo "Kestravan in the browser: http://localhost:$(PORT)/"
+	cd $(WEB) && python3 -m http.server $(PORT) --bind 127.0.0.1
+
+# The page in headless Chromium, and the golden replay in the WebAssembly simulator.
+test-web: web
+	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	tests/web/golden_wasm.sh $(WEB) $(BUILD)/game
+	cd tests/web && KESTRAVAN_WEB=$(abspath $(WEB)) KESTRAVAN_SIM=$(abspath $(BUILD))/kestravan-sim \
+	    KESTRAVAN_GAME_DIR=$(abspath $(BUILD))/game node --test
+
 play: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS) --target kestravan game_data
@@ -43,12 +67,13 @@ test: build build-sanitized windows
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZED) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
+	$(MAKE) test-web
 
 format:
 	find src tools tests fuzz bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SANITIZED) $(WINDOWS)
+	rm -rf $(BUILD) $(SANITIZED) $(WINDOWS) $(WEB) tests/web/node_modules
 
 # Installing the game like any other: `make install` (PREFIX, default /usr/local; DESTDIR
 # for packagers) and `make uninstall`, which removes exactly the files the install placed, as

@@ -1,0 +1,203 @@
+// The sound output in the browser: WebAudio, one AudioBuffer made from a buffer's samples each
+// time it plays. Whether a buffer still plays is judged on the game's clock from the length of
+// its sound, exactly, so that a sound played again while it still sounds takes the same random
+// draw as on the other back ends, even while the browser holds the sound back.
+#include <algorithm>
+#include <cstring>
+#include <emscripten.h>
+#include <new>
+
+#include "platform/audio_backend.h"
+#include "platform/system.h"
+
+namespace platform::backend {
+
+struct Voice {
+    int slot = 0; // the page's player of this voice
+    bool started = false;
+    std::uint32_t startTick = 0;
+    std::uint64_t bytes = 0; // what is left of the samples from where it started
+    std::uint32_t bytesPerSecond = 0;
+};
+
+} // namespace platform::backend
+
+namespace {
+
+using platform::backend::SampleMemory;
+using platform::backend::Voice;
+
+int openDevices = 0;
+int nextSlot = 1;
+
+// The page's sound output. Until the player has clicked the page, the browser keeps it
+// suspended, and sounds due then are not saved up for later.
+EM_JS(int, hasAudioOutput, (), {
+    return (typeof AudioContext != "undefined" || typeof webkitAudioContext != "undefined") ? 1 : 0;
+});
+
+EM_JS(void, stopSlot, (int slot), {
+    var players = Module.soundPlayers || (Module.soundPlayers = {});
+    var player = players[slot];
+    if (player) {
+        delete players[slot];
+        try {
+            player.stop();
+        } catch (e) {
+        }
+    }
+});
+
+EM_JS(void, playSlot, (int slot, const float* samples, int channels, int frames, int rate), {
+    var players = Module.soundPlayers || (Module.soundPlayers = {});
+    var context = Module.audioContext;
+    if (!context || context.state != "running" || frames <= 0) {
+        return;
+    }
+    var buffer = context.createBuffer(channels, frames, rate);
+    for (var c = 0; c < channels; c++) {
+        var start = (samples >> 2) + c * frames;
+        buffer.copyToChannel(HEAPF32.subarray(start, start + frames), c);
+    }
+    var player = context.createBufferSource();
+    player.buffer = buffer;
+    player.connect(context.destination);
+    player.onended = function() {
+        if (players[slot] == player) {
+            delete players[slot];
+        }
+    };
+    players[slot] = player;
+    player.start();
+});
+
+// One sample as the page plays it, -1 to 1.
+float sampleAt(const SampleMemory& memory, std::size_t frame, int channel) {
+    const auto& format = memory.format;
+    const std::size_t at =
+        frame * format.blockAlign + static_cast<std::size_t>(channel) * (format.bitsPerSample / 8);
+    if (format.bitsPerSample == 8) {
+        return (static_cast<int>(memory.bytes[at]) - 128) / 128.0f;
+    }
+    const auto low = memory.bytes[at];
+    const auto high = memory.bytes[at + 1];
+    return static_cast<std::int16_t>(low | (high << 8)) / 32768.0f;
+}
+
+} // namespace
+
+namespace platform::backend {
+
+HResult openAudio() {
+    if (openDevices == 0 && hasAudioOutput() == 0) {
+        return DSERR_NODRIVER;
+    }
+    ++openDevices;
+    return S_OK;
+}
+
+void closeAudio() {
+    openDevices = std::max(0, openDevices - 1);
+}
+
+HResult audioStep(AudioStep /*step*/) {
+    return S_OK;
+}
+
+// The page's output resamples whatever it is given.
+HResult setMixFormat(const WaveFormat& /*format*/) {
+    return S_OK;
+}
+
+HResult createVoice(Voice** voice) {
+    *voice = new (std::nothrow) Voice;
+    if (*voice == nullptr) {
+        return DSERR_OUTOFMEMORY;
+    }
+    (*voice)->slot = nextSlot++;
+    return S_OK;
+}
+
+void destroyVoice(Voice* voice) {
+    if (voice != nullptr) {
+        stopSlot(voice->slot);
+        delete voice;
+    }
+}
+
+// The samples as the page takes them: floats, one channel after the other.
+HResult takeSamples(SampleMemory& memory) {
+    const WaveFormat& format = memory.format;
+    memory.mixed.clear();
+    const bool usable = format.channels > 0 && format.blockAlign > 0 &&
+                        (format.bitsPerSample == 8 || format.bitsPerSample == 16) &&
+                        format.blockAlign >= format.channels * (format.bitsPerSample / 8);
+    if (!usable) {
+        return DSERR_BADFORMAT;
+    }
+    // Whole sample frames only; a stray byte at the end is not heard.
+    const std::size_t frames = memory.bytes.size() / format.blockAlign;
+    std::vector<float> samples;
+    try {
+        samples.resize(frames * format.channels);
+    } catch (const std::bad_alloc&) {
+        return DSERR_OUTOFMEMORY;
+    }
+    for (int channel = 0; channel < format.channels; ++channel) {
+        for (std::size_t frame = 0; frame < frames; ++frame) {
+            samples[channel * frames + frame] = sampleAt(memory, frame, channel);
+        }
+    }
+    try {
+        memory.mixed.resize(samples.size() * sizeof(float));
+    } catch (const std::bad_alloc&) {
+        return DSERR_OUTOFMEMORY;
+    }
+    std::memcpy(memory.mixed.data(), samples.data(), memory.mixed.size());
+    return S_OK;
+}
+
+// It plays while fewer than its bytes have passed at the format's rate: an exact comparison,
+// so that a sound of 699.95 ms still plays 699 ms after its start.
+bool voicePlaying(Voice* voice) {
+    if (voice == nullptr || !voice->started) {
+        return false;
+    }
+    const std::uint64_t elapsed = static_cast<std::uint32_t>(tickCount() - voice->startTick);
+    return elapsed * voice->bytesPerSecond < voice->bytes * 1000;
+}
+
+// The page keeps no sound memory of its own that the browser could take away.
+bool voiceLost(Voice* /*voice*/) {
+    return false;
+}
+
+HResult restoreVoice(Voice* /*voice*/, SampleMemory& /*memory*/) {
+    return S_OK;
+}
+
+HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t position) {
+    stopSlot(voice->slot);
+    const WaveFormat& format = memory.format;
+    voice->started = true;
+    voice->startTick = tickCount();
+    voice->bytes = memory.bytes.size() - std::min<std::size_t>(position, memory.bytes.size());
+    voice->bytesPerSecond = format.averageBytesPerSecond;
+    if (format.blockAlign == 0 || format.channels == 0 || memory.mixed.empty()) {
+        return S_OK;
+    }
+    const std::size_t frames = memory.mixed.size() / sizeof(float) / format.channels;
+    const std::size_t first = std::min<std::size_t>(position / format.blockAlign, frames);
+    // Each channel starts at the same moment of the sound; the rest of the channel follows.
+    std::vector<float> rest((frames - first) * format.channels);
+    const auto* all = reinterpret_cast<const float*>(memory.mixed.data());
+    for (int channel = 0; channel < format.channels; ++channel) {
+        std::copy_n(all + channel * frames + first, frames - first,
+                    rest.begin() + static_cast<std::ptrdiff_t>(channel * (frames - first)));
+    }
+    playSlot(voice->slot, rest.data(), format.channels, static_cast<int>(frames - first),
+             static_cast<int>(format.samplesPerSecond));
+    return S_OK;
+}
+
+} // namespace platform::backend

@@ -1,0 +1,120 @@
+// The screen in the browser: the 8-bit back buffer is expanded through the palette into an
+// RGBA picture and put on the page's 1024 x 768 canvas, at 60 frames a second whatever the
+// monitor's refresh rate, since the game's speed is counted in frames.
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <emscripten.h>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "platform/display_backend.h"
+#include "platform/palette_expander.h"
+#include "platform/web/web_state.h"
+
+namespace platform::backend {
+
+namespace {
+
+constexpr double FrameMilliseconds = 1000.0 / 60.0;
+
+EM_JS(void, putFrame, (const std::uint32_t* pixels, int width, int height), {
+    var canvas = document.getElementById("canvas");
+    if (!Module.frameImage || Module.frameImage.width != width) {
+        Module.frameContext = canvas.getContext("2d", {alpha : false});
+        Module.frameImage = Module.frameContext.createImageData(width, height);
+    }
+    var bytes = width * height * 4;
+    Module.frameImage.data.set(HEAPU8.subarray(pixels, pixels + bytes));
+    Module.frameContext.putImageData(Module.frameImage, 0, 0);
+});
+
+// Waits, without holding up the browser, for its next animation frame.
+EM_ASYNC_JS(void, waitForAnimationFrame, (), {
+    await new Promise(function(wakeUp) { requestAnimationFrame(function() { wakeUp(); }); });
+});
+
+struct Screen {
+    std::vector<std::uint32_t> pixels;
+    PaletteExpander expander;
+    std::unique_ptr<Palette> canvasColours; // the palette with red and blue swapped
+    std::array<PaletteEntry, 256> lastPalette{};
+    double due = 0;
+};
+
+std::unique_ptr<Screen> theScreen;
+
+// The canvas takes its bytes red first: the expander, which writes 0xAARRGGBB, does that when
+// it is given the palette with red and blue swapped.
+const Palette& canvasPalette(Screen& screen, const Palette& palette) {
+    if (screen.canvasColours == nullptr ||
+        std::memcmp(screen.lastPalette.data(), palette.entries().data(),
+                    sizeof screen.lastPalette) != 0) {
+        std::array<PaletteEntry, 256> swapped = palette.entries();
+        for (PaletteEntry& entry : swapped) {
+            std::swap(entry.red, entry.blue);
+        }
+        screen.canvasColours = std::make_unique<Palette>(swapped.data());
+        screen.lastPalette = palette.entries();
+    }
+    return *screen.canvasColours;
+}
+
+// Returns when the next frame is due, at animation frames so that the picture never tears;
+// after a long stall (a background tab) the schedule starts afresh.
+void waitForNextFrame(Screen& screen) {
+    double now = emscripten_get_now();
+    if (screen.due == 0 || now > screen.due + 4 * FrameMilliseconds) {
+        screen.due = now;
+    }
+    screen.due += FrameMilliseconds;
+    // An animation frame a little early counts: a 60 Hz monitor's frames jitter about the due
+    // time, and on faster monitors the frames between are skipped.
+    while (now < screen.due - 2.0) {
+        waitForAnimationFrame();
+        now = emscripten_get_now();
+    }
+}
+
+} // namespace
+
+HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height,
+                    int /*bitsPerPixel*/) {
+    if (step == DisplayStep::DisplayMode) {
+        if (width != 1024 || height != 768) {
+            return DDERR_GENERIC;
+        }
+        theScreen = std::make_unique<Screen>();
+        theScreen->pixels.resize(static_cast<std::size_t>(width) * height);
+    }
+    return S_OK;
+}
+
+HResult present(const Surface& frame, const Palette& palette) {
+    if (theScreen == nullptr || frame.width() != 1024 || frame.height() != 768) {
+        return DDERR_GENERIC;
+    }
+    Screen& screen = *theScreen;
+    screen.expander.expand(frame, canvasPalette(screen, palette), screen.pixels.data(),
+                           frame.width() * 4);
+    putFrame(screen.pixels.data(), frame.width(), frame.height());
+    ++web::state().framesShown;
+    waitForNextFrame(screen);
+    return S_OK;
+}
+
+// The canvas keeps no resources of its own that the browser could take away.
+HResult restoreDisplay() {
+    return theScreen != nullptr ? S_OK : DDERR_GENERIC;
+}
+
+HResult acquireDC() {
+    return S_OK;
+}
+
+void closeDisplay() {
+    theScreen.reset();
+}
+
+} // namespace platform::backend

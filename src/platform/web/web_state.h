@@ -1,0 +1,24 @@
+// What the browser back end's parts share: the events waiting for the game, the cursor, and
+// the count of frames shown.
+#pragma once
+
+#include <deque>
+
+#include "platform/window.h"
+
+namespace platform::web {
+
+struct State {
+    std::deque<Event> events;
+    Point cursor;
+    bool windowOpen = false;
+    bool hidden = false; // the page is in a background tab: the game counts as minimised
+    int framesShown = 0;
+};
+
+State& state();
+
+// The page's canvas, as the html5 calls name it.
+inline constexpr const char* CanvasTarget = "#canvas";
+
+} // namespace platform::web

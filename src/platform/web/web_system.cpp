@@ -1,0 +1,56 @@
+// Clocks, sleep and messages in the browser. Sleeping hands the page back to the browser
+// (the game's blocking waits are unwound and resumed around it), so the page stays alive.
+#include <cstdio>
+#include <emscripten.h>
+
+#include "platform/system.h"
+
+namespace {
+
+// The error box: an overlay over the page with the caption and the message.
+EM_JS(void, showErrorOverlay, (const char* caption, const char* text), {
+    var box = document.getElementById("error");
+    if (!box) {
+        box = document.createElement("div");
+        box.id = "error";
+        document.body.appendChild(box);
+    }
+    box.textContent = "";
+    var title = document.createElement("h2");
+    title.textContent = UTF8ToString(caption);
+    var message = document.createElement("p");
+    message.textContent = UTF8ToString(text);
+    box.appendChild(title);
+    box.appendChild(message);
+    box.hidden = false;
+});
+
+} // namespace
+
+namespace platform {
+
+std::uint32_t tickCount() {
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now()));
+}
+
+// Microseconds of the page's clock; never 0, which would mean there is no such counter.
+std::int64_t performanceCounter() {
+    return static_cast<std::int64_t>(emscripten_get_now() * 1000.0) + 1;
+}
+
+void sleep(std::uint32_t milliseconds) {
+    emscripten_sleep(milliseconds);
+}
+
+void debugLine(const char* text) {
+    std::fputs(text, stderr);
+}
+
+void errorBox(const char* caption, const char* text) {
+    std::fprintf(stderr, "%s: %s\n", caption, text);
+    showErrorOverlay(caption, text);
+}
+
+void shutdown() {}
+
+} // namespace platform

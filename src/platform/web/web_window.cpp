@@ -1,0 +1,179 @@
+// The game's window in the browser is the page's canvas: its keyboard, mouse and visibility
+// events become the game's, with the same key codes and cursor mapping as on the desktop.
+#include <algorithm>
+#include <cmath>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include "platform/display_backend.h"
+#include "platform/web/web_state.h"
+#include "platform/window.h"
+
+namespace platform {
+
+struct Window {};
+
+namespace web {
+
+State& state() {
+    static State theState;
+    return theState;
+}
+
+} // namespace web
+
+namespace {
+
+Window theWindow;
+
+void queue(EventType type, int key = 0, bool minimized = false) {
+    web::state().events.push_back({type, key, minimized});
+}
+
+// The classic key codes, which the browser's own key codes already are for letters, digits,
+// the arrows, Escape, Return and Space; every other key arrives as 0xFF.
+int keyCode(unsigned long browserCode) {
+    const int code = static_cast<int>(browserCode);
+    switch (code) {
+    case KeyEscape:
+    case KeyLeft:
+    case KeyUp:
+    case KeyRight:
+    case KeyDown:
+    case 13:
+    case 32:
+        return code;
+    default:
+        break;
+    }
+    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) {
+        return code;
+    }
+    return 0xFF;
+}
+
+// Where the canvas lies on the page, in CSS pixels.
+EM_JS(void, canvasRect, (double* rect), {
+    var box = document.getElementById("canvas").getBoundingClientRect();
+    HEAPF64[(rect >> 3) + 0] = box.left;
+    HEAPF64[(rect >> 3) + 1] = box.top;
+    HEAPF64[(rect >> 3) + 2] = box.width;
+    HEAPF64[(rect >> 3) + 3] = box.height;
+});
+
+EM_BOOL onKey(int type, const EmscriptenKeyboardEvent* event, void* /*data*/) {
+    queue(type == EMSCRIPTEN_EVENT_KEYDOWN ? EventType::KeyDown : EventType::KeyUp,
+          keyCode(event->keyCode));
+    // The page itself must not scroll with the arrows or lose focus with Tab.
+    return EM_TRUE;
+}
+
+// The canvas may be scaled by the page: its picture is always the 1024 x 768 screen.
+void moveCursor(const EmscriptenMouseEvent* event) {
+    double rect[4];
+    canvasRect(rect);
+    if (rect[2] <= 0 || rect[3] <= 0) {
+        return;
+    }
+    const double x = (event->clientX - rect[0]) * 1024.0 / rect[2];
+    const double y = (event->clientY - rect[1]) * 768.0 / rect[3];
+    web::state().cursor = {std::clamp(static_cast<int>(std::floor(x)), 0, 1023),
+                           std::clamp(static_cast<int>(std::floor(y)), 0, 767)};
+}
+
+EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void* /*data*/) {
+    moveCursor(event);
+    const bool down = type == EMSCRIPTEN_EVENT_MOUSEDOWN;
+    switch (type) {
+    case EMSCRIPTEN_EVENT_MOUSEMOVE:
+        queue(EventType::MouseMove);
+        return EM_FALSE;
+    case EMSCRIPTEN_EVENT_MOUSEDOWN:
+    case EMSCRIPTEN_EVENT_MOUSEUP:
+        if (event->button == 0) {
+            queue(down ? EventType::LeftButtonDown : EventType::LeftButtonUp);
+        } else if (event->button == 2) {
+            queue(down ? EventType::RightButtonDown : EventType::RightButtonUp);
+        }
+        return EM_FALSE;
+    default:
+        return EM_FALSE;
+    }
+}
+
+// A page in a background tab is a minimised window: the game stops until it comes back.
+EM_BOOL onVisibility(int /*type*/, const EmscriptenVisibilityChangeEvent* event, void* /*data*/) {
+    auto& state = web::state();
+    const bool hidden = event->hidden != 0;
+    if (hidden != state.hidden) {
+        state.hidden = hidden;
+        queue(EventType::Activate, 0, hidden);
+    }
+    return EM_FALSE;
+}
+
+void listen(bool on) {
+    const char* canvas = web::CanvasTarget;
+    const auto key = on ? onKey : nullptr;
+    const auto mouse = on ? onMouse : nullptr;
+    // Keys reach the game only while the canvas has the focus.
+    emscripten_set_keydown_callback(canvas, nullptr, EM_FALSE, key);
+    emscripten_set_keyup_callback(canvas, nullptr, EM_FALSE, key);
+    // Buttons are pressed on the canvas, but moves and releases count anywhere on the page.
+    emscripten_set_mousedown_callback(canvas, nullptr, EM_FALSE, mouse);
+    emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, mouse);
+    emscripten_set_mousemove_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, mouse);
+    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, on ? onVisibility : nullptr);
+}
+
+} // namespace
+
+Window* createWindow(const char* /*title*/) {
+    listen(true);
+    web::state().windowOpen = true;
+    return &theWindow;
+}
+
+void showWindow(Window* /*window*/) {
+    EM_ASM({ document.getElementById("canvas").focus(); });
+}
+
+void destroyWindow(Window* /*window*/) {
+    auto& state = web::state();
+    if (!state.windowOpen) {
+        return;
+    }
+    backend::closeDisplay();
+    listen(false);
+    state.windowOpen = false;
+    queue(EventType::Quit);
+}
+
+void postClose(Window* /*window*/) {
+    if (web::state().windowOpen) {
+        queue(EventType::Close);
+    }
+}
+
+bool peekEvent(Event& event) {
+    auto& events = web::state().events;
+    if (events.empty()) {
+        return false;
+    }
+    event = events.front();
+    events.pop_front();
+    return true;
+}
+
+// While the game waits, the browser runs: it is the browser that delivers the events.
+void waitForEvent() {
+    while (web::state().events.empty()) {
+        emscripten_sleep(50);
+    }
+}
+
+Point cursorPosition() {
+    return web::state().cursor;
+}
+
+} // namespace platform
