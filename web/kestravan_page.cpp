@@ -25,7 +25,8 @@ EMSCRIPTEN_KEEPALIVE const char* kestravan_state() {
     return json.c_str();
 }
 
-// Keeps a best score through the game's own writer, as the end of a round does.
+// Keeps a best score through the game's own writer, as the end of a round does. The writer
+// waits for the browser's storage: the page calls this before the game starts, asynchronously.
 EMSCRIPTEN_KEEPALIVE int kestravan_keep_best_score(int score) {
     return writeBestScore(score) ? 1 : 0;
 }

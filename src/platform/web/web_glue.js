@@ -1,11 +1,10 @@
-// The page side of the browser back end, run before the game starts: the persistent folder of
-// the best score, read back from the browser's storage first and saved after every change.
-var StoreFolder = "/kestravan-store";
-
+// The page side of the browser back end, run before the game starts: the folder of the best
+// score lives in the browser's persistent storage and is read back from it first.
 Module["preRun"] = Module["preRun"] || [];
 Module["preRun"].push(function() {
-  FS.mkdir(StoreFolder);
-  FS.mount(IDBFS, {}, StoreFolder);
+  var folder = "/kestravan-store";
+  FS.mkdir(folder);
+  FS.mount(IDBFS, {}, folder);
   addRunDependency("store");
   FS.syncfs(true, function(error) {
     if (error) {
@@ -13,34 +12,4 @@ Module["preRun"].push(function() {
     }
     removeRunDependency("store");
   });
-
-  // A value is replaced by renaming a finished file over it; each such rename is saved, one
-  // save at a time, a later change waiting for the one under way.
-  var saving = false;
-  var again = false;
-  function save() {
-    if (saving) {
-      again = true;
-      return;
-    }
-    saving = true;
-    FS.syncfs(false, function(error) {
-      saving = false;
-      if (error) {
-        console.warn("Kestravan: the best score cannot be saved: " + error);
-      }
-      if (again) {
-        again = false;
-        save();
-      }
-    });
-  }
-  var rename = FS.rename;
-  FS.rename = function(from, to) {
-    rename(from, to);
-    if (String(to).indexOf(StoreFolder + "/") === 0) {
-      save();
-    }
-  };
-  Module["saveStore"] = save;
 });

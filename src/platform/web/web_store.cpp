@@ -1,6 +1,7 @@
 // The best score in the browser lives in a folder kept in the page's persistent storage
-// (IndexedDB): the page glue fills the folder before the game starts and saves it whenever a
-// value has been replaced there.
+// (IndexedDB), which the page glue reads back before the game starts. The store flushes a
+// value to disk, and then its folder, once it has replaced it: in the browser each flush saves
+// the folder to that storage and waits until it is saved.
 #include <string>
 
 #include "platform/store.h"

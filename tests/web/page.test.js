@@ -1,0 +1,107 @@
+// The browser version in headless Chromium: the page starts with one click, shows the splash
+// and the first frame as the simulator draws them, takes keys only with the focus, opens the
+// menu, keeps the best score over a reload, and shows a failed start as the game's error box.
+const { test, before, after } = require("node:test");
+const assert = require("node:assert/strict");
+const { serve, launch, gameState, waitForState, canvasColours, simulatorFrames } =
+  require("./support.js");
+
+let site;
+let browser;
+
+before(async () => {
+  site = await serve();
+  browser = await launch();
+});
+
+after(async () => {
+  await browser?.close();
+  site?.server.kill();
+});
+
+async function openPage(query = "?autostart") {
+  const page = await browser.newPage({ viewport: { width: 1024, height: 768 } });
+  const console = [];
+  page.on("console", (message) => console.push(message.text()));
+  page.on("pageerror", (error) => console.push(`page error: ${error.message}`));
+  await page.goto(site.address + "index.html" + query);
+  return { page, console };
+}
+
+// Points away from the whirlwind, the figures and the panel's text: splash, map, frame, panel.
+const SplashPoints = [[60, 60], [300, 100], [512, 300], [900, 420], [100, 600], [470, 560],
+                      [700, 620], [50, 745], [990, 740], [400, 450]];
+const FramePoints = [[100, 100], [575, 100], [805, 357], [300, 450], [160, 520], [511, 14],
+                     [625, 660], [760, 690], [10, 700], [1010, 400], [18, 655], [250, 655],
+                     [470, 740], [900, 150]];
+
+test("one click starts the splash, then the first frame, as the simulator draws them", async () => {
+  const [splash, firstFrame] = simulatorFrames([0, 1]);
+  const { page } = await openPage("");
+  await page.waitForSelector("#play:not([disabled])");
+  assert.equal(await gameState(page), null, "the game waits for the click");
+
+  await page.click("#play");
+  await waitForState(page, (state) => state.frame === 1, "the splash");
+  assert.deepEqual(await canvasColours(page, SplashPoints), SplashPoints.map(([x, y]) => splash(x, y)));
+
+  await waitForState(page, (state) => state.frame >= 2, "the first frame");
+  assert.deepEqual(await canvasColours(page, FramePoints), FramePoints.map(([x, y]) => firstFrame(x, y)));
+  await page.close();
+});
+
+test("arrow keys steer the whirlwind while the canvas has the focus; Escape opens the menu", async () => {
+  const { page } = await openPage();
+  const start = await waitForState(page, (state) => state.frame >= 2, "the first frame");
+  const hold = async (key, frames) => {
+    const from = await gameState(page);
+    await page.keyboard.down(key);
+    await waitForState(page, (state) => state.frame >= from.frame + frames, `${key} held`);
+    await page.keyboard.up(key);
+    return waitForState(page, (state) => state.keyDirX === 0 && state.keyDirY === 0, `${key} let go`);
+  };
+
+  await page.evaluate(() => document.getElementById("canvas").blur());
+  const unfocused = await hold("ArrowRight", 20);
+  assert.deepEqual([unfocused.whirlwind.x, unfocused.whirlwind.y], [start.whirlwind.x, start.whirlwind.y]);
+
+  await page.focus("#canvas");
+  const right = await hold("ArrowRight", 20);
+  assert.ok(right.whirlwind.x > start.whirlwind.x, `x ${right.whirlwind.x} after ${start.whirlwind.x}`);
+  assert.equal(right.whirlwind.y, start.whirlwind.y);
+  const down = await hold("ArrowDown", 20);
+  assert.ok(down.whirlwind.y > right.whirlwind.y, `y ${down.whirlwind.y} after ${right.whirlwind.y}`);
+  assert.equal(down.whirlwind.x, right.whirlwind.x);
+
+  assert.equal(down.menuOpen, false);
+  await page.keyboard.press("Escape");
+  await waitForState(page, (state) => state.menuOpen, "the menu");
+  await page.close();
+});
+
+test("a best score kept in one page load is there after a reload", async () => {
+  const { page } = await openPage("");
+  await page.waitForSelector("#play:not([disabled])");
+  // The game's own writer, which waits for the browser's storage before it returns.
+  const kept = await page.evaluate(() =>
+    Module.ccall("kestravan_keep_best_score", "number", ["number"], [4321], { async: true }));
+  assert.equal(kept, 1);
+
+  await page.goto(page.url() + "?autostart");
+  const state = await waitForState(page, (state) => state.frame >= 2, "the first frame after the reload");
+  assert.equal(state.bestScore, 4321);
+  await page.close();
+});
+
+test("a start that fails shows the error box on the page and the same line in the console", async () => {
+  const { page, console } = await openPage("");
+  await page.waitForSelector("#play:not([disabled])");
+  await page.evaluate(() => Module.FS.unlink("/Data/Crush.wav"));
+  await page.click("#play");
+  await page.waitForSelector("#error:not([hidden])");
+  assert.equal(await page.textContent("#error h2"), "Kestravan - Error");
+  const message = await page.textContent("#error p");
+  assert.match(message, /FAILED/);
+  assert.ok(console.some((line) => line.includes(`Kestravan - Error: ${message}`)), console.join("\n"));
+  await page.close();
+});

@@ -1,0 +1,103 @@
+// What the page tests share: the built page served by Python's static server, headless
+// Chromium, the game's state as the page reports it, and the simulator's screenshots.
+const { spawn, execFileSync } = require("node:child_process");
+const fs = require("node:fs");
+const os = require("node:os");
+const path = require("node:path");
+const zlib = require("node:zlib");
+const { chromium } = require("playwright-core");
+
+const webBuild = process.env.KESTRAVAN_WEB || path.resolve(__dirname, "../../build-web");
+const simulator = process.env.KESTRAVAN_SIM || path.resolve(__dirname, "../../build/kestravan-sim");
+const gameFolder = process.env.KESTRAVAN_GAME_DIR || path.resolve(__dirname, "../../build/game");
+
+// Serves the web build on a free port; resolves to the server and its address.
+function serve() {
+  return new Promise((resolve, reject) => {
+    const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
+                                     "--directory", webBuild], { stdio: ["ignore", "pipe", "ignore"] });
+    server.on("error", reject);
+    server.stdout.on("data", (text) => {
+      const port = /port (\d+)/.exec(String(text));
+      if (port) {
+        resolve({ server, address: `http://127.0.0.1:${port[1]}/` });
+      }
+    });
+  });
+}
+
+function launch() {
+  return chromium.launch({
+    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
+    args: process.getuid && process.getuid() === 0 ? ["--no-sandbox"] : [],
+  });
+}
+
+// The game's state in the simulator's JSON; null before the game exists.
+async function gameState(page) {
+  return page.evaluate(() =>
+    typeof Module !== "undefined" && Module.calledRun
+      ? JSON.parse(Module.UTF8ToString(Module._kestravan_state()))
+      : null);
+}
+
+// Waits until the state passes the check; returns that state.
+async function waitForState(page, check, what, timeout = 15000) {
+  const end = Date.now() + timeout;
+  for (;;) {
+    const state = await gameState(page);
+    if (state && check(state)) {
+      return state;
+    }
+    if (Date.now() > end) {
+      throw new Error(`timed out waiting for ${what}; last state: ${JSON.stringify(state)?.slice(0, 300)}`);
+    }
+    await page.waitForTimeout(20);
+  }
+}
+
+// The canvas's colours at the points, as "r,g,b".
+function canvasColours(page, points) {
+  return page.evaluate((points) => {
+    const context = document.getElementById("canvas").getContext("2d");
+    return points.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)).join(","));
+  }, points);
+}
+
+// The simulator's screenshots of the frames: for each, a function giving "r,g,b" at (x, y).
+// Its PNG files hold plain scanlines, each led by filter type 0.
+function simulatorFrames(frames) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "kestravan-web-"));
+  const args = ["--data", gameFolder, "--frames", String(Math.max(...frames)), "--dump", path.join(folder, "dump.json")];
+  for (const frame of frames) {
+    args.push("--screenshot", `${frame}:${path.join(folder, `${frame}.png`)}`);
+  }
+  execFileSync(simulator, args);
+  const pictures = frames.map((frame) => readPng(path.join(folder, `${frame}.png`)));
+  fs.rmSync(folder, { recursive: true, force: true });
+  return pictures;
+}
+
+function readPng(file) {
+  const bytes = fs.readFileSync(file);
+  const data = [];
+  let width = 0;
+  for (let at = 8; at < bytes.length;) {
+    const length = bytes.readUInt32BE(at);
+    const type = bytes.toString("latin1", at + 4, at + 8);
+    const body = bytes.subarray(at + 8, at + 8 + length);
+    if (type === "IHDR") {
+      width = body.readUInt32BE(0);
+    } else if (type === "IDAT") {
+      data.push(body);
+    }
+    at += 12 + length;
+  }
+  const rows = zlib.inflateSync(Buffer.concat(data));
+  return (x, y) => {
+    const at = y * (width * 3 + 1) + 1 + x * 3;
+    return `${rows[at]},${rows[at + 1]},${rows[at + 2]}`;
+  };
+}
+
+module.exports = { serve, launch, gameState, waitForState, canvasColours, simulatorFrames };
