@@ -7,22 +7,13 @@
 
 namespace {
 
-// The error box: an overlay over the page with the caption and the message.
+// The error box: the page's overlay with the caption and the message.
 EM_JS(void, showErrorOverlay, (const char* caption, const char* text), {
-    var box = document.getElementById("error");
-    if (!box) {
-        box = document.createElement("div");
-        box.id = "error";
-        document.body.appendChild(box);
+    if (Module["showError"]) {
+        Module["showError"](UTF8ToString(caption), UTF8ToString(text));
+    } else {
+        alert(UTF8ToString(caption) + "\n" + UTF8ToString(text));
     }
-    box.textContent = "";
-    var title = document.createElement("h2");
-    title.textContent = UTF8ToString(caption);
-    var message = document.createElement("p");
-    message.textContent = UTF8ToString(text);
-    box.appendChild(title);
-    box.appendChild(message);
-    box.hidden = false;
 });
 
 } // namespace
