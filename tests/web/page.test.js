@@ -19,8 +19,8 @@ after(async () => {
   site?.server.kill();
 });
 
-async function openPage(query = "?autostart") {
-  const page = await browser.newPage({ viewport: { width: 1024, height: 768 } });
+async function openPage(query = "?autostart", viewport = { width: 1024, height: 768 }) {
+  const page = await browser.newPage({ viewport });
   const console = [];
   page.on("console", (message) => console.push(message.text()));
   page.on("pageerror", (error) => console.push(`page error: ${error.message}`));
@@ -50,7 +50,7 @@ test("one click starts the splash, then the first frame, as the simulator draws 
   await page.close();
 });
 
-test("arrow keys steer the whirlwind while the canvas has the focus; Escape opens the menu", async () => {
+test("arrow keys steer the whirlwind while the canvas has the focus, and are let go with it; Escape opens the menu", async () => {
   const { page } = await openPage();
   const start = await waitForState(page, (state) => state.frame >= 2, "the first frame");
   const hold = async (key, frames) => {
@@ -73,9 +73,31 @@ test("arrow keys steer the whirlwind while the canvas has the focus; Escape open
   assert.ok(down.whirlwind.y > right.whirlwind.y, `y ${down.whirlwind.y} after ${right.whirlwind.y}`);
   assert.equal(down.whirlwind.x, right.whirlwind.x);
 
+  await page.keyboard.down("ArrowLeft");
+  await waitForState(page, (state) => state.keyDirX !== 0, "ArrowLeft held");
+  await page.evaluate(() => document.getElementById("canvas").blur());
+  await waitForState(page, (state) => state.keyDirX === 0, "the key let go with the focus");
+  await page.keyboard.up("ArrowLeft");
+
+  await page.focus("#canvas");
   assert.equal(down.menuOpen, false);
   await page.keyboard.press("Escape");
   await waitForState(page, (state) => state.menuOpen, "the menu");
+  await page.close();
+});
+
+test("the cursor is mapped back from a canvas the page shows at half size", async () => {
+  const { page } = await openPage("?autostart", { width: 512, height: 384 });
+  const start = await waitForState(page, (state) => state.frame >= 2, "the first frame");
+  // The right button steers toward the cursor: at (500, 380) on the page it lies right of and
+  // below the whirlwind, which a cursor taken unscaled would not.
+  await page.mouse.move(500, 380);
+  await page.mouse.down({ button: "right" });
+  await waitForState(page, (state) => state.frame >= start.frame + 20, "the right button held");
+  await page.mouse.up({ button: "right" });
+  const moved = await gameState(page);
+  assert.ok(moved.whirlwind.x > start.whirlwind.x && moved.whirlwind.y > start.whirlwind.y,
+            `whirlwind at ${moved.whirlwind.x}, ${moved.whirlwind.y} from ${start.whirlwind.x}, ${start.whirlwind.y}`);
   await page.close();
 });
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <set>
 
 #include "platform/window.h"
 
@@ -10,6 +11,7 @@ namespace platform::web {
 
 struct State {
     std::deque<Event> events;
+    std::set<int> keysDown; // by key code, so that they can be let go when the focus goes
     Point cursor;
     bool windowOpen = false;
     bool hidden = false; // the page is in a background tab: the game counts as minimised

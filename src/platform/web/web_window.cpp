@@ -62,8 +62,14 @@ EM_JS(void, canvasRect, (double* rect), {
 });
 
 EM_BOOL onKey(int type, const EmscriptenKeyboardEvent* event, void* /*data*/) {
-    queue(type == EMSCRIPTEN_EVENT_KEYDOWN ? EventType::KeyDown : EventType::KeyUp,
-          keyCode(event->keyCode));
+    const int key = keyCode(event->keyCode);
+    if (type == EMSCRIPTEN_EVENT_KEYDOWN) {
+        web::state().keysDown.insert(key);
+        queue(EventType::KeyDown, key);
+    } else {
+        web::state().keysDown.erase(key);
+        queue(EventType::KeyUp, key);
+    }
     // The page itself must not scroll with the arrows or lose focus with Tab.
     return EM_TRUE;
 }
@@ -101,11 +107,27 @@ EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void* /*data*/) {
     }
 }
 
+// Keys held when the canvas loses the focus are let go, as a desktop window lets them go:
+// their releases would go elsewhere, and the whirlwind would keep on moving.
+void releaseKeys() {
+    auto& state = web::state();
+    for (const int key : state.keysDown) {
+        queue(EventType::KeyUp, key);
+    }
+    state.keysDown.clear();
+}
+
+EM_BOOL onBlur(int /*type*/, const EmscriptenFocusEvent* /*event*/, void* /*data*/) {
+    releaseKeys();
+    return EM_FALSE;
+}
+
 // A page in a background tab is a minimised window: the game stops until it comes back.
 EM_BOOL onVisibility(int /*type*/, const EmscriptenVisibilityChangeEvent* event, void* /*data*/) {
     auto& state = web::state();
     const bool hidden = event->hidden != 0;
     if (hidden != state.hidden) {
+        releaseKeys();
         state.hidden = hidden;
         queue(EventType::Activate, 0, hidden);
     }
@@ -119,6 +141,7 @@ void listen(bool on) {
     // Keys reach the game only while the canvas has the focus.
     emscripten_set_keydown_callback(canvas, nullptr, EM_FALSE, key);
     emscripten_set_keyup_callback(canvas, nullptr, EM_FALSE, key);
+    emscripten_set_blur_callback(canvas, nullptr, EM_FALSE, on ? onBlur : nullptr);
     // Buttons are pressed on the canvas, but moves and releases count anywhere on the page.
     emscripten_set_mousedown_callback(canvas, nullptr, EM_FALSE, mouse);
     emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, mouse);
