@@ -1,7 +1,8 @@
-// The sound output in the browser: WebAudio, one AudioBuffer made from a buffer's samples each
-// time it plays. Whether a buffer still plays is judged on the game's clock from the length of
-// its sound, exactly, so that a sound played again while it still sounds takes the same random
-// draw as on the other back ends, even while the browser holds the sound back.
+// The sound output in the browser: WebAudio, one AudioBuffer for each sound's samples, made
+// when it first plays and shared by the buffers that share the samples. Whether a buffer still
+// plays is judged on the game's clock from the length of its sound, exactly, so that a sound played
+// again while it still sounds takes the same random draw as on the other back ends, even while the
+// browser holds the sound back.
 #include <algorithm>
 #include <cstring>
 #include <emscripten.h>
@@ -48,28 +49,50 @@ EM_JS(void, stopSlot, (int slot), {
     }
 });
 
-EM_JS(void, playSlot, (int slot, const float* samples, int channels, int frames, int rate), {
-    var players = Module.soundPlayers || (Module.soundPlayers = {});
-    var context = Module.audioContext;
-    if (!context || context.state != "running" || frames <= 0) {
-        return;
+// The page's copies of the samples are known by where the samples lie; new samples there
+// replace the copy.
+EM_JS(void, forgetSamples, (const float* samples), {
+    if (Module.soundBuffers) {
+        Module.soundBuffers.delete(samples);
     }
-    var buffer = context.createBuffer(channels, frames, rate);
-    for (var c = 0; c < channels; c++) {
-        var start = (samples >> 2) + c * frames;
-        buffer.copyToChannel(HEAPF32.subarray(start, start + frames), c);
-    }
-    var player = context.createBufferSource();
-    player.buffer = buffer;
-    player.connect(context.destination);
-    player.onended = function() {
-        if (players[slot] == player) {
-            delete players[slot];
-        }
-    };
-    players[slot] = player;
-    player.start();
 });
+
+EM_JS(void, forgetAllSamples, (), { Module.soundBuffers = new Map(); });
+
+// Plays the samples (one channel after the other) from the first frame on.
+EM_JS(void, playSlot,
+      (int slot, const float* samples, int channels, int frames, int rate, int firstFrame), {
+          var players = Module.soundPlayers || (Module.soundPlayers = {});
+          var buffers = Module.soundBuffers || (Module.soundBuffers = new Map());
+          var context = Module.audioContext;
+          if (!context || context.state != "running" || firstFrame >= frames) {
+              return;
+          }
+          var buffer = buffers.get(samples);
+          if (!buffer) {
+              // Rates the page cannot play (below 3000 Hz) stay silent.
+              try {
+                  buffer = context.createBuffer(channels, frames, rate);
+              } catch (e) {
+                  return;
+              }
+              for (var c = 0; c < channels; c++) {
+                  var start = (samples >> 2) + c * frames;
+                  buffer.copyToChannel(HEAPF32.subarray(start, start + frames), c);
+              }
+              buffers.set(samples, buffer);
+          }
+          var player = context.createBufferSource();
+          player.buffer = buffer;
+          player.connect(context.destination);
+          player.onended = function() {
+              if (players[slot] == player) {
+                  delete players[slot];
+              }
+          };
+          players[slot] = player;
+          player.start(0, firstFrame / rate);
+      });
 
 // One sample as the page plays it, -1 to 1.
 float sampleAt(const SampleMemory& memory, std::size_t frame, int channel) {
@@ -98,6 +121,9 @@ HResult openAudio() {
 
 void closeAudio() {
     openDevices = std::max(0, openDevices - 1);
+    if (openDevices == 0) {
+        forgetAllSamples();
+    }
 }
 
 HResult audioStep(AudioStep /*step*/) {
@@ -129,10 +155,7 @@ void destroyVoice(Voice* voice) {
 HResult takeSamples(SampleMemory& memory) {
     const WaveFormat& format = memory.format;
     memory.mixed.clear();
-    const bool usable = format.channels > 0 && format.blockAlign > 0 &&
-                        (format.bitsPerSample == 8 || format.bitsPerSample == 16) &&
-                        format.blockAlign >= format.channels * (format.bitsPerSample / 8);
-    if (!usable) {
+    if (format.channels == 0 || format.blockAlign == 0) {
         return DSERR_BADFORMAT;
     }
     // Whole sample frames only; a stray byte at the end is not heard.
@@ -154,6 +177,7 @@ HResult takeSamples(SampleMemory& memory) {
         return DSERR_OUTOFMEMORY;
     }
     std::memcpy(memory.mixed.data(), samples.data(), memory.mixed.size());
+    forgetSamples(reinterpret_cast<const float*>(memory.mixed.data()));
     return S_OK;
 }
 
@@ -187,16 +211,9 @@ HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t posit
         return S_OK;
     }
     const std::size_t frames = memory.mixed.size() / sizeof(float) / format.channels;
-    const std::size_t first = std::min<std::size_t>(position / format.blockAlign, frames);
-    // Each channel starts at the same moment of the sound; the rest of the channel follows.
-    std::vector<float> rest((frames - first) * format.channels);
-    const auto* all = reinterpret_cast<const float*>(memory.mixed.data());
-    for (int channel = 0; channel < format.channels; ++channel) {
-        std::copy_n(all + channel * frames + first, frames - first,
-                    rest.begin() + static_cast<std::ptrdiff_t>(channel * (frames - first)));
-    }
-    playSlot(voice->slot, rest.data(), format.channels, static_cast<int>(frames - first),
-             static_cast<int>(format.samplesPerSecond));
+    playSlot(voice->slot, reinterpret_cast<const float*>(memory.mixed.data()), format.channels,
+             static_cast<int>(frames), static_cast<int>(format.samplesPerSecond),
+             static_cast<int>(std::min<std::size_t>(position / format.blockAlign, frames)));
     return S_OK;
 }
 
