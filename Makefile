@@ -53,6 +53,7 @@ serve-web: web
 
 # The page in headless Chromium, and the golden replay in the WebAssembly simulator.
 test-web: web
+	cmake --build $(BUILD) -j $(JOBS) --target kestravan-sim
 	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 	tests/web/golden_wasm.sh $(WEB) $(BUILD)/game
 	cd tests/web && KESTRAVAN_WEB=$(abspath $(WEB)) KESTRAVAN_SIM=$(abspath $(BUILD))/kestravan-sim \
@@ -70,7 +71,7 @@ test: build build-sanitized windows
 	$(MAKE) test-web
 
 format:
-	find src tools tests fuzz bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tools tests fuzz bench web -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(SANITIZED) $(WINDOWS) $(WEB) tests/web/node_modules

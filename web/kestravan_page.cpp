@@ -1,5 +1,6 @@
 // The game on a web page: the run itself, and what the page may ask of it (the game's state
 // as the simulator writes it, for the page's tests; the best score kept as the game keeps it).
+#include <algorithm>
 #include <emscripten.h>
 #include <string>
 
@@ -17,11 +18,12 @@ bool exited = false;
 
 extern "C" {
 
-// The state after the last frame shown, as JSON; "null" before the game exists.
+// The state after the last frame shown, as JSON; "null" before the game exists. Frames are
+// counted as the simulator counts them: the splash, shown while the game is set up, is frame 0.
 EMSCRIPTEN_KEEPALIVE const char* kestravan_state() {
     static std::string json;
-    json = theGame != nullptr ? dumpState(*theGame, platform::web::state().framesShown, exited)
-                              : std::string("null");
+    const int frame = std::max(0, platform::web::state().framesShown - 1);
+    json = theGame != nullptr ? dumpState(*theGame, frame, exited) : std::string("null");
     return json.c_str();
 }
 

@@ -42,19 +42,24 @@ async function gameState(page) {
       : null);
 }
 
-// Waits until the state passes the check; returns that state.
-async function waitForState(page, check, what, timeout = 15000) {
+// Waits until the probe gives something the check passes; returns that.
+async function waitFor(page, probe, check, what, timeout = 15000) {
   const end = Date.now() + timeout;
   for (;;) {
-    const state = await gameState(page);
-    if (state && check(state)) {
-      return state;
+    const value = await probe();
+    if (check(value)) {
+      return value;
     }
     if (Date.now() > end) {
-      throw new Error(`timed out waiting for ${what}; last state: ${JSON.stringify(state)?.slice(0, 300)}`);
+      throw new Error(`timed out waiting for ${what}; last seen: ${JSON.stringify(value)?.slice(0, 300)}`);
     }
     await page.waitForTimeout(20);
   }
+}
+
+// Waits until the game's state passes the check; returns that state.
+function waitForState(page, check, what) {
+  return waitFor(page, () => gameState(page), (state) => state !== null && check(state), what);
 }
 
 // The canvas's colours at the points, as "r,g,b".
@@ -101,4 +106,4 @@ function readPng(file) {
   };
 }
 
-module.exports = { serve, launch, gameState, waitForState, canvasColours, simulatorFrames };
+module.exports = { serve, launch, gameState, waitFor, waitForState, canvasColours, simulatorFrames };

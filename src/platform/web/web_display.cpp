@@ -61,8 +61,9 @@ const Palette& canvasPalette(Screen& screen, const Palette& palette) {
     return *screen.canvasColours;
 }
 
-// Returns when the next frame is due, at animation frames so that the picture never tears;
-// after a long stall (a background tab) the schedule starts afresh.
+// Returns when the next frame is due, at an animation frame: only when the game gives the
+// browser its turn does the picture reach the screen. After a long stall (a background tab)
+// the schedule starts afresh.
 void waitForNextFrame(Screen& screen) {
     double now = emscripten_get_now();
     if (screen.due == 0 || now > screen.due + 4 * FrameMilliseconds) {
@@ -71,10 +72,10 @@ void waitForNextFrame(Screen& screen) {
     screen.due += FrameMilliseconds;
     // An animation frame a little early counts: a 60 Hz monitor's frames jitter about the due
     // time, and on faster monitors the frames between are skipped.
-    while (now < screen.due - 2.0) {
+    do {
         waitForAnimationFrame();
         now = emscripten_get_now();
-    }
+    } while (now < screen.due - 2.0);
 }
 
 } // namespace
