@@ -62,11 +62,12 @@ function waitForState(page, check, what) {
   return waitFor(page, () => gameState(page), (state) => state !== null && check(state), what);
 }
 
-// The canvas's colours at the points, as "r,g,b".
-function canvasColours(page, points) {
+// The canvas's colours at the points, as "r,g,b", and the number of the frame they belong to.
+function shownFrame(page, points) {
   return page.evaluate((points) => {
     const context = document.getElementById("canvas").getContext("2d");
-    return points.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)).join(","));
+    const colours = points.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)).join(","));
+    return { frame: JSON.parse(Module.UTF8ToString(Module._kestravan_state())).frame, colours };
   }, points);
 }
 
@@ -106,4 +107,4 @@ function readPng(file) {
   };
 }
 
-module.exports = { serve, launch, gameState, waitFor, waitForState, canvasColours, simulatorFrames };
+module.exports = { serve, launch, gameState, waitFor, waitForState, shownFrame, simulatorFrames };
