@@ -57,7 +57,7 @@ test("one click starts the splash, then the game's frames, as the simulator draw
   await page.close();
 });
 
-test("arrow keys steer the whirlwind while the canvas has the focus, and are let go with it; Escape opens the menu", async () => {
+test("arrow keys steer the whirlwind while the canvas has the focus, and are let go with it; Escape opens the menu, and again quits", async () => {
   const { page } = await openPage();
   const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
   const hold = async (key, frames) => {
@@ -90,6 +90,10 @@ test("arrow keys steer the whirlwind while the canvas has the focus, and are let
   assert.equal(down.menuOpen, false);
   await page.keyboard.press("Escape");
   await waitForState(page, (state) => state.menuOpen, "the menu");
+  // Escape again quits; the page offers a new game.
+  await page.keyboard.press("Escape");
+  await page.waitForSelector("#start:not([hidden])");
+  assert.equal(await page.textContent("#play"), "Play again");
   await page.close();
 });
 
