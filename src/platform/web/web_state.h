@@ -11,8 +11,9 @@ namespace platform::web {
 
 struct State {
     std::deque<Event> events;
-    std::set<int> keysDown; // by key code, so that they can be let go when the focus goes
+    std::set<int> keysDown; // by the browser's key code, to be let go when the focus goes
     Point cursor;
+    unsigned buttonsDown = 0; // a bit for each mouse button pressed on the canvas
     bool windowOpen = false;
     bool hidden = false; // the page is in a background tab: the game counts as minimised
     int framesShown = 0;

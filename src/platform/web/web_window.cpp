@@ -62,16 +62,18 @@ EM_JS(void, canvasRect, (double* rect), {
 });
 
 EM_BOOL onKey(int type, const EmscriptenKeyboardEvent* event, void* /*data*/) {
+    const auto browserCode = static_cast<int>(event->keyCode);
     const int key = keyCode(event->keyCode);
     if (type == EMSCRIPTEN_EVENT_KEYDOWN) {
-        web::state().keysDown.insert(key);
+        web::state().keysDown.insert(browserCode);
         queue(EventType::KeyDown, key);
     } else {
-        web::state().keysDown.erase(key);
+        web::state().keysDown.erase(browserCode);
         queue(EventType::KeyUp, key);
     }
-    // The page itself must not scroll with the arrows or lose focus with Tab.
-    return EM_TRUE;
+    // The arrows and Space would scroll the page; every other key keeps its meaning to the
+    // browser too (reloading, leaving the canvas with Tab).
+    return key == KeyLeft || key == KeyUp || key == KeyRight || key == KeyDown || key == 32;
 }
 
 // The canvas may be scaled by the page: its picture is always the 1024 x 768 screen.
@@ -87,32 +89,36 @@ void moveCursor(const EmscriptenMouseEvent* event) {
                            std::clamp(static_cast<int>(std::floor(y)), 0, 767)};
 }
 
+// Buttons are pressed on the canvas, and let go anywhere on the page: a release counts only
+// for a button pressed on the canvas.
 EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void* /*data*/) {
     moveCursor(event);
-    const bool down = type == EMSCRIPTEN_EVENT_MOUSEDOWN;
-    switch (type) {
-    case EMSCRIPTEN_EVENT_MOUSEMOVE:
+    if (type == EMSCRIPTEN_EVENT_MOUSEMOVE) {
         queue(EventType::MouseMove);
         return EM_FALSE;
-    case EMSCRIPTEN_EVENT_MOUSEDOWN:
-    case EMSCRIPTEN_EVENT_MOUSEUP:
-        if (event->button == 0) {
-            queue(down ? EventType::LeftButtonDown : EventType::LeftButtonUp);
-        } else if (event->button == 2) {
-            queue(down ? EventType::RightButtonDown : EventType::RightButtonUp);
-        }
-        return EM_FALSE;
-    default:
+    }
+    const bool left = event->button == 0;
+    if (!left && event->button != 2) {
         return EM_FALSE;
     }
+    const unsigned bit = 1u << event->button;
+    auto& buttonsDown = web::state().buttonsDown;
+    if (type == EMSCRIPTEN_EVENT_MOUSEDOWN) {
+        buttonsDown |= bit;
+        queue(left ? EventType::LeftButtonDown : EventType::RightButtonDown);
+    } else if ((buttonsDown & bit) != 0) {
+        buttonsDown &= ~bit;
+        queue(left ? EventType::LeftButtonUp : EventType::RightButtonUp);
+    }
+    return EM_FALSE;
 }
 
 // Keys held when the canvas loses the focus are let go, as a desktop window lets them go:
 // their releases would go elsewhere, and the whirlwind would keep on moving.
 void releaseKeys() {
     auto& state = web::state();
-    for (const int key : state.keysDown) {
-        queue(EventType::KeyUp, key);
+    for (const int browserCode : state.keysDown) {
+        queue(EventType::KeyUp, keyCode(static_cast<unsigned long>(browserCode)));
     }
     state.keysDown.clear();
 }
@@ -142,7 +148,7 @@ void listen(bool on) {
     emscripten_set_keydown_callback(canvas, nullptr, EM_FALSE, key);
     emscripten_set_keyup_callback(canvas, nullptr, EM_FALSE, key);
     emscripten_set_blur_callback(canvas, nullptr, EM_FALSE, on ? onBlur : nullptr);
-    // Buttons are pressed on the canvas, but moves and releases count anywhere on the page.
+    // Buttons are pressed on the canvas; moves and releases count anywhere on the page.
     emscripten_set_mousedown_callback(canvas, nullptr, EM_FALSE, mouse);
     emscripten_set_mouseup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, mouse);
     emscripten_set_mousemove_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, mouse);
