@@ -1,6 +1,7 @@
-// The browser version in headless Chromium: the page starts with one click, shows the splash
-// and the first frame as the simulator draws them, takes keys only with the focus, opens the
-// menu, keeps the best score over a reload, and shows a failed start as the game's error box.
+// The browser version in headless Chromium: the page starts with one click, which lets it make
+// sound, shows the splash and the frames as the simulator draws them, takes keys only with the
+// focus, maps the cursor back from a scaled canvas, opens the menu, keeps the best score over a
+// reload, and shows a failed start in the game's error box.
 const { test, before, after } = require("node:test");
 const assert = require("node:assert/strict");
 const { serve, launch, gameState, waitFor, waitForState, shownFrame, simulatorFrames } =
@@ -54,12 +55,15 @@ test("one click starts the splash, then the game's frames, as the simulator draw
   const shown = await shownFrame(page, FramePoints);
   const [frame] = simulatorFrames([shown.frame]);
   assert.deepEqual(shown.colours, FramePoints.map(([x, y]) => frame(x, y)), `frame ${shown.frame}`);
+  // The click let the page make sound: the wind that ends the set-up was played.
+  await page.waitForFunction(() => Module.audioContext.state === "running" && Module.soundBuffers.size === 1);
   await page.close();
 });
 
 test("arrow keys steer the whirlwind while the canvas has the focus, and are let go with it; Escape opens the menu, and again quits", async () => {
   const { page } = await openPage();
   const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
+  assert.equal(await page.evaluate(() => Module.audioContext), undefined, "silent until a click or key");
   const hold = async (key, frames) => {
     const from = await gameState(page);
     await page.keyboard.down(key);
@@ -74,6 +78,7 @@ test("arrow keys steer the whirlwind while the canvas has the focus, and are let
 
   await page.focus("#canvas");
   const right = await hold("ArrowRight", 20);
+  await page.waitForFunction(() => Module.audioContext.state === "running");
   assert.ok(right.whirlwind.x > start.whirlwind.x, `x ${right.whirlwind.x} after ${start.whirlwind.x}`);
   assert.equal(right.whirlwind.y, start.whirlwind.y);
   const down = await hold("ArrowDown", 20);
