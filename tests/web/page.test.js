@@ -117,6 +117,24 @@ test("the cursor is mapped back from a canvas the page shows at half size", asyn
   await page.close();
 });
 
+test("a page in a background tab stops the game until it comes back", async () => {
+  const { page } = await openPage();
+  await waitForState(page, (state) => state.frame >= 1, "the first frame");
+  const setHidden = (hidden) => page.evaluate((hidden) => {
+    Object.defineProperty(document, "hidden", { configurable: true, get: () => hidden });
+    Object.defineProperty(document, "visibilityState", { configurable: true, get: () => (hidden ? "hidden" : "visible") });
+    document.dispatchEvent(new Event("visibilitychange"));
+  }, hidden);
+
+  await setHidden(true);
+  const stopped = await waitForState(page, (state) => !state.active, "the game to stop");
+  await page.waitForTimeout(300);
+  assert.equal((await gameState(page)).frame, stopped.frame);
+  await setHidden(false);
+  await waitForState(page, (state) => state.active && state.frame > stopped.frame, "the game to go on");
+  await page.close();
+});
+
 test("a best score kept in one page load is there after a reload", async () => {
   const { page } = await openPage("");
   await page.waitForSelector("#play:not([disabled])");
