@@ -72,7 +72,6 @@ function shownFrame(page, points) {
 }
 
 // The simulator's screenshots of the frames: for each, a function giving "r,g,b" at (x, y).
-// Its PNG files hold plain scanlines, each led by filter type 0.
 function simulatorFrames(frames) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), "kestravan-web-"));
   const args = ["--data", gameFolder, "--frames", String(Math.max(...frames)), "--dump", path.join(folder, "dump.json")];
@@ -85,25 +84,47 @@ function simulatorFrames(frames) {
   return pictures;
 }
 
+// An 8-bit RGB or RGBA PNG file, its scanlines unfiltered.
 function readPng(file) {
   const bytes = fs.readFileSync(file);
   const data = [];
   let width = 0;
+  let height = 0;
+  let pixelBytes = 3;
   for (let at = 8; at < bytes.length;) {
     const length = bytes.readUInt32BE(at);
     const type = bytes.toString("latin1", at + 4, at + 8);
     const body = bytes.subarray(at + 8, at + 8 + length);
     if (type === "IHDR") {
       width = body.readUInt32BE(0);
+      height = body.readUInt32BE(4);
+      pixelBytes = body[9] === 6 ? 4 : 3;
     } else if (type === "IDAT") {
       data.push(body);
     }
     at += 12 + length;
   }
-  const rows = zlib.inflateSync(Buffer.concat(data));
+  const filtered = zlib.inflateSync(Buffer.concat(data));
+  const rowBytes = width * pixelBytes;
+  const pixels = Buffer.alloc(rowBytes * height);
+  const paeth = (a, b, c) => {
+    const p = a + b - c;
+    const [pa, pb, pc] = [Math.abs(p - a), Math.abs(p - b), Math.abs(p - c)];
+    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+  };
+  for (let y = 0; y < height; ++y) {
+    const filter = filtered[y * (rowBytes + 1)];
+    for (let i = 0; i < rowBytes; ++i) {
+      const left = i >= pixelBytes ? pixels[y * rowBytes + i - pixelBytes] : 0;
+      const up = y > 0 ? pixels[(y - 1) * rowBytes + i] : 0;
+      const upLeft = y > 0 && i >= pixelBytes ? pixels[(y - 1) * rowBytes + i - pixelBytes] : 0;
+      const predicted = [0, left, up, (left + up) >> 1, paeth(left, up, upLeft)][filter];
+      pixels[y * rowBytes + i] = filtered[y * (rowBytes + 1) + 1 + i] + predicted;
+    }
+  }
   return (x, y) => {
-    const at = y * (width * 3 + 1) + 1 + x * 3;
-    return `${rows[at]},${rows[at + 1]},${rows[at + 2]}`;
+    const at = y * rowBytes + x * pixelBytes;
+    return `${pixels[at]},${pixels[at + 1]},${pixels[at + 2]}`;
   };
 }
 
