@@ -22,8 +22,10 @@ extern "C" {
 // counted as the simulator counts them: the splash, shown while the game is set up, is frame 0.
 EMSCRIPTEN_KEEPALIVE const char* kestravan_state() {
     static std::string json;
+    // The data stays as the page loaded it: its hash is taken once.
+    static const std::string data = dataHash();
     const int frame = std::max(0, platform::web::state().framesShown - 1);
-    json = theGame != nullptr ? dumpState(*theGame, frame, exited) : std::string("null");
+    json = theGame != nullptr ? dumpState(*theGame, frame, exited, data) : std::string("null");
     return json.c_str();
 }
 

@@ -91,6 +91,10 @@ std::string dataHash() {
 }
 
 std::string dumpState(const Game& game, int frame, bool exited) {
+    return dumpState(game, frame, exited, dataHash());
+}
+
+std::string dumpState(const Game& game, int frame, bool exited, const std::string& dataHashText) {
     std::ostringstream out;
     out << "{\n";
     out << "  \"frame\": " << frame << ",\n";
@@ -156,7 +160,7 @@ std::string dumpState(const Game& game, int frame, bool exited) {
     }
     out << "},\n";
     out << "  \"frameHash\": \"" << frameHash(game) << "\",\n";
-    out << "  \"dataHash\": \"" << dataHash() << "\",\n";
+    out << "  \"dataHash\": \"" << dataHashText << "\",\n";
     out << "  \"exited\": " << boolean(exited) << "\n";
     out << "}\n";
     return out.str();

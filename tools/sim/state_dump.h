@@ -17,3 +17,5 @@ std::string frameHash(const Game& game);
 std::string dataHash();
 
 std::string dumpState(const Game& game, int frame, bool exited);
+// The same with the data's hash already known, for callers that ask for the state often.
+std::string dumpState(const Game& game, int frame, bool exited, const std::string& dataHashText);
