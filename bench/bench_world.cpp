@@ -18,7 +18,8 @@ public:
         }
         Game& game = built_.game();
         for (int i = 0; i < 50; ++i) {
-            game.flyingObjects = new FlyingObject(0, 0, 0, 0, game.flyingObjects, 1 + i % 4);
+            game.flyingObjects =
+                new FlyingObject(0, 0, 0, 0, game.flyingObjects, kindAt(i % ActorKindCount));
         }
         arrange();
     }

@@ -8,14 +8,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static std::array<std::int32_t, CellCount> cells;
-    cells.fill(Water);
+    cells.fill(Ground::Water);
     const TerrainReading reading =
         readTerrain(reinterpret_cast<const char*>(data), size, cells.data());
     if (reading.numbersRead < 0 || reading.numbersRead > CellCount) {
         std::abort();
     }
     for (std::int32_t cell : cells) {
-        if (cell < 0 || cell > LastTarget) {
+        if (cell < 0 || cell > Ground::LastTarget) {
             std::abort();
         }
     }

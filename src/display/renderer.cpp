@@ -52,7 +52,7 @@ constexpr FramePiece FramePieces[] = {
     {Sprite::Cow_Up, 883, 636, 60, 60},     {Sprite::CowBoy_Up, 883, 696, 60, 60},
 };
 
-// The selected kind's button shows its pressed picture over its normal one, by ActorKind.
+// The selected kind's button shows its pressed picture over its normal one, by kindIndex.
 constexpr FramePiece SelectedKindButtons[] = {
     {Sprite::Indian_Down, 943, 636, 60, 60},
     {Sprite::Farmer_Down, 943, 696, 60, 60},
@@ -90,12 +90,12 @@ void Game::drawTilePass() {
             // beyond the map's edge the view shows water.
             const bool onMap = column < MapColumns && row < MapRows;
             const int cell = column * MapRows + row;
-            const std::int32_t ground = onMap ? groundTiles[cell] : Water;
-            const std::int32_t structure = onMap ? structureTiles[cell] : Empty;
+            const std::int32_t ground = onMap ? groundTiles[cell] : Ground::Water;
+            const std::int32_t structure = onMap ? structureTiles[cell] : Structure::Empty;
             if (static_cast<std::uint32_t>(ground) <= Sprite::Target109) {
                 blit(backBuffer, x, y, spriteSurfaces[ground], TileRect, false);
             }
-            if (structure >= Tepee && structure <= Fence_BRCorner) {
+            if (structure >= Structure::Tepee && structure <= Structure::Fence_BRCorner) {
                 blit(backBuffer, x, y, spriteSurfaces[structure + Sprite::StructureBase], TileRect,
                      true);
             }
@@ -142,8 +142,8 @@ void Game::drawFrameAndButtons() {
     for (const FramePiece& piece : FramePieces) {
         draw(piece, piece.sprite);
     }
-    if (selectedKind >= Indian && selectedKind <= CowBoy) {
-        const FramePiece& selected = SelectedKindButtons[selectedKind - Indian];
+    if (isActorKind(selectedKind)) {
+        const FramePiece& selected = SelectedKindButtons[kindIndex(selectedKind)];
         draw(selected, selected.sprite);
     }
     draw(SpeedButton, speedButtonDown ? Sprite::Wind_Speed_Down : Sprite::Wind_Speed_Up);

@@ -32,35 +32,35 @@ constexpr bool Key = true;
 constexpr bool NoKey = false;
 
 constexpr CatalogueRun LoadOrder[] = {
-    {CursorSprite, "Data\\Cursor.bmp", 32, 32, Key},
-    {CharacterSprite, "Data\\Character.bmp", 128, 32, Key},
-    {Water, "Data\\Water.bmp", 128, 32, NoKey},
-    {Grass, "Data\\Grass.bmp", 128, 32, NoKey},
-    {LeftBank, "Data\\LeftBank.bmp", 128, 32, NoKey},
-    {RightBank, "Data\\RightBank.bmp", 128, 32, NoKey},
-    {TopBank, "Data\\TopBank.bmp", 128, 32, NoKey},
-    {BottomBank, "Data\\BottomBank.bmp", 128, 32, NoKey},
-    {BotLftBank, "Data\\BotLftBank.bmp", 128, 32, NoKey},
-    {BotRhtBank, "Data\\BotRhtBank.bmp", 128, 32, NoKey},
-    {TopRhtBank, "Data\\TopRhtBank.bmp", 128, 32, NoKey},
-    {TopLftBank, "Data\\TopLftBank.bmp", 128, 32, NoKey},
-    {Building, "Data\\Building.bmp", 128, 32, NoKey},
-    {Collumn, "Data\\Collumn.bmp", 128, 32, NoKey},
-    {DropBomb, "Data\\DropBomb.bmp", 128, 32, NoKey},
-    {Buinldinm_Top, "Data\\Buinldinm_Top.bmp", 128, 32, NoKey},
-    {Blast, "Data\\Blast.bmp", 128, 32, NoKey},
-    {Burnt, "Data\\Burnt.bmp", 128, 32, NoKey},
+    {S::Cursor, "Data\\Cursor.bmp", 32, 32, Key},
+    {S::Character, "Data\\Character.bmp", 128, 32, Key},
+    {Ground::Water, "Data\\Water.bmp", 128, 32, NoKey},
+    {Ground::Grass, "Data\\Grass.bmp", 128, 32, NoKey},
+    {Ground::LeftBank, "Data\\LeftBank.bmp", 128, 32, NoKey},
+    {Ground::RightBank, "Data\\RightBank.bmp", 128, 32, NoKey},
+    {Ground::TopBank, "Data\\TopBank.bmp", 128, 32, NoKey},
+    {Ground::BottomBank, "Data\\BottomBank.bmp", 128, 32, NoKey},
+    {Ground::BotLftBank, "Data\\BotLftBank.bmp", 128, 32, NoKey},
+    {Ground::BotRhtBank, "Data\\BotRhtBank.bmp", 128, 32, NoKey},
+    {Ground::TopRhtBank, "Data\\TopRhtBank.bmp", 128, 32, NoKey},
+    {Ground::TopLftBank, "Data\\TopLftBank.bmp", 128, 32, NoKey},
+    {Ground::Building, "Data\\Building.bmp", 128, 32, NoKey},
+    {Ground::Collumn, "Data\\Collumn.bmp", 128, 32, NoKey},
+    {Ground::DropBomb, "Data\\DropBomb.bmp", 128, 32, NoKey},
+    {Ground::Buinldinm_Top, "Data\\Buinldinm_Top.bmp", 128, 32, NoKey},
+    {Ground::Blast, "Data\\Blast.bmp", 128, 32, NoKey},
+    {Ground::Burnt, "Data\\Burnt.bmp", 128, 32, NoKey},
     {S::Target001, "Data\\Target%03d.bmp", 128, 32, NoKey, S::Target109 - S::Target001 + 1},
-    {S::StructureBase + Tepee, "Data\\Tepee.bmp", 128, 32, Key},
-    {S::StructureBase + TepeeDown, "Data\\TepeeDown.bmp", 128, 32, Key},
-    {S::StructureBase + FarmHouse, "Data\\FarmHouse.bmp", 128, 32, Key},
-    {S::StructureBase + FarmHouseDown, "Data\\FarmHouseDown.bmp", 128, 32, Key},
-    {S::StructureBase + Fence_RLSide, "Data\\Fence_RLSide.bmp", 128, 32, Key},
-    {S::StructureBase + Fence_TBSide, "Data\\Fence_TBSide.bmp", 128, 32, Key},
-    {S::StructureBase + Fence_TLCorner, "Data\\Fence_TLCorner.bmp", 128, 32, Key},
-    {S::StructureBase + Fence_TRCorner, "Data\\Fence_TRCorner.bmp", 128, 32, Key},
-    {S::StructureBase + Fence_BLCorner, "Data\\Fence_BLCorner.bmp", 128, 32, Key},
-    {S::StructureBase + Fence_BRCorner, "Data\\Fence_BRCorner.bmp", 128, 32, Key},
+    {S::StructureBase + Structure::Tepee, "Data\\Tepee.bmp", 128, 32, Key},
+    {S::StructureBase + Structure::TepeeDown, "Data\\TepeeDown.bmp", 128, 32, Key},
+    {S::StructureBase + Structure::FarmHouse, "Data\\FarmHouse.bmp", 128, 32, Key},
+    {S::StructureBase + Structure::FarmHouseDown, "Data\\FarmHouseDown.bmp", 128, 32, Key},
+    {S::StructureBase + Structure::Fence_RLSide, "Data\\Fence_RLSide.bmp", 128, 32, Key},
+    {S::StructureBase + Structure::Fence_TBSide, "Data\\Fence_TBSide.bmp", 128, 32, Key},
+    {S::StructureBase + Structure::Fence_TLCorner, "Data\\Fence_TLCorner.bmp", 128, 32, Key},
+    {S::StructureBase + Structure::Fence_TRCorner, "Data\\Fence_TRCorner.bmp", 128, 32, Key},
+    {S::StructureBase + Structure::Fence_BLCorner, "Data\\Fence_BLCorner.bmp", 128, 32, Key},
+    {S::StructureBase + Structure::Fence_BRCorner, "Data\\Fence_BRCorner.bmp", 128, 32, Key},
     {S::Flying_Indian, "Data\\Flying_Indian.bmp", 22, 22, Key},
     {S::Fallen_Indian, "Data\\Fallen_Indian.bmp", 22, 22, Key},
     {S::Flying_Farmer, "Data\\Flying_Farmer.bmp", 22, 22, Key},
@@ -125,8 +125,8 @@ const std::vector<CatalogueEntry>& spriteCatalogue() {
 void Game::loadSprites() {
     missingPictures = MissingPictures{};
     for (const CatalogueEntry& entry : spriteCatalogue()) {
-        platform::Surface** target = entry.sprite == CursorSprite ? &cursorSurface
-                                     : entry.sprite == CharacterSprite
+        platform::Surface** target = entry.sprite == Sprite::Cursor ? &cursorSurface
+                                     : entry.sprite == Sprite::Character
                                          ? &characterSurface
                                          : &spriteSurfaces[entry.sprite];
         loadBitmapSurface(target, SurfaceDesc{entry.width, entry.height}, entry.file.c_str());

@@ -5,12 +5,8 @@
 #include <string>
 #include <vector>
 
-// Catalogue places that are not numbered in spriteSurfaces.
-inline constexpr int CursorSprite = -1;
-inline constexpr int CharacterSprite = -2;
-
 struct CatalogueEntry {
-    int sprite; // a number of spriteSurfaces, or CursorSprite or CharacterSprite
+    int sprite; // a number of spriteSurfaces, or Sprite::Cursor or Sprite::Character
     std::string file;
     int width;
     int height;

@@ -9,15 +9,20 @@
 namespace Sprite {
 
 enum Number : int {
-    // Ground tiles, 128 x 32, of which only the left 32 x 32 is drawn: every ground value of the
-    // map (GroundTile, from Water to the last target tile) is the number of its own picture.
-    Target001 = ::Target001, // the 109 tiles of the shooting target, 16 to 124
-    Target109 = LastTarget,
+    // The cursor and the whirlwind's four pictures, which have surfaces of their own outside
+    // spriteSurfaces.
+    Cursor = -1,
+    Character = -2,
 
-    // Structures, keyed, drawn over the ground: structure value v (StructureTile) is picture
+    // Ground tiles, 128 x 32, of which only the left 32 x 32 is drawn: every ground value of the
+    // map (Ground::Tile, from Water to the last target tile) is the number of its own picture.
+    Target001 = Ground::Target001, // the 109 tiles of the shooting target, 16 to 124
+    Target109 = Ground::LastTarget,
+
+    // Structures, keyed, drawn over the ground: structure value v (Structure::Tile) is picture
     // v + 129, from the tepee to the fence's bottom-right corner.
-    Tepee = 129 + static_cast<int>(::Tepee),
-    Fence_BRCorner = 129 + static_cast<int>(::Fence_BRCorner),
+    Tepee = 129 + static_cast<int>(Structure::Tepee),
+    Fence_BRCorner = 129 + static_cast<int>(Structure::Fence_BRCorner),
 
     // Figures walking the map, 22 x 22, keyed.
     Indian = 150,
@@ -56,7 +61,7 @@ enum Number : int {
 };
 
 // Structure value v is drawn with picture v + StructureBase.
-inline constexpr int StructureBase = Tepee - static_cast<int>(::Tepee);
+inline constexpr int StructureBase = Tepee - static_cast<int>(Structure::Tepee);
 // A thrown figure's picture k is picture FlyingBase + k.
 inline constexpr int FlyingBase = Flying_Indian;
 

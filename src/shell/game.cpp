@@ -30,10 +30,11 @@ Game::Game(platform::Window* window)
       soundDevice(nullptr), soundIndian(nullptr), soundCow(nullptr), soundFarm(nullptr),
       soundCowBoy(nullptr), soundCrush(nullptr), soundSplat(nullptr), soundWind(nullptr), score(0),
       bestScore(0), whirlwindX(6400), whirlwindY(640), whirlwindFrameCount(0), caught{}, keyDirX(0),
-      keyDirY(0), whirlwindStep(0), selectedKind(Cow), heldKind(Indian), menuChoice(0),
-      launchPower(0.0), launchAngle(0.0), speedButtonDown(false), directionButtonDown(false),
-      speedLatched(false), leftButtonDown(false), rightButtonDown(false), menuOpen(false),
-      roundOver(false), showCursor(true), active(true), setupComplete(false), soundPlays{} {
+      keyDirY(0), whirlwindStep(0), selectedKind(ActorKind::Cow), heldKind(ActorKind::Indian),
+      menuChoice(0), launchPower(0.0), launchAngle(0.0), speedButtonDown(false),
+      directionButtonDown(false), speedLatched(false), leftButtonDown(false),
+      rightButtonDown(false), menuOpen(false), roundOver(false), showCursor(true), active(true),
+      setupComplete(false), soundPlays{} {
     this->window = window;
     panelBrush = platform::Brush{PanelRed};
     panelPen = platform::Pen{PanelRed, 5};

@@ -72,7 +72,7 @@ public:
     bool herdCow(Actor& cowboy, int c);
     bool workAtSite(Actor& actor, std::int32_t workValue, std::int32_t finalValue, int siteX,
                     int siteY, int duration);
-    void launchFlyingObject(std::int32_t kind);
+    void launchFlyingObject(ActorKind kind);
     void updateFlyingObjects(int spriteLeft, int spriteTop);
 
     // Starts one of the game's clips (priority 0) and counts the play.
@@ -131,12 +131,12 @@ public:
     std::int32_t whirlwindX;
     std::int32_t whirlwindY;
     std::int32_t whirlwindFrameCount;
-    std::array<std::int32_t, 4> caught; // by ActorKind: Indian, Farmer, Cow, CowBoy
+    std::array<std::int32_t, ActorKindCount> caught; // by kindIndex: Indian, Farmer, Cow, CowBoy
     std::int32_t keyDirX;
     std::int32_t keyDirY;
     std::int32_t whirlwindStep;
-    std::int32_t selectedKind;
-    std::int32_t heldKind;
+    ActorKind selectedKind;
+    ActorKind heldKind;
     std::int32_t menuChoice;
     double launchPower;
     double launchAngle;

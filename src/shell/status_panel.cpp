@@ -64,10 +64,10 @@ void drawStatusPanel(Game& game) {
         return;
     }
     const PanelNumber numbers[] = {
-        {140, 647, game.caught[Indian - 1]},
-        {140, 674, game.caught[Farmer - 1]},
-        {140, 702, game.caught[CowBoy - 1]},
-        {140, 729, game.caught[Cow - 1]},
+        {140, 647, game.caught[kindIndex(ActorKind::Indian)]},
+        {140, 674, game.caught[kindIndex(ActorKind::Farmer)]},
+        {140, 702, game.caught[kindIndex(ActorKind::CowBoy)]},
+        {140, 729, game.caught[kindIndex(ActorKind::Cow)]},
         {400, 647, game.score},
         {400, 674, game.secondsLeft()},
         {400, 729, game.bestScore},

@@ -3,14 +3,30 @@
 
 #include <cstdint>
 
-// Numbers the caught counters (Indian first), the panel's kind icons, the clip played when a
-// figure is caught or thrown, and the pictures of thrown figures.
-enum ActorKind : std::int32_t {
+// The four kinds of figure. The number of a kind (Indian first, from 1) orders the caught
+// counters and the panel's kind icons, and picks the pictures of a thrown figure.
+enum class ActorKind : std::int32_t {
     Indian = 1,
     Farmer = 2,
     Cow = 3,
     CowBoy = 4,
 };
+
+inline constexpr int ActorKindCount = 4;
+
+// The place of a kind in the caught counters and other tables by kind: Indian 0 to CowBoy 3.
+constexpr int kindIndex(ActorKind kind) {
+    return static_cast<int>(kind) - 1;
+}
+
+// The kind at that place; anything outside 0 to 3 is no kind (see isActorKind).
+constexpr ActorKind kindAt(int index) {
+    return static_cast<ActorKind>(index + 1);
+}
+
+constexpr bool isActorKind(ActorKind kind) {
+    return kind >= ActorKind::Indian && kind <= ActorKind::CowBoy;
+}
 
 struct Actor {
     std::int32_t x = 0; // position, world pixels

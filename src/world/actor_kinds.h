@@ -60,11 +60,11 @@ inline std::int32_t stepFor(const ActorKindRules& rules, int firstDraw) {
     return rules.alwaysQuick || firstDraw % 100 == 32 ? rules.quickStep : 1;
 }
 
-// Indexed by ActorKind - 1.
-extern const std::array<ActorKindRules, 4> ActorKinds;
+// Indexed by kindIndex.
+extern const std::array<ActorKindRules, ActorKindCount> ActorKinds;
 
 inline const ActorKindRules& rulesFor(ActorKind kind) {
-    return ActorKinds[kind - 1];
+    return ActorKinds[kindIndex(kind)];
 }
 
 // One of the four tables of figures.
@@ -77,10 +77,10 @@ struct ActorTable {
 // The tables in the order the game places and moves them: Indians, farmers, cows, cowboys.
 inline std::array<ActorTable, 4> actorTables(Game& game) {
     return {{
-        {game.indians.data(), IndianCount, Indian},
-        {game.farmers.data(), FarmerCount, Farmer},
-        {game.cows.data(), CowCount, Cow},
-        {game.cowboys.data(), CowBoyCount, CowBoy},
+        {game.indians.data(), IndianCount, ActorKind::Indian},
+        {game.farmers.data(), FarmerCount, ActorKind::Farmer},
+        {game.cows.data(), CowCount, ActorKind::Cow},
+        {game.cowboys.data(), CowBoyCount, ActorKind::CowBoy},
     }};
 }
 

@@ -54,7 +54,7 @@ void catchFigure(Game& game, Actor& actor, const ActorKindRules& rules) {
     actor.x = tileCoordinate(r1, square.firstColumn, square.columns);
     actor.y = tileCoordinate(r2, square.firstRow, square.rows);
     if (rules.clearSiteAtCatch) {
-        game.setStructureAt(actor.siteX, actor.siteY, Empty);
+        game.setStructureAt(actor.siteX, actor.siteY, Structure::Empty);
     }
     if (rules.newSiteAtRespawn) {
         actor.siteX = actor.x + (r3 % 20 - 10) * TileSize;
@@ -64,7 +64,7 @@ void catchFigure(Game& game, Actor& actor, const ActorKindRules& rules) {
     actor.workTimer = 0;
     actor.penned = 0;
     actor.step = stepFor(rules, r1);
-    std::int32_t& count = game.caught[rules.kind - 1];
+    std::int32_t& count = game.caught[kindIndex(rules.kind)];
     if (count < CaughtCap) {
         ++count;
     }
@@ -101,7 +101,7 @@ void updateActor(Game& game, Actor& actor, int index, const ActorKindRules& rule
         catchFigure(game, actor, rules);
     }
 
-    const bool onWater = rules.waterSprite != 0 && game.groundAt(actor.x, actor.y) == Water;
+    const bool onWater = rules.waterSprite != 0 && game.groundAt(actor.x, actor.y) == Ground::Water;
     game.drawFigure(game.spriteSurfaces[onWater ? rules.waterSprite : rules.sprite], actor.x,
                     actor.y);
 }

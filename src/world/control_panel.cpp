@@ -21,16 +21,16 @@ struct KindIcon {
 };
 
 constexpr KindIcon KindIcons[] = {
-    {Indian, {943, 636, 1003, 696}},
-    {Farmer, {943, 696, 1003, 756}},
-    {Cow, {883, 636, 943, 696}},
-    {CowBoy, {883, 696, 943, 756}},
+    {ActorKind::Indian, {943, 636, 1003, 696}},
+    {ActorKind::Farmer, {943, 696, 1003, 756}},
+    {ActorKind::Cow, {883, 636, 943, 696}},
+    {ActorKind::CowBoy, {883, 696, 943, 756}},
 };
 constexpr Zone SpeedButton{823, 636, 883, 756};
 constexpr Zone DirectionButton{703, 636, 823, 756};
 
-std::int32_t& caughtOf(Game& game, std::int32_t kind) {
-    return game.caught[kind - 1];
+std::int32_t& caughtOf(Game& game, ActorKind kind) {
+    return game.caught[kindIndex(kind)];
 }
 
 } // namespace
@@ -69,7 +69,7 @@ void releasePanel(Game& game) {
         if (count > 0) {
             --count;
             // A thrown figure gives the same call as a caught one.
-            game.playSound(rulesFor(static_cast<ActorKind>(game.selectedKind)).clip);
+            game.playSound(rulesFor(game.selectedKind).clip);
             game.launchFlyingObject(game.selectedKind);
         }
     }

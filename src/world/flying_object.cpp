@@ -2,8 +2,8 @@
 #include "world/flying_object.h"
 
 FlyingObject::FlyingObject(double vx, double vy, double x, double y, FlyingObject* next,
-                           std::int32_t kind)
-    : airTime(100), lifeTime(1000), sprite(kind + kind - 2), vx(vx), vy(vy), x(x), y(y),
+                           ActorKind kind)
+    : airTime(100), lifeTime(1000), sprite(2 * kindIndex(kind)), vx(vx), vy(vy), x(x), y(y),
       next(next) {}
 
 FlyingObject* FlyingObject::setNext(FlyingObject* following) {

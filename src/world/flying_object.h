@@ -4,9 +4,11 @@
 
 #include <cstdint>
 
+#include "world/actor.h"
+
 class FlyingObject {
 public:
-    FlyingObject(double vx, double vy, double x, double y, FlyingObject* next, std::int32_t kind);
+    FlyingObject(double vx, double vy, double x, double y, FlyingObject* next, ActorKind kind);
 
     FlyingObject* setNext(FlyingObject* next);
     std::int32_t getSprite() const { return sprite; }
@@ -18,7 +20,7 @@ public:
 
     std::int32_t airTime;  // frames of flight left; it moves only while this is not 0
     std::int32_t lifeTime; // frames left before it is removed
-    std::int32_t sprite;   // 2 * kind - 2 in flight, one more once fallen (sprite 170 + this)
+    std::int32_t sprite;   // 2 * kindIndex in flight, one more once fallen (sprite 170 + this)
     double vx;
     double vy;
     double x;

@@ -27,7 +27,7 @@ platform::Surface* flyingPicture(const Game& game, std::int32_t sprite) {
 
 } // namespace
 
-void Game::launchFlyingObject(std::int32_t kind) {
+void Game::launchFlyingObject(ActorKind kind) {
     const double power = launchPower;
     const double speed = power <= PeakPower ? power * 0.1 : (PeakPower - (power - PeakPower)) * 0.1;
     const double angle = launchAngle * 0.1;

@@ -20,8 +20,8 @@ void reportTerrainProblem(const std::string& problem) {
 } // namespace
 
 void Game::loadTerrain() {
-    groundTiles.fill(Water);
-    structureTiles.fill(Empty);
+    groundTiles.fill(Ground::Water);
+    structureTiles.fill(Structure::Empty);
 
     std::FILE* file = std::fopen("Terrain.dat", "rb");
     if (file == nullptr) {
@@ -56,12 +56,12 @@ void Game::loadTerrain() {
 
 std::int32_t Game::groundAt(int x, int y) const {
     const int cell = mapCell(x, y);
-    return cell < 0 ? Water : groundTiles[cell];
+    return cell < 0 ? Ground::Water : groundTiles[cell];
 }
 
 std::int32_t Game::structureAt(int x, int y) const {
     const int cell = mapCell(x, y);
-    return cell < 0 ? Empty : structureTiles[cell];
+    return cell < 0 ? Structure::Empty : structureTiles[cell];
 }
 
 void Game::setStructureAt(int x, int y, std::int32_t value) {

@@ -10,44 +10,44 @@ namespace {
 constexpr int SiteTolerance = 10;
 
 // What the whirlwind leaves of each structure value; the same value means it is left alone.
-constexpr std::array<StructureTile, 11> Wrecked = {
-    Empty,         // Empty
-    TepeeDown,     // Tepee
-    TepeeDown,     // TepeeDown
-    FarmHouseDown, // FarmHouse
-    FarmHouseDown, // FarmHouseDown
-    FarmHouseDown, // Fence_RLSide
-    FarmHouseDown, // Fence_TBSide
-    FarmHouseDown, // Fence_TLCorner
-    FarmHouseDown, // Fence_TRCorner
-    FarmHouseDown, // Fence_BLCorner
-    FarmHouseDown, // Fence_BRCorner
+constexpr std::array<Structure::Tile, 11> Wrecked = {
+    Structure::Empty,         // Empty
+    Structure::TepeeDown,     // Tepee
+    Structure::TepeeDown,     // TepeeDown
+    Structure::FarmHouseDown, // FarmHouse
+    Structure::FarmHouseDown, // FarmHouseDown
+    Structure::FarmHouseDown, // Fence_RLSide
+    Structure::FarmHouseDown, // Fence_TBSide
+    Structure::FarmHouseDown, // Fence_TLCorner
+    Structure::FarmHouseDown, // Fence_TRCorner
+    Structure::FarmHouseDown, // Fence_BLCorner
+    Structure::FarmHouseDown, // Fence_BRCorner
 };
 
 } // namespace
 
 // clang-format off
 const std::array<FencePiece, FencePieceCount> FenceRing = {{
-    {  -32,  32, Fence_RLSide},   //  1
-    {  -32,  64, Fence_RLSide},   //  2
-    {  -32,  96, Fence_RLSide},   //  3
-    {  -32, 128, Fence_RLSide},   //  4
-    {  -32, 160, Fence_BRCorner}, //  5
-    {  -64, 160, Fence_TBSide},   //  6
-    {  -96, 160, Fence_TBSide},   //  7
-    { -128, 160, Fence_TBSide},   //  8
-    { -160, 160, Fence_TBSide},   //  9
-    { -192, 160, Fence_BLCorner}, // 10
-    { -192, 128, Fence_RLSide},   // 11
-    { -192,  96, Fence_RLSide},   // 12
-    { -192,  64, Fence_RLSide},   // 13
-    { -192,  32, Fence_RLSide},   // 14
-    { -192,   0, Fence_TLCorner}, // 15
-    { -160,   0, Fence_TBSide},   // 16
-    { -128,   0, Fence_TBSide},   // 17
-    {  -96,   0, Fence_TBSide},   // 18
-    {  -64,   0, Fence_TBSide},   // 19
-    {  -32,   0, Fence_TRCorner}, // 20
+    {  -32,  32, Structure::Fence_RLSide},   //  1
+    {  -32,  64, Structure::Fence_RLSide},   //  2
+    {  -32,  96, Structure::Fence_RLSide},   //  3
+    {  -32, 128, Structure::Fence_RLSide},   //  4
+    {  -32, 160, Structure::Fence_BRCorner}, //  5
+    {  -64, 160, Structure::Fence_TBSide},   //  6
+    {  -96, 160, Structure::Fence_TBSide},   //  7
+    { -128, 160, Structure::Fence_TBSide},   //  8
+    { -160, 160, Structure::Fence_TBSide},   //  9
+    { -192, 160, Structure::Fence_BLCorner}, // 10
+    { -192, 128, Structure::Fence_RLSide},   // 11
+    { -192,  96, Structure::Fence_RLSide},   // 12
+    { -192,  64, Structure::Fence_RLSide},   // 13
+    { -192,  32, Structure::Fence_RLSide},   // 14
+    { -192,   0, Structure::Fence_TLCorner}, // 15
+    { -160,   0, Structure::Fence_TBSide},   // 16
+    { -128,   0, Structure::Fence_TBSide},   // 17
+    {  -96,   0, Structure::Fence_TBSide},   // 18
+    {  -64,   0, Structure::Fence_TBSide},   // 19
+    {  -32,   0, Structure::Fence_TRCorner}, // 20
 }};
 // clang-format on
 
@@ -74,7 +74,7 @@ bool Game::workAtSite(Actor& actor, std::int32_t workValue, std::int32_t finalVa
 
 bool mendFence(Game& game, Actor& cowboy) {
     for (const FencePiece& piece : FenceRing) {
-        if (game.workAtSite(cowboy, FarmHouseDown, piece.value, cowboy.siteX + piece.dx,
+        if (game.workAtSite(cowboy, Structure::FarmHouseDown, piece.value, cowboy.siteX + piece.dx,
                             cowboy.siteY + piece.dy, FenceWorkFrames)) {
             return true;
         }
@@ -84,7 +84,7 @@ bool mendFence(Game& game, Actor& cowboy) {
 
 void wreckStructureAt(Game& game, int x, int y) {
     const auto standing = static_cast<std::uint32_t>(game.structureAt(x, y));
-    if (standing >= Wrecked.size() || Wrecked[standing] == static_cast<StructureTile>(standing)) {
+    if (standing >= Wrecked.size() || Wrecked[standing] == static_cast<Structure::Tile>(standing)) {
         return;
     }
     game.playSound(GameSound::Crush);

@@ -12,7 +12,7 @@
 struct FencePiece {
     int dx;
     int dy;
-    StructureTile value;
+    Structure::Tile value;
 };
 
 // The 6 x 6 ring whose top-right corner lies one tile left of the cowboy's site, in the order he

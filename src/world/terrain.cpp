@@ -80,9 +80,9 @@ TerrainReading readTerrain(const char* text, std::size_t size, std::int32_t* cel
             break;
         }
         position += used;
-        if (value < 0 || value > LastTarget) {
+        if (value < 0 || value > Ground::LastTarget) {
             ++reading.outOfRange;
-            value = Water;
+            value = Ground::Water;
         }
         const int column = k % MapColumns;
         const int row = k / MapColumns;

@@ -10,8 +10,9 @@ inline constexpr int MapColumns = 217;
 inline constexpr int MapRows = 216;
 inline constexpr int CellCount = MapColumns * MapRows;
 
-// A ground value is also the number of the sprite that shows it.
-enum GroundTile : std::int32_t {
+// The ground values of the map. A ground value is also the number of the sprite that shows it.
+namespace Ground {
+enum Tile : std::int32_t {
     Water = 0,
     Grass = 1,
     LeftBank = 2,
@@ -31,9 +32,11 @@ enum GroundTile : std::int32_t {
     Target001 = 16, // 16..124: the 109 tiles of the shooting target
     LastTarget = 124,
 };
+} // namespace Ground
 
-// A structure value v > 0 is drawn with sprite v + 129.
-enum StructureTile : std::int32_t {
+// What stands on a cell. A structure value v > 0 is drawn with sprite v + 129.
+namespace Structure {
+enum Tile : std::int32_t {
     Empty = 0,
     Tepee = 1,
     TepeeDown = 2,
@@ -46,6 +49,7 @@ enum StructureTile : std::int32_t {
     Fence_BLCorner = 9,
     Fence_BRCorner = 10,
 };
+} // namespace Structure
 
 // The cell holding world point (x, y), divisions truncating toward zero. Callers that may
 // stand off the map use mapCell instead.

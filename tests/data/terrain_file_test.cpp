@@ -32,7 +32,7 @@ protected:
     // The game treats the world beyond the map as water.
     int at(int column, int row) const {
         const bool inside = column >= 0 && row >= 0 && column < MapColumns && row < MapRows;
-        return inside ? rows_[row][column] : Water;
+        return inside ? rows_[row][column] : Ground::Water;
     }
     bool blocks(int column, int row) const { return blocksMovement(at(column, row)); }
 
@@ -72,7 +72,7 @@ protected:
 };
 
 TEST_F(TerrainFile, WhirlwindStaysInItsCountryAndSeesTheTargetBeyondIt) {
-    EXPECT_EQ(at(200, 20), Grass); // where it starts
+    EXPECT_EQ(at(200, 20), Ground::Grass); // where it starts
     const auto reachable = reachableCells();
     int roamed = 0;
     std::vector<int> targetTiles(125, 0);
@@ -84,7 +84,7 @@ TEST_F(TerrainFile, WhirlwindStaysInItsCountryAndSeesTheTargetBeyondIt) {
                 // Beyond x 6463 or y 6623 the view would run off the map.
                 EXPECT_TRUE(column <= 6463 / 32 && row <= 6623 / 32);
             }
-            if (at(column, row) >= Target001) {
+            if (at(column, row) >= Ground::Target001) {
                 ++targetTiles[at(column, row)];
                 EXPECT_FALSE(reachable[column][row]) << "the whirlwind can stand on the target";
                 // From (6400, 640) the view shows columns 185..214 and rows 11..29.
@@ -93,7 +93,7 @@ TEST_F(TerrainFile, WhirlwindStaysInItsCountryAndSeesTheTargetBeyondIt) {
         }
     }
     EXPECT_GT(roamed, 20000) << "the whirlwind should roam most of the map";
-    for (int value = Target001; value <= LastTarget; ++value) {
+    for (int value = Ground::Target001; value <= Ground::LastTarget; ++value) {
         EXPECT_EQ(targetTiles[value], 1) << "target tile " << value;
     }
 }
@@ -103,8 +103,11 @@ TEST_F(TerrainFile, EveryBankFacesItsWater) {
     // lies water or the bank opposite, never dry land; across its land side lies no water.
     const struct {
         int bank, waterDx, waterDy;
-    } banks[] = {{LeftBank, 1, 0}, {RightBank, -1, 0}, {TopBank, 0, 1}, {BottomBank, 0, -1}};
-    const auto wet = [&](int column, int row) { return at(column, row) <= TopLftBank; };
+    } banks[] = {{Ground::LeftBank, 1, 0},
+                 {Ground::RightBank, -1, 0},
+                 {Ground::TopBank, 0, 1},
+                 {Ground::BottomBank, 0, -1}};
+    const auto wet = [&](int column, int row) { return at(column, row) <= Ground::TopLftBank; };
     for (int column = 0; column < MapColumns; ++column) {
         for (int row = 0; row < MapRows; ++row) {
             for (const auto& bank : banks) {
@@ -117,7 +120,7 @@ TEST_F(TerrainFile, EveryBankFacesItsWater) {
                 const int landRow = row - bank.waterDy;
                 if (landColumn >= 0 && landRow >= 0 && landColumn < MapColumns &&
                     landRow < MapRows) {
-                    EXPECT_NE(at(landColumn, landRow), Water) << "water on the land side";
+                    EXPECT_NE(at(landColumn, landRow), Ground::Water) << "water on the land side";
                 }
             }
         }
@@ -126,7 +129,7 @@ TEST_F(TerrainFile, EveryBankFacesItsWater) {
 
 TEST_F(TerrainFile, TargetRingsAreCentredOnTheScoringPoint) {
     std::vector<Bitmap> tiles;
-    for (int n = 1; n <= LastTarget - Target001 + 1; ++n) {
+    for (int n = 1; n <= Ground::LastTarget - Ground::Target001 + 1; ++n) {
         char name[24];
         std::snprintf(name, sizeof name, "Target%03d", n);
         tiles.push_back(gameBitmap(name));
@@ -134,8 +137,9 @@ TEST_F(TerrainFile, TargetRingsAreCentredOnTheScoringPoint) {
     // The target's surroundings as painted by the tiles the map puts there.
     const auto pixel = [&](int x, int y) {
         const int value = at(x / 32, y / 32);
-        return value < Target001 ? Colour{-1, -1, -1}
-                                 : tiles[value - Target001].colourAt(x % 32, y % 32);
+        return value < Ground::Target001
+                   ? Colour{-1, -1, -1}
+                   : tiles[value - Ground::Target001].colourAt(x % 32, y % 32);
     };
     const int cx = 6694;
     const int cy = 678;
@@ -184,8 +188,8 @@ TEST_F(TerrainFile, EveryKindHasLandWhereItIsPlaced) {
     int grass = 0;
     for (int column = 25; column <= 44; ++column) {
         for (int row = 30; row <= 49; ++row) {
-            water += at(column, row) == Water;
-            grass += at(column, row) == Grass;
+            water += at(column, row) == Ground::Water;
+            grass += at(column, row) == Ground::Grass;
         }
     }
     EXPECT_GE(water, 10);

@@ -14,7 +14,7 @@
 namespace {
 
 TEST(SpriteCatalogue, ListsTheGamesPicturesInTheirLoadOrderEachFromAFileOfItsOwn) {
-    std::vector<int> expected = {CursorSprite, CharacterSprite};
+    std::vector<int> expected = {Sprite::Cursor, Sprite::Character};
     for (const auto& [first, last] : {std::pair{0, 124}, {130, 139}, {170, 177}, {150, 154}}) {
         for (int n = first; n <= last; ++n) {
             expected.push_back(n);

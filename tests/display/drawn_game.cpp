@@ -14,9 +14,9 @@ std::int32_t testGround(int column, int row) {
 }
 
 platform::Surface* surfaceOf(Game& game, int sprite) {
-    return sprite == CursorSprite      ? game.cursorSurface
-           : sprite == CharacterSprite ? game.characterSurface
-                                       : game.spriteSurfaces[sprite];
+    return sprite == Sprite::Cursor      ? game.cursorSurface
+           : sprite == Sprite::Character ? game.characterSurface
+                                         : game.spriteSurfaces[sprite];
 }
 
 void DrawnGame::SetUp() {

@@ -50,7 +50,7 @@ TEST_F(TilePass, AtTheTopLeftLimitShowsTheMapsFirstCellInTheViewsCorner) {
 TEST_F(TilePass, DrawsThirtyColumnsOnTheTileGridAndThirtyOneOffIt) {
     // The round's start shows column 185 and row 11 first. A structure stands over its
     // ground with the key showing through; one with no picture shows the ground alone.
-    game().structureTiles[186 * MapRows + 12] = Fence_BRCorner;
+    game().structureTiles[186 * MapRows + 12] = Structure::Fence_BRCorner;
     game().structureTiles[187 * MapRows + 12] = 11;
     const Probe onGrid[] = {{32, 32, 185, 11},     {960, 608, 214, 29},  {991, 639, 214, 29},
                             {992, 32, Nothing, 0}, {31, 32, Nothing, 0}, {32, 640, Nothing, 0},
@@ -83,7 +83,7 @@ TEST_F(TilePass, ShowsWaterBeyondTheMapsRightAndBottomEdges) {
     const Probe edge[] = {{530, 100, 216, 205}};
     drawAt(6900, 6800, edge);
     for (const auto& [x, y] : {std::pair{560, 100}, {530, 440}, {990, 600}}) {
-        EXPECT_EQ(pixel(x, y), Water) << x << "," << y;
+        EXPECT_EQ(pixel(x, y), Ground::Water) << x << "," << y;
     }
 }
 
@@ -152,7 +152,7 @@ TEST_F(FrameAndButtons, ShowTheSelectedKindsAndTheHeldWindButtonsPressed) {
                             {883, 636, Sprite::Cow_Up, Sprite::Cow_Down},
                             {883, 696, Sprite::CowBoy_Up, Sprite::CowBoy_Down}};
     for (int selected = 0; selected <= 5; ++selected) {
-        game().selectedKind = selected;
+        game().selectedKind = static_cast<ActorKind>(selected);
         game().drawFrameAndButtons();
         for (int kind = 1; kind <= 4; ++kind) {
             const Button& button = kinds[kind - 1];

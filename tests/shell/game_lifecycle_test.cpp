@@ -27,8 +27,9 @@ protected:
 
 TEST_F(Lifecycle, ConstructionGivesTheStartValues) {
     Game& game = session.construct();
-    EXPECT_EQ((std::array{game.whirlwindX, game.whirlwindY, game.selectedKind, game.heldKind}),
-              (std::array<std::int32_t, 4>{6400, 640, Cow, Indian}));
+    EXPECT_EQ((std::array{game.whirlwindX, game.whirlwindY}), (std::array{6400, 640}));
+    EXPECT_EQ((std::array{game.selectedKind, game.heldKind}),
+              (std::array{ActorKind::Cow, ActorKind::Indian}));
     EXPECT_EQ((std::array{game.showCursor, game.active, game.menuOpen}),
               (std::array{true, true, false}));
     EXPECT_EQ(game.directDraw, nullptr);
@@ -73,9 +74,9 @@ TEST_F(Lifecycle, ANewGameResetsTheRoundButKeepsTheWorld) {
     game.caught = {3, 4, 5, 6};
     game.score = 250;
     game.roundOver = true;
-    game.structureTiles[123] = FarmHouseDown;
+    game.structureTiles[123] = Structure::FarmHouseDown;
     game.cows[7].x = 4321;
-    game.selectedKind = Farmer;
+    game.selectedKind = ActorKind::Farmer;
     game.launchPower = 42.0;
     game.keyDirX = 1;
     headless::setClock(90000);
@@ -87,9 +88,9 @@ TEST_F(Lifecycle, ANewGameResetsTheRoundButKeepsTheWorld) {
     EXPECT_FALSE(game.roundOver);
     EXPECT_EQ((std::array{game.lastTick, game.roundStartTick}), (std::array{90000u, 90000u}));
     // The world, the panel and the steering stay as they were.
-    EXPECT_EQ(
-        (std::array{game.structureTiles[123], game.cows[7].x, game.selectedKind, game.keyDirX}),
-        (std::array<std::int32_t, 4>{FarmHouseDown, 4321, Farmer, 1}));
+    EXPECT_EQ((std::array{game.structureTiles[123], game.cows[7].x, game.keyDirX}),
+              (std::array<std::int32_t, 3>{Structure::FarmHouseDown, 4321, 1}));
+    EXPECT_EQ(game.selectedKind, ActorKind::Farmer);
     EXPECT_EQ(game.launchPower, 42.0);
 }
 

@@ -46,8 +46,10 @@ void GameFolder::setGround(int column, int row, std::int32_t value) {
 }
 
 void GameFolder::draw(int column, int row, std::initializer_list<const char*> picture) {
-    const std::pair<char, std::int32_t> cells[] = {
-        {'.', Grass}, {'~', Water}, {'#', Building}, {'t', Target001}};
+    const std::pair<char, std::int32_t> cells[] = {{'.', Ground::Grass},
+                                                   {'~', Ground::Water},
+                                                   {'#', Ground::Building},
+                                                   {'t', Ground::Target001}};
     for (const char* line : picture) {
         for (int c = 0; line[c] != '\0'; ++c) {
             for (const auto& [symbol, ground] : cells) {

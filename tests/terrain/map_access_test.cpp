@@ -43,15 +43,15 @@ TEST(GameMap, BadFilesStartTheGameWithWaterAndOneClearLine) {
     // The file, the last number read with its value, the first number left as Water, the line.
     const std::tuple<std::optional<std::string>, int, std::int32_t, int, const char*> files[] = {
         {std::nullopt, -1, 0, 0, "Terrain.dat: cannot be opened"},
-        {mapText(300, "1"), 299, Grass, 300, "holds only 300 of 46872 numbers"},
-        {"1 1 grass 1", 1, Grass, 2, "number 3 is not a number"},
+        {mapText(300, "1"), 299, Ground::Grass, 300, "holds only 300 of 46872 numbers"},
+        {"1 1 grass 1", 1, Ground::Grass, 2, "number 3 is not a number"},
         {"7 300 " + mapText(CellCount - 2, "1"), 0, 7, 1, "1 numbers lie outside 0..124"}};
     for (const auto& [terrain, read, value, water, line] : files) {
         MapFixture fixture(terrain);
         if (read >= 0) {
             EXPECT_EQ(fixture.game->groundTiles[cellOfNumber(read)], value) << line;
         }
-        EXPECT_EQ(fixture.game->groundTiles[cellOfNumber(water)], Water) << line;
+        EXPECT_EQ(fixture.game->groundTiles[cellOfNumber(water)], Ground::Water) << line;
         ASSERT_EQ(headless::debugLines().size(), 1u) << line;
         EXPECT_NE(headless::debugLines()[0].find(line), std::string::npos)
             << headless::debugLines()[0];
@@ -63,28 +63,28 @@ TEST(GameMap, AWholeFileFillsTheGroundAndAccessOffTheGridReadsWaterAndDropsWrite
     Game& game = *fixture.game;
     EXPECT_TRUE(headless::debugLines().empty());
     for (std::int32_t cell : game.groundTiles) {
-        ASSERT_EQ(cell, Grass);
+        ASSERT_EQ(cell, Ground::Grass);
     }
     // (-31, -31) is still column 0 and row 0.
-    for (const auto& [x, y, ground] : {std::tuple{0, 0, Grass},
-                                       {-31, -31, Grass},
-                                       {216 * 32 + 31, 215 * 32 + 31, Grass},
-                                       {-32, 0, Water},
-                                       {0, -32, Water},
-                                       {217 * 32, 0, Water},
-                                       {0, 216 * 32, Water},
-                                       {2000000000, -2000000000, Water}}) {
+    for (const auto& [x, y, ground] : {std::tuple{0, 0, Ground::Grass},
+                                       {-31, -31, Ground::Grass},
+                                       {216 * 32 + 31, 215 * 32 + 31, Ground::Grass},
+                                       {-32, 0, Ground::Water},
+                                       {0, -32, Ground::Water},
+                                       {217 * 32, 0, Ground::Water},
+                                       {0, 216 * 32, Ground::Water},
+                                       {2000000000, -2000000000, Ground::Water}}) {
         EXPECT_EQ(game.groundAt(x, y), ground) << x << "," << y;
     }
 
-    game.setStructureAt(217 * 32, 5, Tepee);
-    game.setStructureAt(5, 216 * 32, Tepee);
-    game.setStructureAt(-40, 5, Tepee);
+    game.setStructureAt(217 * 32, 5, Structure::Tepee);
+    game.setStructureAt(5, 216 * 32, Structure::Tepee);
+    game.setStructureAt(-40, 5, Structure::Tepee);
     for (std::int32_t cell : game.structureTiles) {
-        ASSERT_EQ(cell, Empty);
+        ASSERT_EQ(cell, Structure::Empty);
     }
-    EXPECT_EQ(game.structureAt(217 * 32, 5), Empty);
-    game.setStructureAt(6400, 640, FarmHouse);
-    EXPECT_EQ(game.structureTiles[43220], FarmHouse);
-    EXPECT_EQ(game.structureAt(6431, 671), FarmHouse);
+    EXPECT_EQ(game.structureAt(217 * 32, 5), Structure::Empty);
+    game.setStructureAt(6400, 640, Structure::FarmHouse);
+    EXPECT_EQ(game.structureTiles[43220], Structure::FarmHouse);
+    EXPECT_EQ(game.structureAt(6431, 671), Structure::FarmHouse);
 }

@@ -94,7 +94,8 @@ TEST(TerrainReading, ValuesOutsideTheGroundRangeReadAsWater) {
     Cells cells;
     const TerrainReading reading = read("125 -1 124 0x7FFFFFFFFFFF 99999999999999", cells);
     EXPECT_EQ(reading.outOfRange, 4);
-    const std::int32_t expected[] = {Water, Water, 124, Water, Water};
+    const std::int32_t expected[] = {Ground::Water, Ground::Water, 124, Ground::Water,
+                                     Ground::Water};
     for (int k = 0; k < 5; ++k) {
         EXPECT_EQ(cells[k * MapRows], expected[k]) << "number " << k;
     }
@@ -102,12 +103,13 @@ TEST(TerrainReading, ValuesOutsideTheGroundRangeReadAsWater) {
 
 TEST(Terrain, BlockingGroundAndCellIndex) {
     // Water, the banks, the buildings and columns block; all else, and what is no ground, not.
-    for (const std::int32_t value :
-         {Water, LeftBank, TopLftBank, Building, Collumn, Buinldinm_Top}) {
+    for (const std::int32_t value : {Ground::Water, Ground::LeftBank, Ground::TopLftBank,
+                                     Ground::Building, Ground::Collumn, Ground::Buinldinm_Top}) {
         EXPECT_TRUE(blocksMovement(value)) << value;
     }
     for (const std::int32_t value : std::initializer_list<std::int32_t>{
-             Grass, DropBomb, Blast, Burnt, Target001, LastTarget, -1, 125}) {
+             Ground::Grass, Ground::DropBomb, Ground::Blast, Ground::Burnt, Ground::Target001,
+             Ground::LastTarget, -1, 125}) {
         EXPECT_FALSE(blocksMovement(value)) << value;
     }
     EXPECT_EQ(cellIndex(6400, 640), 43220);

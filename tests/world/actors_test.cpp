@@ -57,9 +57,10 @@ TEST_F(Actors, TheCatchBoxLeavesOutItsEdges) {
                             {35, 10, false}, {20, 5, false}, {20, 30, false}};
     for (const auto& c : cases) {
         world.place(game().farmers[1], WX + c[0] - 3, WY + c[1] - 3);
-        const std::int32_t before = game().caught[Farmer - 1];
+        const std::int32_t before = game().caught[kindIndex(ActorKind::Farmer)];
         world.moveActors();
-        EXPECT_EQ(game().caught[Farmer - 1], before + c[2]) << "at " << c[0] << ", " << c[1];
+        EXPECT_EQ(game().caught[kindIndex(ActorKind::Farmer)], before + c[2])
+            << "at " << c[0] << ", " << c[1];
     }
 }
 
@@ -89,9 +90,9 @@ struct KindHabits {
     int wanderTime;
 };
 constexpr KindHabits Habits[] = {
-    {Indian, false, 200, 300, 10, 20}, {Farmer, false, 150, 300, 30, 50},
-    {Cow, false, 600, 500, 50, 100},   {Cow, true, 0, 50, 50, 10},
-    {CowBoy, false, 150, 500, 50, 50},
+    {ActorKind::Indian, false, 200, 300, 10, 20}, {ActorKind::Farmer, false, 150, 300, 30, 50},
+    {ActorKind::Cow, false, 600, 500, 50, 100},   {ActorKind::Cow, true, 0, 50, 50, 10},
+    {ActorKind::CowBoy, false, 150, 500, 50, 50},
 };
 
 constexpr int SiteX = 5000; // far from the whirlwind and from every parked figure
@@ -102,7 +103,7 @@ protected:
     Actor& figureOf(ActorKind kind) {
         Actor* figures[] = {&game().indians[0], &game().farmers[0], &game().cows[0],
                             &game().cowboys[0]};
-        return *figures[kind - 1];
+        return *figures[kindIndex(kind)];
     }
     void park(Actor& figure) { standStill(world.place(figure, ParkX, ParkY)); }
     // The kind's figure in its site phase near the site, with nothing left to do there: its
@@ -112,8 +113,9 @@ protected:
         figure.x += dx;
         figure.y += dy;
         figure.penned = row.penned;
-        game().setStructureAt(SiteX, SiteY, row.kind == Indian ? Tepee : FarmHouse);
-        if (row.kind == CowBoy) {
+        game().setStructureAt(
+            SiteX, SiteY, row.kind == ActorKind::Indian ? Structure::Tepee : Structure::FarmHouse);
+        if (row.kind == ActorKind::CowBoy) {
             putUpPen(game(), SiteX, SiteY);
             for (int i = 0; i < 10; ++i) {
                 game().cows[i].penned = 1;
@@ -125,7 +127,8 @@ protected:
 
 TEST_F(Kinds, EachKindRunsForItsOwnTimeAndRoamsBackWithinItsOwnRange) {
     for (const KindHabits& row : Habits) {
-        SCOPED_TRACE(testing::Message() << "kind " << row.kind << (row.penned ? " penned" : ""));
+        SCOPED_TRACE(testing::Message()
+                     << "kind " << kindIndex(row.kind) << (row.penned ? " penned" : ""));
         // Running already, near the whirlwind and far from it: a cow in its pen stops even so.
         for (const int away : {50, 500}) {
             Actor& frightened = idleFigure(row, WX + away - SiteX, WY + away - SiteY);
@@ -168,10 +171,10 @@ TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
         GameSound call;
     };
     const Row rows[] = {
-        {Indian, {25, 20, 30, 20}, 2, false, true, true, GameSound::Indian},
-        {Farmer, {50, 150, 25, 70}, 2, false, true, true, GameSound::Farm},
-        {Cow, {25, 170, 25, 170}, 3, false, true, false, GameSound::Cow},
-        {CowBoy, {50, 150, 100, 70}, 2, true, false, false, GameSound::CowBoy},
+        {ActorKind::Indian, {25, 20, 30, 20}, 2, false, true, true, GameSound::Indian},
+        {ActorKind::Farmer, {50, 150, 25, 70}, 2, false, true, true, GameSound::Farm},
+        {ActorKind::Cow, {25, 170, 25, 170}, 3, false, true, false, GameSound::Cow},
+        {ActorKind::CowBoy, {50, 150, 100, 70}, 2, true, false, false, GameSound::CowBoy},
     };
     // The generator's state just before the first of its numbers that makes a figure quick,
     // or not.
@@ -185,7 +188,8 @@ TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
     };
     for (const Row& row : rows) {
         for (const bool quick : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "kind " << row.kind << (quick ? " quick" : ""));
+            SCOPED_TRACE(testing::Message()
+                         << "kind " << kindIndex(row.kind) << (quick ? " quick" : ""));
             headless::advanceClock(1000); // the call of the last catch has died away
             const std::uint32_t state = stateBefore(quick);
             setGameRandomState(state);
@@ -196,8 +200,8 @@ TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
             figure.penned = 1;
             figure.workTimer = 123;
             figure.heading = 6;
-            game().setStructureAt(4000, 4000, Fence_TRCorner);
-            game().caught[row.kind - 1] = quick ? 1000 : 999;
+            game().setStructureAt(4000, 4000, Structure::Fence_TRCorner);
+            game().caught[kindIndex(row.kind)] = quick ? 1000 : 999;
             const std::uint32_t calls = world.plays(row.call);
             world.moveActors();
 
@@ -207,10 +211,11 @@ TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
             EXPECT_EQ(figure.step, quick || row.alwaysQuick ? row.quickStep : 1);
             EXPECT_EQ(figure.siteX, row.newSite ? figure.x + (r[2] % 20 - 10) * 32 : 4000);
             EXPECT_EQ(figure.siteY, row.newSite ? figure.y + (r[3] % 20 - 10) * 32 : 4000);
-            EXPECT_EQ(game().structureAt(4000, 4000), row.clearsSite ? Empty : Fence_TRCorner);
+            EXPECT_EQ(game().structureAt(4000, 4000),
+                      row.clearsSite ? Structure::Empty : Structure::Fence_TRCorner);
             EXPECT_EQ(std::make_tuple(figure.penned, figure.workTimer, figure.heading),
                       std::make_tuple(0, 0, 6));
-            EXPECT_EQ(game().caught[row.kind - 1], 1000);
+            EXPECT_EQ(game().caught[kindIndex(row.kind)], 1000);
             EXPECT_EQ(world.plays(row.call), calls + 1);
             EXPECT_EQ(drawsBetween(state, gameRandomState()), 4);
             park(figure);
@@ -220,13 +225,14 @@ TEST_F(Kinds, ACaughtFigureComesBackInItsKindsSquareAtItsKindsSpeed) {
 
 // Indians and farmers stand their building on the frame after its last frame of work.
 TEST_F(Kinds, BuildersWorkFiveHundredFramesAtTheirSite) {
-    const std::int32_t plans[][3] = {{Indian, TepeeDown, Tepee},
-                                     {Farmer, FarmHouseDown, FarmHouse}};
+    const std::int32_t plans[][3] = {
+        {kindIndex(ActorKind::Indian), Structure::TepeeDown, Structure::Tepee},
+        {kindIndex(ActorKind::Farmer), Structure::FarmHouseDown, Structure::FarmHouse}};
     for (const auto& plan : plans) {
-        Actor& builder = world.place(figureOf(static_cast<ActorKind>(plan[0])), SiteX, SiteY);
+        Actor& builder = world.place(figureOf(kindAt(plan[0])), SiteX, SiteY);
         builder.x = SiteX - 10; // close enough to work
         builder.y = SiteY + 10;
-        game().setStructureAt(SiteX, SiteY, Empty);
+        game().setStructureAt(SiteX, SiteY, Structure::Empty);
         world.moveActors(500);
         EXPECT_EQ(game().structureAt(SiteX, SiteY), plan[1]) << "kind " << plan[0];
         world.moveActors();

@@ -54,7 +54,8 @@ TEST_F(Builders, ACowBoyPutsUpHisPenPieceByPieceAroundTheRing) {
         for (int row = 0; row < 6; ++row) {
             for (int column = 0; column < 6; ++column) {
                 const std::int32_t cell = penCell(row, column);
-                if (finished[row][column] == 0 && cell != Empty && cell != FarmHouseDown) {
+                if (finished[row][column] == 0 && cell != Structure::Empty &&
+                    cell != Structure::FarmHouseDown) {
                     finished[row][column] = ++pieces;
                     firstFrame = firstFrame == 0 ? frame : firstFrame;
                 }
@@ -79,7 +80,7 @@ TEST_F(Builders, AWreckedPieceIsMendedWhileTheCowsRunLoose) {
     const std::uint32_t crashes = world.plays(GameSound::Crush);
     world.stepWorld();
     EXPECT_EQ(world.plays(GameSound::Crush), crashes + 1);
-    EXPECT_EQ(penCell(3, 0), FarmHouseDown);
+    EXPECT_EQ(penCell(3, 0), Structure::FarmHouseDown);
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(game().cows[i].penned, 0);
         EXPECT_NE(game().cows[i].siteX, ParkX);
@@ -89,7 +90,7 @@ TEST_F(Builders, AWreckedPieceIsMendedWhileTheCowsRunLoose) {
     game().whirlwindX = 6400;
     int frames = 0;
     int workFrom = 0;
-    while (penCell(3, 0) != Fence_RLSide && frames < 1000) {
+    while (penCell(3, 0) != Structure::Fence_RLSide && frames < 1000) {
         ASSERT_EQ(drawsInAFrame(), 20);
         ++frames;
         workFrom = workFrom == 0 && cowboy.workTimer == 100 ? frames : workFrom;

@@ -22,13 +22,14 @@ void drawIsland(GameFolder& folder) {
             }
         }
     };
-    fill(1, 201, 1, 206, [](int, int) { return Grass; });
+    fill(1, 201, 1, 206, [](int, int) { return Ground::Grass; });
     fill(99, 5, 30, 120, [](int c, int) {
-        return c == 99 ? LeftBank : c == 103 ? RightBank : Water;
+        return c == 99 ? Ground::LeftBank : c == 103 ? Ground::RightBank : Ground::Water;
     });
-    fill(150, 6, 50, 6, [](int c, int r) { return (c + r) % 3 == 0 ? Collumn : Building; });
-    fill(180, 6, 10, 5, [](int c, int r) { return DropBomb + (c + r) % 4; });
-    fill(204, 11, 16, 11, [](int c, int r) { return Target001 + (c - 204) * 11 + r - 16; });
+    fill(150, 6, 50, 6,
+         [](int c, int r) { return (c + r) % 3 == 0 ? Ground::Collumn : Ground::Building; });
+    fill(180, 6, 10, 5, [](int c, int r) { return Ground::DropBomb + (c + r) % 4; });
+    fill(204, 11, 16, 11, [](int c, int r) { return Ground::Target001 + (c - 204) * 11 + r - 16; });
 }
 
 int inTheAir(const Game& game) {
@@ -114,7 +115,7 @@ private:
 };
 
 TEST(Soak, AHundredThousandFramesOfRandomPlay) {
-    GameFolder folder(Water);
+    GameFolder folder(Ground::Water);
     drawIsland(folder);
     folder.write();
     HeadlessGame headless(folder.path());

@@ -43,7 +43,7 @@ protected:
 
     // A figure lying on the ground with the given frames of life left.
     FlyingObject* lyingAt(double x, double y, std::int32_t life) {
-        auto* object = new FlyingObject(0, 0, x, y, game().flyingObjects, Indian);
+        auto* object = new FlyingObject(0, 0, x, y, game().flyingObjects, ActorKind::Indian);
         object->airTime = 0;
         object->lifeTime = life;
         return game().flyingObjects = object;
@@ -65,7 +65,7 @@ TEST_F(Throwing, ACaughtCowGoesAtPowerSixtyFiveDueEast) {
     release();
 
     expectPanelAtRest();
-    EXPECT_EQ(game().caught[Cow - 1], 0);
+    EXPECT_EQ(game().caught[kindIndex(ActorKind::Cow)], 0);
     EXPECT_EQ(world.plays(GameSound::Cow), moos + 1);
     ASSERT_NE(game().flyingObjects, nullptr);
     const FlyingObject& cow = *game().flyingObjects;
@@ -95,7 +95,7 @@ TEST_F(Throwing, TheThrowWeakensAgainPastThePeakOfThePowerGauge) {
     game().launchAngle = 0;
     for (const auto& c : cases) {
         game().launchPower = c[0];
-        game().launchFlyingObject(Farmer);
+        game().launchFlyingObject(ActorKind::Farmer);
         EXPECT_NEAR(game().flyingObjects->vx, c[1], 1e-12) << "power " << c[0];
         EXPECT_EQ(game().flyingObjects->vy, 0.0);
     }
@@ -108,7 +108,7 @@ TEST_F(Throwing, ALatchCarriedOntoAKindWithNothingCaughtThrowsNothing) {
     ASSERT_TRUE(game().speedButtonDown);
     world.headless().mouse(IndianIcon[0], IndianIcon[1]); // none caught: the button stays down
     world.headless().turn();
-    EXPECT_EQ(game().selectedKind, Indian);
+    EXPECT_EQ(game().selectedKind, ActorKind::Indian);
     release();
     ASSERT_TRUE(game().speedLatched);
     press(Direction);
@@ -126,7 +126,7 @@ TEST_F(Throwing, ALatchCarriedOntoAKindWithNothingCaughtThrowsNothing) {
     click(CowIcon);
     click(Speed);
     click(Direction);
-    EXPECT_EQ(game().caught[Cow - 1], 0);
+    EXPECT_EQ(game().caught[kindIndex(ActorKind::Cow)], 0);
     EXPECT_NE(game().flyingObjects, nullptr);
 }
 

@@ -24,9 +24,9 @@ TEST_F(Whirlwind, KeysAndMouseAddUpWithTheOuterMouseRuleReplacingTheInner) {
 
 TEST(WhirlwindOnItsOwnMap, BlockingGroundHoldsBackEachAxisOnItsOwn) {
     GameFolder folder;
-    folder.setGround(151, 20, Building); // right of the first start: it slides down
-    folder.setGround(161, 21, Water);    // touches the second only at a corner: it passes
-    folder.setGround(170, 21, Collumn);  // below the third: it slides right
+    folder.setGround(151, 20, Ground::Building); // right of the first start: it slides down
+    folder.setGround(161, 21, Ground::Water);    // touches the second only at a corner: it passes
+    folder.setGround(170, 21, Ground::Collumn);  // below the third: it slides right
     World world(folder);
     ASSERT_TRUE(world.started());
     Game& game = world.game();
@@ -47,12 +47,12 @@ TEST(WhirlwindOnItsOwnMap, BlockingGroundHoldsBackEachAxisOnItsOwn) {
 }
 
 TEST_F(Whirlwind, KnocksDownWhatStandsWithOneCrashAndLeavesWhatIsDown) {
-    const std::int32_t cases[][2] = {{Tepee, TepeeDown},
-                                     {TepeeDown, TepeeDown},
-                                     {FarmHouse, FarmHouseDown},
-                                     {FarmHouseDown, FarmHouseDown},
-                                     {Fence_RLSide, FarmHouseDown},
-                                     {Fence_BRCorner, FarmHouseDown}};
+    const std::int32_t cases[][2] = {{Structure::Tepee, Structure::TepeeDown},
+                                     {Structure::TepeeDown, Structure::TepeeDown},
+                                     {Structure::FarmHouse, Structure::FarmHouseDown},
+                                     {Structure::FarmHouseDown, Structure::FarmHouseDown},
+                                     {Structure::Fence_RLSide, Structure::FarmHouseDown},
+                                     {Structure::Fence_BRCorner, Structure::FarmHouseDown}};
     for (const auto& c : cases) {
         game().setStructureAt(6400, 640, c[0]);
         const std::uint32_t crashes = world.plays(GameSound::Crush);

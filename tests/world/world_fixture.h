@@ -90,14 +90,20 @@ inline int drawsBetween(std::uint32_t before, std::uint32_t after) {
 
 // A cowboy's finished pen as it stands on the map, row by row from its top-left cell, which
 // lies six tiles left of the cowboy's site.
+namespace pen {
+inline constexpr int TL = Structure::Fence_TLCorner, TR = Structure::Fence_TRCorner,
+                     BL = Structure::Fence_BLCorner, BR = Structure::Fence_BRCorner,
+                     RL = Structure::Fence_RLSide, TB = Structure::Fence_TBSide,
+                     no = Structure::Empty;
+} // namespace pen
 // clang-format off
 inline constexpr int FinishedPen[6][6] = {
-    {Fence_TLCorner, Fence_TBSide, Fence_TBSide, Fence_TBSide, Fence_TBSide, Fence_TRCorner},
-    {Fence_RLSide,   Empty,        Empty,        Empty,        Empty,        Fence_RLSide},
-    {Fence_RLSide,   Empty,        Empty,        Empty,        Empty,        Fence_RLSide},
-    {Fence_RLSide,   Empty,        Empty,        Empty,        Empty,        Fence_RLSide},
-    {Fence_RLSide,   Empty,        Empty,        Empty,        Empty,        Fence_RLSide},
-    {Fence_BLCorner, Fence_TBSide, Fence_TBSide, Fence_TBSide, Fence_TBSide, Fence_BRCorner},
+    {pen::TL, pen::TB, pen::TB, pen::TB, pen::TB, pen::TR},
+    {pen::RL, pen::no, pen::no, pen::no, pen::no, pen::RL},
+    {pen::RL, pen::no, pen::no, pen::no, pen::no, pen::RL},
+    {pen::RL, pen::no, pen::no, pen::no, pen::no, pen::RL},
+    {pen::RL, pen::no, pen::no, pen::no, pen::no, pen::RL},
+    {pen::BL, pen::TB, pen::TB, pen::TB, pen::TB, pen::BR},
 };
 // clang-format on
 

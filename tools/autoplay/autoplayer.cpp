@@ -36,7 +36,7 @@ struct Point {
     int x;
     int y;
 };
-constexpr Point KindIcon[] = {{0, 0}, {973, 666}, {973, 726}, {913, 666}, {913, 726}};
+constexpr Point KindIcon[] = {{973, 666}, {973, 726}, {913, 666}, {913, 726}};
 constexpr Point SpeedButton{853, 696};
 constexpr Point DirectionButton{763, 696};
 
@@ -272,7 +272,8 @@ bool AutoPlayer::wreckNearestStructure(int untilFrame) {
     int target = -1;
     for (int cell = 0; cell < CellCount; ++cell) {
         const std::int32_t standing = game().structureTiles[cell];
-        if (standing != Tepee && standing != FarmHouse && standing < Fence_RLSide) {
+        if (standing != Structure::Tepee && standing != Structure::FarmHouse &&
+            standing < Structure::Fence_RLSide) {
             continue;
         }
         const int x = cell / MapRows * TileSize + TileSize / 2;
@@ -289,17 +290,17 @@ bool AutoPlayer::wreckNearestStructure(int untilFrame) {
     goTo(target / MapRows * TileSize + TileSize / 2, target % MapRows * TileSize + TileSize / 2,
          untilFrame);
     const std::int32_t left = game().structureTiles[target];
-    return left == TepeeDown || left == FarmHouseDown;
+    return left == Structure::TepeeDown || left == Structure::FarmHouseDown;
 }
 
 bool AutoPlayer::throwFigure(ActorKind kind, int points, bool pastPeak) {
-    if (game().caught[kind - 1] <= 0) {
+    if (game().caught[kindIndex(kind)] <= 0) {
         return false;
     }
     letGo();
     play();
     // Choose the kind.
-    mouse(KindIcon[kind].x, KindIcon[kind].y);
+    mouse(KindIcon[kindIndex(kind)].x, KindIcon[kindIndex(kind)].y);
     leftButton(true);
     play();
     leftButton(false);

@@ -18,7 +18,7 @@ ActorKind mostCaught(const Game& game) {
             best = kind;
         }
     }
-    return static_cast<ActorKind>(best + 1);
+    return kindAt(best);
 }
 
 void report(AutoPlayer& player, std::ostream& log, const char* phase) {

@@ -21,7 +21,7 @@ Canvas paintBurnt();
 Canvas paintTargetTile(int number);
 
 // Tepees, farmhouses and fence pieces (32 x 32, keyed): value Tepee .. Fence_BRCorner.
-Canvas paintStructure(StructureTile structure);
+Canvas paintStructure(Structure::Tile structure);
 
 // Walking figures (22 x 22, keyed), the canoe, and each kind thrown and fallen.
 Canvas paintFigure(ActorKind kind);

@@ -45,7 +45,7 @@ Canvas paintKindButton(ActorKind kind, bool selected) {
         bevel(button, 0, 0, 60, 60, 3, false);
         button.frameRect(3, 3, 54, 54, p.shade(Ramp::Red, 6));
     } else {
-        fillPlanks(button, 0, 0, 60, 60, true, 12, 10 + kind);
+        fillPlanks(button, 0, 0, 60, 60, true, 12, 11 + kindIndex(kind));
         bevel(button, 0, 0, 60, 60, 3, true);
     }
     Canvas figure = paintFigure(kind);

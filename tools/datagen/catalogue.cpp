@@ -29,43 +29,43 @@ std::vector<Picture> buildCatalogue() {
     list.push_back({-1, "Data/Character.bmp", 128, 32, true, paintWhirlwind});
 
     const struct {
-        GroundTile value;
+        Ground::Tile value;
         const char* name;
     } ground[] = {
-        {Water, "Water"},           {Grass, "Grass"},
-        {LeftBank, "LeftBank"},     {RightBank, "RightBank"},
-        {TopBank, "TopBank"},       {BottomBank, "BottomBank"},
-        {BotLftBank, "BotLftBank"}, {BotRhtBank, "BotRhtBank"},
-        {TopRhtBank, "TopRhtBank"}, {TopLftBank, "TopLftBank"},
-        {Building, "Building"},     {Collumn, "Collumn"},
-        {DropBomb, "DropBomb"},     {Buinldinm_Top, "Buinldinm_Top"},
-        {Blast, "Blast"},           {Burnt, "Burnt"},
+        {Ground::Water, "Water"},           {Ground::Grass, "Grass"},
+        {Ground::LeftBank, "LeftBank"},     {Ground::RightBank, "RightBank"},
+        {Ground::TopBank, "TopBank"},       {Ground::BottomBank, "BottomBank"},
+        {Ground::BotLftBank, "BotLftBank"}, {Ground::BotRhtBank, "BotRhtBank"},
+        {Ground::TopRhtBank, "TopRhtBank"}, {Ground::TopLftBank, "TopLftBank"},
+        {Ground::Building, "Building"},     {Ground::Collumn, "Collumn"},
+        {Ground::DropBomb, "DropBomb"},     {Ground::Buinldinm_Top, "Buinldinm_Top"},
+        {Ground::Blast, "Blast"},           {Ground::Burnt, "Burnt"},
     };
     for (const auto& [value, name] : ground) {
         std::function<Canvas()> paint;
         switch (value) {
-        case Water:
+        case Ground::Water:
             paint = paintWater;
             break;
-        case Grass:
+        case Ground::Grass:
             paint = paintGrass;
             break;
-        case Building:
+        case Ground::Building:
             paint = paintBuilding;
             break;
-        case Collumn:
+        case Ground::Collumn:
             paint = paintColumn;
             break;
-        case DropBomb:
+        case Ground::DropBomb:
             paint = paintDropBomb;
             break;
-        case Buinldinm_Top:
+        case Ground::Buinldinm_Top:
             paint = paintBuildingTop;
             break;
-        case Blast:
+        case Ground::Blast:
             paint = paintBlast;
             break;
-        case Burnt:
+        case Ground::Burnt:
             paint = paintBurnt;
             break;
         default:
@@ -77,33 +77,33 @@ std::vector<Picture> buildCatalogue() {
     for (int number = 1; number <= 109; ++number) {
         char name[16];
         std::snprintf(name, sizeof name, "Target%03d", number);
-        list.push_back(
-            tile(Target001 + number - 1, name, [number] { return paintTargetTile(number); }));
+        list.push_back(tile(Ground::Target001 + number - 1, name,
+                            [number] { return paintTargetTile(number); }));
     }
 
     const char* structures[] = {
         "Tepee",        "TepeeDown",      "FarmHouse",      "FarmHouseDown",  "Fence_RLSide",
         "Fence_TBSide", "Fence_TLCorner", "Fence_TRCorner", "Fence_BLCorner", "Fence_BRCorner"};
-    for (int value = Tepee; value <= Fence_BRCorner; ++value) {
+    for (int value = Structure::Tepee; value <= Structure::Fence_BRCorner; ++value) {
         list.push_back(tile(
             129 + value, structures[value - 1],
-            [value] { return paintStructure(static_cast<StructureTile>(value)); }, true));
+            [value] { return paintStructure(static_cast<Structure::Tile>(value)); }, true));
     }
 
     const char* kinds[] = {"Indian", "Farmer", "Cow", "CowBoy"};
-    for (int kind = Indian; kind <= CowBoy; ++kind) {
-        const auto actorKind = static_cast<ActorKind>(kind);
-        const std::string name = kinds[kind - 1];
-        list.push_back(figure(168 + 2 * kind, ("Flying_" + name).c_str(),
+    for (int kind = 0; kind < ActorKindCount; ++kind) {
+        const ActorKind actorKind = kindAt(kind);
+        const std::string name = kinds[kind];
+        list.push_back(figure(170 + 2 * kind, ("Flying_" + name).c_str(),
                               [actorKind] { return paintFlying(actorKind); }));
-        list.push_back(figure(169 + 2 * kind, ("Fallen_" + name).c_str(),
+        list.push_back(figure(171 + 2 * kind, ("Fallen_" + name).c_str(),
                               [actorKind] { return paintFallen(actorKind); }));
     }
-    list.push_back(figure(150, "Indian", [] { return paintFigure(Indian); }));
+    list.push_back(figure(150, "Indian", [] { return paintFigure(ActorKind::Indian); }));
     list.push_back(figure(151, "Cannoe", paintCanoe));
-    list.push_back(figure(152, "Farmer", [] { return paintFigure(Farmer); }));
-    list.push_back(figure(153, "Cow", [] { return paintFigure(Cow); }));
-    list.push_back(figure(154, "CowBoy", [] { return paintFigure(CowBoy); }));
+    list.push_back(figure(152, "Farmer", [] { return paintFigure(ActorKind::Farmer); }));
+    list.push_back(figure(153, "Cow", [] { return paintFigure(ActorKind::Cow); }));
+    list.push_back(figure(154, "CowBoy", [] { return paintFigure(ActorKind::CowBoy); }));
 
     const struct {
         int sprite;
@@ -111,10 +111,10 @@ std::vector<Picture> buildCatalogue() {
         ActorKind kind;
         bool selected;
     } buttons[] = {
-        {194, "Indian_Down", Indian, true}, {195, "Indian_Up", Indian, false},
-        {196, "Farmer_Down", Farmer, true}, {197, "Farmer_Up", Farmer, false},
-        {200, "Cow_Down", Cow, true},       {201, "Cow_Up", Cow, false},
-        {198, "CowBoy_Down", CowBoy, true}, {199, "CowBoy_Up", CowBoy, false},
+        {194, "Indian_Down", ActorKind::Indian, true}, {195, "Indian_Up", ActorKind::Indian, false},
+        {196, "Farmer_Down", ActorKind::Farmer, true}, {197, "Farmer_Up", ActorKind::Farmer, false},
+        {200, "Cow_Down", ActorKind::Cow, true},       {201, "Cow_Up", ActorKind::Cow, false},
+        {198, "CowBoy_Down", ActorKind::CowBoy, true}, {199, "CowBoy_Up", ActorKind::CowBoy, false},
     };
     for (const auto& button : buttons) {
         list.push_back(panel(button.sprite, button.name, 60, 60,

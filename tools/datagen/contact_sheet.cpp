@@ -120,7 +120,7 @@ Canvas loudnessTable() {
 Canvas drawMapWindow(const TerrainMap& map, int firstColumn, int firstRow, int columns, int rows) {
     std::vector<Canvas> tiles;
     for (const Picture& picture : spriteCatalogue()) {
-        if (picture.sprite >= 0 && picture.sprite <= LastTarget) {
+        if (picture.sprite >= 0 && picture.sprite <= Ground::LastTarget) {
             tiles.resize(std::max<std::size_t>(tiles.size(), picture.sprite + 1));
             tiles[picture.sprite] = picture.paint().crop(0, 0, 32, 32);
         }
@@ -166,7 +166,7 @@ bool writeContactSheet(const std::string& path) {
     };
     const auto& catalogue = spriteCatalogue();
     for (const Picture& picture : catalogue) {
-        if (picture.sprite < 0 || picture.sprite > LastTarget) {
+        if (picture.sprite < 0 || picture.sprite > Ground::LastTarget) {
             continue;
         }
         place(shownPart(picture), 2, false, std::to_string(picture.sprite));
@@ -247,10 +247,10 @@ bool writeScreenView(const std::string& path, const TerrainMap& map, int x, int 
     screen.blit(paintFrameBottom(), 0, 609, false);
     screen.blit(paintFrameSide(false), 0, 32, false);
     screen.blit(paintFrameSide(true), 992, 32, false);
-    screen.blit(paintKindButton(Indian, false), 943, 636, false);
-    screen.blit(paintKindButton(Farmer, false), 943, 696, false);
-    screen.blit(paintKindButton(Cow, true), 883, 636, false);
-    screen.blit(paintKindButton(CowBoy, false), 883, 696, false);
+    screen.blit(paintKindButton(ActorKind::Indian, false), 943, 636, false);
+    screen.blit(paintKindButton(ActorKind::Farmer, false), 943, 696, false);
+    screen.blit(paintKindButton(ActorKind::Cow, true), 883, 636, false);
+    screen.blit(paintKindButton(ActorKind::CowBoy, false), 883, 696, false);
     screen.blit(paintSpeedButton(false), 823, 636, false);
     screen.blit(paintDirectionButton(false), 703, 636, false);
     // Sample numbers where the game prints them, black on the panel grey.

@@ -56,7 +56,7 @@ std::map<char, Colour> legendOf(ActorKind kind) {
         {'k', p.shade(Ramp::Earth, 2)}, {'h', p.shade(Ramp::Grey, 2)},
     };
     switch (kind) {
-    case Indian:
+    case ActorKind::Indian:
         legend['s'] = p.shade(Ramp::Skin, 6);
         legend['S'] = p.shade(Ramp::Skin, 4);
         legend['b'] = p.shade(Ramp::Sand, 7);
@@ -64,7 +64,7 @@ std::map<char, Colour> legendOf(ActorKind kind) {
         legend['n'] = p.shade(Ramp::Wood, 6);
         legend['R'] = p.shade(Ramp::Red, 7);
         break;
-    case Farmer:
+    case ActorKind::Farmer:
         legend['s'] = p.shade(Ramp::Skin, 10);
         legend['S'] = p.shade(Ramp::Skin, 8);
         legend['t'] = p.shade(Ramp::Gold, 9);
@@ -98,7 +98,9 @@ void addShadow(Canvas& figure, double cx, double cy, double rx, double ry) {
 }
 
 const std::vector<std::string>& rowsOf(ActorKind kind) {
-    return kind == Indian ? IndianRows : kind == Farmer ? FarmerRows : CowBoyRows;
+    return kind == ActorKind::Indian   ? IndianRows
+           : kind == ActorKind::Farmer ? FarmerRows
+                                       : CowBoyRows;
 }
 
 Canvas paintPerson(ActorKind kind) {
@@ -196,7 +198,7 @@ void addStars(Canvas& figure, int x, int y) {
 }
 
 Canvas standing(ActorKind kind) {
-    return kind == Cow ? paintCowFigure() : paintPerson(kind);
+    return kind == ActorKind::Cow ? paintCowFigure() : paintPerson(kind);
 }
 
 // The figure without its shadow, for pictures that turn it over.
@@ -259,17 +261,17 @@ Canvas paintCanoe() {
 
 Canvas paintFlying(ActorKind kind) {
     // Thrown figures tumble head over heels.
-    Canvas figure =
-        kind == Cow ? withoutShadow(kind).rotatedClockwise() : paintPanic(kind).flipped();
+    Canvas figure = kind == ActorKind::Cow ? withoutShadow(kind).rotatedClockwise()
+                                           : paintPanic(kind).flipped();
     addStreaks(figure);
     return figure;
 }
 
 Canvas paintFallen(ActorKind kind) {
     // Landed figures lie flat with stars round their heads.
-    Canvas lying = kind == Cow ? withoutShadow(kind).flipped()
-                               : withoutShadow(kind).rotatedClockwise().mirrored();
-    if (kind == Cow) {
+    Canvas lying = kind == ActorKind::Cow ? withoutShadow(kind).flipped()
+                                          : withoutShadow(kind).rotatedClockwise().mirrored();
+    if (kind == ActorKind::Cow) {
         lying = lying.crop(0, 1, 22, 22);
         addStars(lying, 4, 13);
     } else {

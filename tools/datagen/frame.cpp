@@ -1,6 +1,8 @@
 // The wooden frame round the view of the map, and the bottom panel: carved labels beside the
 // grey slots where the game prints the caught counts, the score, the time left and the best
 // score, the game's name, and a recessed bay for the throwing buttons.
+#include <optional>
+
 #include "datagen/art.h"
 #include "datagen/pixel_font.h"
 #include "datagen/woodwork.h"
@@ -17,13 +19,14 @@ struct PanelNumber {
     int x;
     int y;
     const char* label;
-    int figure; // the kind whose picture stands beside the label, or 0
+    std::optional<ActorKind> figure; // the kind whose picture stands beside the label
 };
 
 const PanelNumber PanelNumbers[] = {
-    {140, 647, "Indians", Indian}, {140, 674, "Farmers", Farmer}, {140, 702, "Cowboys", CowBoy},
-    {140, 729, "Cows", Cow},       {400, 647, "Score", 0},        {400, 674, "Time left", 0},
-    {400, 729, "Best", 0},
+    {140, 647, "Indians", ActorKind::Indian}, {140, 674, "Farmers", ActorKind::Farmer},
+    {140, 702, "Cowboys", ActorKind::CowBoy}, {140, 729, "Cows", ActorKind::Cow},
+    {400, 647, "Score", std::nullopt},        {400, 674, "Time left", std::nullopt},
+    {400, 729, "Best", std::nullopt},
 };
 
 constexpr int SlotWidth = 128;
@@ -98,8 +101,8 @@ Canvas paintFrameBottom() {
         slot(panel, left, top, SlotWidth, SlotHeight, grey);
         const int labelRight = left - 10;
         carve(panel, labelRight - textWidth(number.label, 2), top + 4, number.label, 2);
-        if (number.figure != 0) {
-            Canvas figure = paintFigure(static_cast<ActorKind>(number.figure));
+        if (number.figure) {
+            Canvas figure = paintFigure(*number.figure);
             panel.blit(figure, 8, top - 1);
         }
     }

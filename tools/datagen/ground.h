@@ -18,6 +18,6 @@ Canvas paintWater();
 Canvas paintGrass();
 // One of LeftBank .. TopLftBank: the named side of a pond or river, land on that side and
 // water toward the pond's middle.
-Canvas paintBank(GroundTile bank);
+Canvas paintBank(Ground::Tile bank);
 
 } // namespace datagen

@@ -28,24 +28,24 @@ double shoreWobble(double along) {
 }
 
 // Signed distance from a pixel centre to the shore, positive on the land side.
-double shoreDistance(GroundTile bank, double px, double py) {
+double shoreDistance(Ground::Tile bank, double px, double py) {
     const double water = Tile - ShoreInset; // radius of a corner's rounded water
     switch (bank) {
-    case LeftBank: // land to the west
+    case Ground::LeftBank: // land to the west
         return ShoreInset + shoreWobble(py) - px;
-    case RightBank:
+    case Ground::RightBank:
         return px - (Tile - ShoreInset - shoreWobble(py));
-    case TopBank: // land to the north
+    case Ground::TopBank: // land to the north
         return ShoreInset + shoreWobble(px) - py;
-    case BottomBank:
+    case Ground::BottomBank:
         return py - (Tile - ShoreInset - shoreWobble(px));
-    case TopLftBank: // water in the south-east quarter
+    case Ground::TopLftBank: // water in the south-east quarter
         return std::hypot(px - Tile, py - Tile) - water;
-    case TopRhtBank:
+    case Ground::TopRhtBank:
         return std::hypot(px, py - Tile) - water;
-    case BotLftBank:
+    case Ground::BotLftBank:
         return std::hypot(px - Tile, py) - water;
-    case BotRhtBank:
+    case Ground::BotRhtBank:
         return std::hypot(px, py) - water;
     default:
         return 100.0;
@@ -146,7 +146,7 @@ Canvas paintGrass() {
     return tile;
 }
 
-Canvas paintBank(GroundTile bank) {
+Canvas paintBank(Ground::Tile bank) {
     const GamePalette& p = palette();
     Canvas tile(Tile, Tile);
     tile.recolour([&](int x, int y, Colour) {

@@ -284,24 +284,24 @@ Canvas paintLandscape(bool storm) {
     paintSky(picture, storm);
     paintLand(picture);
     // The camp by the river and a farm with its pen.
-    stand(picture, paintStructure(Tepee), 3, 90, 600);
-    stand(picture, paintStructure(Tepee), 2, 160, 560);
-    stand(picture, paintFigure(Indian), 3, 60, 640);
-    stand(picture, paintStructure(FarmHouse), 4, 470, 620);
+    stand(picture, paintStructure(Structure::Tepee), 3, 90, 600);
+    stand(picture, paintStructure(Structure::Tepee), 2, 160, 560);
+    stand(picture, paintFigure(ActorKind::Indian), 3, 60, 640);
+    stand(picture, paintStructure(Structure::FarmHouse), 4, 470, 620);
     for (int i = 0; i < 4; ++i) {
-        stand(picture, paintStructure(Fence_TBSide), 2, 360 + i * 64, 690);
+        stand(picture, paintStructure(Structure::Fence_TBSide), 2, 360 + i * 64, 690);
     }
-    stand(picture, paintFigure(Cow), 3, 410, 740);
-    stand(picture, paintFigure(Farmer), 3, 560, 650);
+    stand(picture, paintFigure(ActorKind::Cow), 3, 410, 740);
+    stand(picture, paintFigure(ActorKind::Farmer), 3, 560, 650);
     if (storm) {
         paintTwister(picture);
-        stand(picture, paintFlying(Cow), 3, 830, 330);
-        stand(picture, paintFlying(CowBoy), 3, 580, 260);
-        stand(picture, paintFlying(Farmer), 2, 900, 470);
-        stand(picture, paintStructure(FarmHouseDown), 2, 760, 410);
-        stand(picture, paintFlying(Indian), 2, 620, 420);
+        stand(picture, paintFlying(ActorKind::Cow), 3, 830, 330);
+        stand(picture, paintFlying(ActorKind::CowBoy), 3, 580, 260);
+        stand(picture, paintFlying(ActorKind::Farmer), 2, 900, 470);
+        stand(picture, paintStructure(Structure::FarmHouseDown), 2, 760, 410);
+        stand(picture, paintFlying(ActorKind::Indian), 2, 620, 420);
     } else {
-        stand(picture, paintFigure(CowBoy), 3, 640, 700);
+        stand(picture, paintFigure(ActorKind::CowBoy), 3, 640, 700);
     }
     return picture;
 }

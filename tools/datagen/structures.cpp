@@ -224,27 +224,27 @@ Canvas paintFence(bool north, bool south, bool west, bool east) {
 
 } // namespace
 
-Canvas paintStructure(StructureTile structure) {
+Canvas paintStructure(Structure::Tile structure) {
     switch (structure) {
-    case Tepee:
+    case Structure::Tepee:
         return paintTepee();
-    case TepeeDown:
+    case Structure::TepeeDown:
         return paintTepeeDown();
-    case FarmHouse:
+    case Structure::FarmHouse:
         return paintFarmHouse();
-    case FarmHouseDown:
+    case Structure::FarmHouseDown:
         return paintFarmHouseDown();
-    case Fence_RLSide:
+    case Structure::Fence_RLSide:
         return paintFence(true, true, false, false);
-    case Fence_TBSide:
+    case Structure::Fence_TBSide:
         return paintFence(false, false, true, true);
-    case Fence_TLCorner:
+    case Structure::Fence_TLCorner:
         return paintFence(false, true, false, true);
-    case Fence_TRCorner:
+    case Structure::Fence_TRCorner:
         return paintFence(false, true, true, false);
-    case Fence_BLCorner:
+    case Structure::Fence_BLCorner:
         return paintFence(true, false, false, true);
-    case Fence_BRCorner:
+    case Structure::Fence_BRCorner:
         return paintFence(true, false, true, false);
     default:
         return Canvas(32, 32);

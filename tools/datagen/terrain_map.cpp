@@ -43,15 +43,15 @@ void TerrainMap::addWater(int left, int top, int right, int bottom) {
             const bool east = column == right && !openRight;
             const bool north = row == top && !openTop;
             const bool south = row == bottom && !openBottom;
-            std::int32_t value = Water;
+            std::int32_t value = Ground::Water;
             if (north) {
-                value = west ? TopLftBank : east ? TopRhtBank : TopBank;
+                value = west ? Ground::TopLftBank : east ? Ground::TopRhtBank : Ground::TopBank;
             } else if (south) {
-                value = west ? BotLftBank : east ? BotRhtBank : BottomBank;
+                value = west ? Ground::BotLftBank : east ? Ground::BotRhtBank : Ground::BottomBank;
             } else if (west) {
-                value = LeftBank;
+                value = Ground::LeftBank;
             } else if (east) {
-                value = RightBank;
+                value = Ground::RightBank;
             }
             set(column, row, value);
         }
@@ -59,8 +59,8 @@ void TerrainMap::addWater(int left, int top, int right, int bottom) {
 }
 
 void TerrainMap::addBuilding(int left, int top, int right, int bottom) {
-    fillRect(left, top, right, bottom - 1, Buinldinm_Top);
-    fillRect(left, bottom, right, bottom, Building);
+    fillRect(left, top, right, bottom - 1, Ground::Buinldinm_Top);
+    fillRect(left, bottom, right, bottom, Ground::Building);
 }
 
 std::string TerrainMap::text() const {

@@ -12,7 +12,7 @@ namespace datagen {
 
 class TerrainMap {
 public:
-    TerrainMap() : cells_(CellCount, Grass) {}
+    TerrainMap() : cells_(CellCount, Ground::Grass) {}
 
     std::int32_t at(int column, int row) const { return cells_[column * MapRows + row]; }
     void set(int column, int row, std::int32_t value);

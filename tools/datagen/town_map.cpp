@@ -61,14 +61,14 @@ void addTown(TerrainMap& map) {
     map.addBuilding(Hall.left, Hall.top, Hall.right, Hall.bottom);
     // The hall's portico: a column before every other cell of its wall.
     for (int column = Hall.left + 1; column < Hall.right; column += 2) {
-        map.set(column, Hall.bottom + 1, Collumn);
+        map.set(column, Hall.bottom + 1, Ground::Collumn);
     }
     // Columns down both sides of the square, and the monument in its middle.
     for (int row = 135; row <= 145; row += 3) {
-        map.set(120, row, Collumn);
-        map.set(136, row, Collumn);
+        map.set(120, row, Ground::Collumn);
+        map.set(136, row, Ground::Collumn);
     }
-    map.set(128, 140, Collumn);
+    map.set(128, 140, Ground::Collumn);
 }
 
 } // namespace datagen

@@ -55,17 +55,18 @@ void Waters::drawOn(TerrainMap& map) const {
         for (int row = 0; row < MapRows; ++row) {
             const auto wet = [&](int dc, int dr) { return flooded.isWater(column + dc, row + dr); };
             if (wet(0, 0)) {
-                map.set(column, row, Water);
+                map.set(column, row, Ground::Water);
                 continue;
             }
             // Sides first, north and south before east and west; then the corners.
             const struct {
                 bool water;
-                GroundTile bank;
+                Ground::Tile bank;
             } choices[] = {
-                {wet(0, 1), TopBank},     {wet(0, -1), BottomBank},  {wet(1, 0), LeftBank},
-                {wet(-1, 0), RightBank},  {wet(1, 1), TopLftBank},   {wet(-1, 1), TopRhtBank},
-                {wet(1, -1), BotLftBank}, {wet(-1, -1), BotRhtBank},
+                {wet(0, 1), Ground::TopBank},     {wet(0, -1), Ground::BottomBank},
+                {wet(1, 0), Ground::LeftBank},    {wet(-1, 0), Ground::RightBank},
+                {wet(1, 1), Ground::TopLftBank},  {wet(-1, 1), Ground::TopRhtBank},
+                {wet(1, -1), Ground::BotLftBank}, {wet(-1, -1), Ground::BotRhtBank},
             };
             for (const auto& choice : choices) {
                 if (choice.water) {

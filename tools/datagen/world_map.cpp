@@ -75,8 +75,9 @@ void addPondGroups(Waters& waters, const TerrainMap& town, Random& random) {
     const auto clear = [&](int left, int top, int right, int bottom) {
         for (int c = left - 4; c <= right + 4; ++c) {
             for (int r = top - 4; r <= bottom + 4; ++r) {
-                if (waters.isWater(c, r) || town.at(std::clamp(c, 0, MapColumns - 1),
-                                                    std::clamp(r, 0, MapRows - 1)) != Grass) {
+                if (waters.isWater(c, r) ||
+                    town.at(std::clamp(c, 0, MapColumns - 1), std::clamp(r, 0, MapRows - 1)) !=
+                        Ground::Grass) {
                     return false;
                 }
             }
@@ -103,8 +104,8 @@ void addColonnade(TerrainMap& map, int column, int row, int count, bool across, 
     for (int i = 0; i < count; ++i) {
         const int c = across ? column + 2 * i : column;
         const int r = across ? row : row + 2 * i;
-        if (map.at(c, r) == Grass && (i == 0 || i == count - 1 || random.below(5) != 0)) {
-            map.set(c, r, Collumn);
+        if (map.at(c, r) == Ground::Grass && (i == 0 || i == count - 1 || random.below(5) != 0)) {
+            map.set(c, r, Ground::Collumn);
         }
     }
 }
@@ -125,8 +126,8 @@ void addBombing(TerrainMap& map, int column, int row, int patches, double radius
             for (int r = static_cast<int>(cy) - reach; r <= static_cast<int>(cy) + reach; ++r) {
                 const double ragged = (valueNoise(c, r, 3, 0, 301 + p) - 0.5) * size * 0.9;
                 if (std::hypot((c - cx) * stretch, (r - cy) / stretch) < size + ragged &&
-                    map.at(c, r) == Grass) {
-                    map.set(c, r, Burnt);
+                    map.at(c, r) == Ground::Grass) {
+                    map.set(c, r, Ground::Burnt);
                 }
             }
         }
@@ -134,8 +135,8 @@ void addBombing(TerrainMap& map, int column, int row, int patches, double radius
     const MapCell heart[] = {{0, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, -1}};
     const int craters = radius >= 3.0 ? 3 : 1;
     for (int i = 0; i < craters; ++i) {
-        if (map.at(column + heart[i].column, row + heart[i].row) == Burnt) {
-            map.set(column + heart[i].column, row + heart[i].row, Blast);
+        if (map.at(column + heart[i].column, row + heart[i].row) == Ground::Burnt) {
+            map.set(column + heart[i].column, row + heart[i].row, Ground::Blast);
         }
     }
     for (int i = 0, bombs = static_cast<int>(radius) / 2; i < 12 && bombs > 0; ++i) {
@@ -143,8 +144,8 @@ void addBombing(TerrainMap& map, int column, int row, int patches, double radius
             column + random.below(2 * static_cast<int>(radius) + 1) - static_cast<int>(radius);
         const int r =
             row + random.below(2 * static_cast<int>(radius) + 1) - static_cast<int>(radius);
-        if (map.at(c, r) == Burnt && std::hypot(c - column, r - row) > 1.5) {
-            map.set(c, r, DropBomb);
+        if (map.at(c, r) == Ground::Burnt && std::hypot(c - column, r - row) > 1.5) {
+            map.set(c, r, Ground::DropBomb);
             --bombs;
         }
     }
@@ -154,7 +155,7 @@ void addLandmarks(TerrainMap& map) {
     Random random(77);
     // The town's east end burnt down, bombs and all; a chimney still stands.
     addBombing(map, 153, 140, 3, 3.5, random);
-    map.set(155, 136, Collumn);
+    map.set(155, 136, Ground::Collumn);
     // Bombing runs: each a chain of bombed ground with its worst at the heart.
     const struct {
         int column, row, patches;
@@ -169,7 +170,7 @@ void addLandmarks(TerrainMap& map) {
     const MapCell stones[] = {{92, 160}, {95, 159}, {98, 160}, {99, 163},
                               {98, 166}, {95, 167}, {92, 166}, {91, 163}};
     for (const MapCell& stone : stones) {
-        map.set(stone.column, stone.row, Collumn);
+        map.set(stone.column, stone.row, Ground::Collumn);
     }
     // Ruined colonnades: the front of a temple, an avenue, the side of a hall.
     addColonnade(map, 46, 70, 6, true, random);
@@ -199,14 +200,14 @@ TerrainMap generateTerrain() {
     // North of its lake the stream is only as wide as its two banks, so the target can come
     // right down to its far bank.
     for (int row = 0; row < 44; ++row) {
-        map.set(201, row, LeftBank);
-        map.set(202, row, RightBank);
-        map.set(203, row, Grass);
+        map.set(201, row, Ground::LeftBank);
+        map.set(202, row, Ground::RightBank);
+        map.set(203, row, Ground::Grass);
     }
     addLandmarks(map);
     const std::vector<MapCell>& target = targetCells();
     for (std::size_t i = 0; i < target.size(); ++i) {
-        map.set(target[i].column, target[i].row, static_cast<std::int32_t>(Target001 + i));
+        map.set(target[i].column, target[i].row, static_cast<std::int32_t>(Ground::Target001 + i));
     }
     return map;
 }

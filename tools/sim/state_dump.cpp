@@ -110,8 +110,8 @@ std::string dumpState(const Game& game, int frame, bool exited, const std::strin
     out << "  \"roundOver\": " << boolean(game.roundOver) << ",\n";
     out << "  \"menuOpen\": " << boolean(game.menuOpen) << ",\n";
     out << "  \"menuChoice\": " << game.menuChoice << ",\n";
-    out << "  \"selectedKind\": " << game.selectedKind << ",\n";
-    out << "  \"heldKind\": " << game.heldKind << ",\n";
+    out << "  \"selectedKind\": " << static_cast<int>(game.selectedKind) << ",\n";
+    out << "  \"heldKind\": " << static_cast<int>(game.heldKind) << ",\n";
     out << "  \"launchPower\": " << number(game.launchPower) << ",\n";
     out << "  \"launchAngle\": " << number(game.launchAngle) << ",\n";
     out << "  \"speedButtonDown\": " << boolean(game.speedButtonDown) << ",\n";
