@@ -40,7 +40,7 @@ void endGame() {
 }
 
 int runGame(const RunHooks& hooks) {
-    platform::Window* window = platform::createWindow("Gustwerk");
+    platform::Window* window = platform::createWindow(WindowName);
     if (window == nullptr) {
         platform::errorBox("Kestravan - Error", "There is no screen to play on.");
         platform::shutdown();

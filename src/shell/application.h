@@ -7,6 +7,9 @@
 
 class Game;
 
+// The game's window: its class name and its title.
+inline constexpr char WindowName[] = "Gustwerk";
+
 // Constructs theGame for the window and sets it up; false when set-up failed (the error box
 // has been shown and the window is gone).
 bool startGame(platform::Window* window);

@@ -25,7 +25,7 @@ constexpr platform::Rgb PanelRed{115, 0, 0};
 Game::Game(platform::Window* window)
     : window(nullptr), directDraw(nullptr), primarySurface(nullptr), backBuffer(nullptr),
       palette(nullptr), cursorSurface(nullptr), characterSurface(nullptr), spriteSurfaces{},
-      registryKey(false), lastTick(0), roundStartTick(0), imageDC(nullptr),
+      scoreStoreOpen(false), lastTick(0), roundStartTick(0), imageDC(nullptr),
       imageBitmap(nullptr), farmers{}, indians{}, cows{}, cowboys{}, flyingObjects(nullptr),
       soundDevice(nullptr), soundIndian(nullptr), soundCow(nullptr), soundFarm(nullptr),
       soundCowBoy(nullptr), soundCrush(nullptr), soundSplat(nullptr), soundWind(nullptr), score(0),
@@ -38,7 +38,7 @@ Game::Game(platform::Window* window)
     this->window = window;
     panelBrush = platform::Brush{PanelRed};
     panelPen = platform::Pen{PanelRed, 5};
-    registryKey = platform::openStore();
+    scoreStoreOpen = platform::openStore();
     bestScore = readBestScore();
     loadTerrain();
 }

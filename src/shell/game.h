@@ -91,7 +91,7 @@ public:
     std::array<platform::Surface*, SpriteCount> spriteSurfaces;
 
     // Store, timing and drawing tools.
-    bool registryKey; // the best-score store is open
+    bool scoreStoreOpen;
     FrameTimer frameTimer;
     std::uint32_t lastTick;
     std::uint32_t roundStartTick;

@@ -24,13 +24,13 @@ HeadlessGame::~HeadlessGame() {
 }
 
 Game& HeadlessGame::construct() {
-    window_ = platform::createWindow("Gustwerk");
+    window_ = platform::createWindow(WindowName);
     theGame = new Game(window_);
     return *theGame;
 }
 
 bool HeadlessGame::start() {
-    window_ = platform::createWindow("Gustwerk");
+    window_ = platform::createWindow(WindowName);
     return startGame(window_);
 }
 

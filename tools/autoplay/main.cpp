@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     fs::remove_all(store, failed);
     platform::setStoreFolder(store.string());
     headless::reset();
-    if (!startGame(platform::createWindow("Gustwerk"))) {
+    if (!startGame(platform::createWindow(WindowName))) {
         endGame();
         return 1;
     }

@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
 
     RunStore store(options.storeDir);
     headless::reset();
-    platform::Window* window = platform::createWindow("Gustwerk");
+    platform::Window* window = platform::createWindow(WindowName);
     if (!startGame(window)) {
         endGame();
         return 1;
