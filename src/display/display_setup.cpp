@@ -24,9 +24,7 @@ constexpr platform::Rect WholeScreen{0, 0, ScreenWidth, ScreenHeight};
 // Reads a full-screen picture into imageDC, where the splash and then the menu wait to be
 // copied to the back buffer. A missing picture is no failure: imageDC keeps what it held.
 void loadFullScreenPicture(Game& game, const char* file) {
-    std::unique_ptr<platform::Image> picture = platform::loadImage(file);
-    delete game.imageBitmap;
-    game.imageBitmap = picture.release();
+    game.imageBitmap = platform::loadImage(file);
     if (game.imageBitmap != nullptr && game.imageDC != nullptr && game.palette != nullptr) {
         platform::copyImage(*game.imageBitmap, *game.imageDC, ScreenWidth, ScreenHeight,
                             *game.palette);
@@ -41,8 +39,8 @@ HResult Game::initialize() {
         return showError(window, code, message);
     };
 
-    soundDevice = new SoundDevice;
-    result = soundDevice->open(window, DSSCL_PRIORITY, 2, 22050, 16);
+    soundDevice = std::make_unique<SoundDevice>();
+    result = soundDevice->open(window, platform::DSSCL_PRIORITY, 2, 22050, 16);
     if (failed(result)) {
         return fail(result, "DirectSound Initialize FAILED");
     }
@@ -83,7 +81,7 @@ HResult Game::initialize() {
     platform::flip(directDraw);
 
     struct ClipFile {
-        SoundClip** clip;
+        std::unique_ptr<SoundClip>* clip;
         const char* file;
     };
     const ClipFile clips[] = {
@@ -93,7 +91,7 @@ HResult Game::initialize() {
         {&soundWind, "Data\\Wind.wav"},
     };
     for (const ClipFile& clip : clips) {
-        result = soundDevice->createClip(clip.clip, clip.file, 0, AlgorithmId{}, 1);
+        result = soundDevice->createClip(*clip.clip, clip.file, 0, platform::AlgorithmId{}, 1);
         if (failed(result)) {
             return fail(result, "DirectSound Create FAILED");
         }

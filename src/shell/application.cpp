@@ -2,15 +2,29 @@
 // before it runs the next frame, and runs frames only while the window is not minimised.
 #include "shell/application.h"
 
+#include <memory>
+
 #include "platform/system.h"
 #include "shell/frame_driver.h"
 #include "shell/game.h"
 #include "shell/window_proc.h"
 
+namespace {
+// The game of this run; theGame only looks at it.
+std::unique_ptr<Game> runningGame;
+} // namespace
+
+Game& makeGame(platform::Window* window) {
+    endGame();
+    runningGame = std::make_unique<Game>(window);
+    theGame = runningGame.get();
+    return *runningGame;
+}
+
 bool startGame(platform::Window* window) {
-    theGame = new Game(window);
-    theGame->initialize();
-    return theGame->setupComplete;
+    Game& game = makeGame(window);
+    game.initialize();
+    return game.setupComplete;
 }
 
 bool handlePendingMessages() {
@@ -35,7 +49,7 @@ bool runLoopTurn() {
 }
 
 void endGame() {
-    delete theGame;
+    runningGame.reset();
     theGame = nullptr;
 }
 

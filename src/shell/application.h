@@ -10,8 +10,11 @@ class Game;
 // The game's window: its class name and its title.
 inline constexpr char WindowName[] = "Gustwerk";
 
-// Constructs theGame for the window and sets it up; false when set-up failed (the error box
-// has been shown and the window is gone).
+// Constructs the one Game for the window, which theGame then points to, without setting it up.
+Game& makeGame(platform::Window* window);
+
+// Makes the game and sets it up; false when set-up failed (the error box has been shown and
+// the window is gone).
 bool startGame(platform::Window* window);
 
 // Handles every waiting event; false once the quit event has been taken.
@@ -21,7 +24,7 @@ bool handlePendingMessages();
 // False once the quit event has been taken.
 bool runLoopTurn();
 
-// Deletes theGame.
+// Ends the game made last; theGame points nowhere after.
 void endGame();
 
 // What a process entry may add to the run.

@@ -17,27 +17,7 @@
 
 Game* theGame = nullptr;
 
-namespace {
-// The panel's bar, needle and menu outline: RGB(115, 0, 0).
-constexpr platform::Rgb PanelRed{115, 0, 0};
-} // namespace
-
-Game::Game(platform::Window* window)
-    : window(nullptr), directDraw(nullptr), primarySurface(nullptr), backBuffer(nullptr),
-      palette(nullptr), cursorSurface(nullptr), characterSurface(nullptr), spriteSurfaces{},
-      scoreStoreOpen(false), lastTick(0), roundStartTick(0), imageDC(nullptr),
-      imageBitmap(nullptr), farmers{}, indians{}, cows{}, cowboys{}, flyingObjects(nullptr),
-      soundDevice(nullptr), soundIndian(nullptr), soundCow(nullptr), soundFarm(nullptr),
-      soundCowBoy(nullptr), soundCrush(nullptr), soundSplat(nullptr), soundWind(nullptr), score(0),
-      bestScore(0), whirlwindX(6400), whirlwindY(640), whirlwindFrameCount(0), caught{}, keyDirX(0),
-      keyDirY(0), whirlwindStep(0), selectedKind(ActorKind::Cow), heldKind(ActorKind::Indian),
-      menuChoice(0), launchPower(0.0), launchAngle(0.0), speedButtonDown(false),
-      directionButtonDown(false), speedLatched(false), leftButtonDown(false),
-      rightButtonDown(false), menuOpen(false), roundOver(false), showCursor(true), active(true),
-      setupComplete(false), soundPlays{} {
-    this->window = window;
-    panelBrush = platform::Brush{PanelRed};
-    panelPen = platform::Pen{PanelRed, 5};
+Game::Game(platform::Window* window) : window(window) {
     scoreStoreOpen = platform::openStore();
     bestScore = readBestScore();
     loadTerrain();
@@ -45,27 +25,27 @@ Game::Game(platform::Window* window)
 
 Game::~Game() {
     if (directDraw != nullptr) {
-        // The back buffer, the palette and every sprite go with the display device.
+        // The primary surface goes first, then the device with everything made from it.
         primarySurface = nullptr;
+        backBuffer = nullptr;
         platform::releaseDisplayDevice(directDraw);
         directDraw = nullptr;
     }
-    for (SoundClip** clip : {&soundIndian, &soundCow, &soundFarm, &soundCowBoy, &soundCrush,
-                             &soundSplat, &soundWind}) {
-        delete *clip;
-        *clip = nullptr;
-    }
-    // Given back here rather than left to the end of the process: the sound device (after
-    // its clips), the thrown figures still in the air, and the last full-screen bitmap.
-    delete soundDevice;
-    soundDevice = nullptr;
+    // The clips before the device whose buffers they play, in the order they were made.
+    soundIndian.reset();
+    soundCow.reset();
+    soundFarm.reset();
+    soundCowBoy.reset();
+    soundCrush.reset();
+    soundSplat.reset();
+    soundWind.reset();
+    soundDevice.reset();
     while (flyingObjects != nullptr) {
         FlyingObject* next = flyingObjects->getNext();
         delete flyingObjects;
         flyingObjects = next;
     }
-    delete imageBitmap;
-    imageBitmap = nullptr;
+    imageBitmap.reset();
 }
 
 void Game::placeActors() {
@@ -93,8 +73,8 @@ void Game::placeActors() {
 }
 
 void Game::newGame() {
-    whirlwindX = 6400;
-    whirlwindY = 640;
+    whirlwindX = WhirlwindStartX;
+    whirlwindY = WhirlwindStartY;
     caught = {0, 0, 0, 0};
     score = 0;
     roundOver = false;
@@ -104,7 +84,8 @@ void Game::newGame() {
 
 SoundClip* Game::clipFor(GameSound sound) const {
     const std::array<SoundClip*, GameSoundCount> clips = {
-        soundIndian, soundCow, soundFarm, soundCowBoy, soundCrush, soundSplat, soundWind};
+        soundIndian.get(), soundCow.get(),   soundFarm.get(), soundCowBoy.get(),
+        soundCrush.get(),  soundSplat.get(), soundWind.get()};
     return clips[static_cast<int>(sound)];
 }
 

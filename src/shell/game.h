@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "platform/result.h"
 #include "platform/surface.h"
@@ -27,6 +28,13 @@ inline constexpr int SpriteCount = 206;
 enum class GameSound { Indian, Cow, Farm, CowBoy, Crush, Splat, Wind };
 inline constexpr int GameSoundCount = 7;
 
+// Where the whirlwind starts each game.
+inline constexpr std::int32_t WhirlwindStartX = 6400;
+inline constexpr std::int32_t WhirlwindStartY = 640;
+
+// The panel's bar, needle and menu outline: RGB(115, 0, 0).
+inline constexpr platform::Rgb PanelRed{115, 0, 0};
+
 // Width, height and the 8-bit format of one sprite surface, as the catalogue describes it.
 struct SurfaceDesc {
     int width = 0;
@@ -36,6 +44,9 @@ struct SurfaceDesc {
 class Game {
 public:
     explicit Game(platform::Window* window);
+    // Gives everything back in a fixed order: the display device (and with it the primary
+    // surface, the back buffer, the palette and every sprite), the seven clips in their
+    // order, the sound device, the thrown figures and the last full-screen bitmap.
     virtual ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -78,82 +89,83 @@ public:
     // Starts one of the game's clips (priority 0) and counts the play.
     void playSound(GameSound sound);
 
-    // Window and display.
-    platform::Window* window;
-    platform::DisplayDevice* directDraw;
-    platform::Surface* primarySurface;
-    platform::Surface* backBuffer;
-    platform::Palette* palette;
+    // Window and display. The surfaces and the palette belong to the display device; the game
+    // only looks at them.
+    platform::Window* window = nullptr;
+    platform::DisplayDevice* directDraw = nullptr;
+    platform::Surface* primarySurface = nullptr;
+    platform::Surface* backBuffer = nullptr;
+    platform::Palette* palette = nullptr;
 
     // Sprites.
-    platform::Surface* cursorSurface;
-    platform::Surface* characterSurface;
-    std::array<platform::Surface*, SpriteCount> spriteSurfaces;
+    platform::Surface* cursorSurface = nullptr;
+    platform::Surface* characterSurface = nullptr;
+    std::array<platform::Surface*, SpriteCount> spriteSurfaces{};
 
     // Store, timing and drawing tools.
-    bool scoreStoreOpen;
+    bool scoreStoreOpen = false;
     FrameTimer frameTimer;
-    std::uint32_t lastTick;
-    std::uint32_t roundStartTick;
-    platform::Brush panelBrush;
-    platform::Pen panelPen;
-    platform::Surface* imageDC;   // the full-screen picture, in the display's format
-    platform::Image* imageBitmap; // the bitmap last loaded into imageDC
+    std::uint32_t lastTick = 0;
+    std::uint32_t roundStartTick = 0;
+    platform::Brush panelBrush{PanelRed};
+    platform::Pen panelPen{PanelRed, 5};
+    platform::Surface* imageDC = nullptr; // the full-screen picture, in the display's format
+    std::unique_ptr<platform::Image> imageBitmap; // the bitmap last loaded into imageDC
 
     // People and animals.
-    std::array<Actor, FarmerCount> farmers;
-    std::array<Actor, IndianCount> indians;
-    std::array<Actor, CowCount> cows;
-    std::array<Actor, CowBoyCount> cowboys;
+    std::array<Actor, FarmerCount> farmers{};
+    std::array<Actor, IndianCount> indians{};
+    std::array<Actor, CowCount> cows{};
+    std::array<Actor, CowBoyCount> cowboys{};
 
     // Thrown figures, newest first.
-    FlyingObject* flyingObjects;
+    FlyingObject* flyingObjects = nullptr;
 
     // Sound.
-    SoundDevice* soundDevice;
-    SoundClip* soundIndian;
-    SoundClip* soundCow;
-    SoundClip* soundFarm;
-    SoundClip* soundCowBoy;
-    SoundClip* soundCrush;
-    SoundClip* soundSplat;
-    SoundClip* soundWind;
+    std::unique_ptr<SoundDevice> soundDevice;
+    std::unique_ptr<SoundClip> soundIndian;
+    std::unique_ptr<SoundClip> soundCow;
+    std::unique_ptr<SoundClip> soundFarm;
+    std::unique_ptr<SoundClip> soundCowBoy;
+    std::unique_ptr<SoundClip> soundCrush;
+    std::unique_ptr<SoundClip> soundSplat;
+    std::unique_ptr<SoundClip> soundWind;
 
     // Scores.
-    std::int32_t score;
-    std::int32_t bestScore;
+    std::int32_t score = 0;
+    std::int32_t bestScore = 0;
 
     // The map, column by column.
-    std::array<std::int32_t, CellCount> groundTiles;
-    std::array<std::int32_t, CellCount> structureTiles;
+    std::array<std::int32_t, CellCount> groundTiles{};
+    std::array<std::int32_t, CellCount> structureTiles{};
 
     // Whirlwind and play state.
-    std::int32_t whirlwindX;
-    std::int32_t whirlwindY;
-    std::int32_t whirlwindFrameCount;
-    std::array<std::int32_t, ActorKindCount> caught; // by kindIndex: Indian, Farmer, Cow, CowBoy
-    std::int32_t keyDirX;
-    std::int32_t keyDirY;
-    std::int32_t whirlwindStep;
-    ActorKind selectedKind;
-    ActorKind heldKind;
-    std::int32_t menuChoice;
-    double launchPower;
-    double launchAngle;
-    bool speedButtonDown;
-    bool directionButtonDown;
-    bool speedLatched;
-    bool leftButtonDown;
-    bool rightButtonDown;
-    bool menuOpen;
-    bool roundOver;
-    bool showCursor;
-    bool active;
+    std::int32_t whirlwindX = WhirlwindStartX;
+    std::int32_t whirlwindY = WhirlwindStartY;
+    std::int32_t whirlwindFrameCount = 0;
+    std::array<std::int32_t, ActorKindCount> caught{}; // by kindIndex: Indian, Farmer, Cow, CowBoy
+    std::int32_t keyDirX = 0;
+    std::int32_t keyDirY = 0;
+    std::int32_t whirlwindStep = 0;
+    ActorKind selectedKind = ActorKind::Cow;
+    ActorKind heldKind = ActorKind::Indian;
+    std::int32_t menuChoice = 0;
+    double launchPower = 0.0;
+    double launchAngle = 0.0;
+    bool speedButtonDown = false;
+    bool directionButtonDown = false;
+    bool speedLatched = false;
+    bool leftButtonDown = false;
+    bool rightButtonDown = false;
+    bool menuOpen = false;
+    bool roundOver = false;
+    bool showCursor = true;
+    bool active = true;
 
-    // Beyond the classic members: whether set-up ran to its end, and how often each clip was
-    // started (for replays and tests).
-    bool setupComplete;
-    std::array<std::uint32_t, GameSoundCount> soundPlays;
+    // Whether set-up ran to its end, and how often each clip was started (for replays and
+    // tests).
+    bool setupComplete = false;
+    std::array<std::uint32_t, GameSoundCount> soundPlays{};
 
     SoundClip* clipFor(GameSound sound) const;
 };

@@ -14,9 +14,9 @@ constexpr std::uint32_t RestoreWaitMilliseconds = 10;
 } // namespace
 
 SoundClip::SoundClip(platform::SoundBuffer* const* buffers, std::uint32_t bufferBytes,
-                     std::uint32_t bufferCount, WaveReader* reader)
+                     std::uint32_t bufferCount, std::unique_ptr<WaveReader> reader)
     : buffers(new (std::nothrow) platform::SoundBuffer*[bufferCount]), bufferBytes(bufferBytes),
-      reader(reader), bufferCount(bufferCount) {
+      reader(std::move(reader)), bufferCount(bufferCount) {
     if (this->buffers == nullptr) {
         return; // a clip without a buffer list plays nothing
     }
@@ -56,7 +56,8 @@ HResult SoundClip::loadBuffer(platform::SoundBuffer* buffer) {
     }
     // Whatever the wave does not fill is silence: the middle value for 8-bit samples, which
     // are unsigned, and zero for the rest.
-    const bool eightBit = reader->format != nullptr && reader->format->bitsPerSample == 8;
+    const bool eightBit =
+        reader != nullptr && reader->format != nullptr && reader->format->bitsPerSample == 8;
     const std::uint8_t silence = eightBit ? 0x80 : 0x00;
     std::fill(samples + bytesRead, samples + regionBytes, silence);
     platform::unlockBuffer(buffer, region, regionBytes);

@@ -14,7 +14,7 @@ class SoundClip {
 public:
     // Copies the buffer list, takes over the reader and loads the sound into the buffers.
     SoundClip(platform::SoundBuffer* const* buffers, std::uint32_t bufferBytes,
-              std::uint32_t bufferCount, WaveReader* reader);
+              std::uint32_t bufferCount, std::unique_ptr<WaveReader> reader);
     virtual ~SoundClip();
     SoundClip(const SoundClip&) = delete;
     SoundClip& operator=(const SoundClip&) = delete;

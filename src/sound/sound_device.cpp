@@ -60,12 +60,13 @@ HResult SoundDevice::setPrimaryFormat(std::uint32_t channels, std::uint32_t samp
     return failed(result) ? result : S_OK;
 }
 
-HResult SoundDevice::createClip(SoundClip** clip, const char* fileName, std::uint32_t creationFlags,
-                                const AlgorithmId& algorithm, std::uint32_t bufferCount) {
+HResult SoundDevice::createClip(std::unique_ptr<SoundClip>& clip, const char* fileName,
+                                std::uint32_t creationFlags, const platform::AlgorithmId& algorithm,
+                                std::uint32_t bufferCount) {
     if (device == nullptr) {
         return CO_E_NOTINITIALIZED;
     }
-    if (fileName == nullptr || clip == nullptr || bufferCount == 0) {
+    if (fileName == nullptr || bufferCount == 0) {
         return E_INVALIDARG;
     }
     std::unique_ptr<platform::SoundBuffer*[]> buffers(new (std::nothrow)
@@ -102,13 +103,12 @@ HResult SoundDevice::createClip(SoundClip** clip, const char* fileName, std::uin
     }
 
     const std::uint32_t bufferBytes = reader->dataSize();
-    auto* made =
-        new (std::nothrow) SoundClip(buffers.get(), bufferBytes, bufferCount, reader.get());
+    // The clip takes the reader along.
+    std::unique_ptr<SoundClip> made(
+        new (std::nothrow) SoundClip(buffers.get(), bufferBytes, bufferCount, std::move(reader)));
     if (made == nullptr) {
-        *clip = nullptr;
         return E_OUTOFMEMORY;
     }
-    reader.release(); // the clip has it now
-    *clip = made;
+    clip = std::move(made);
     return created;
 }

@@ -2,15 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/audio.h"
 #include "platform/result.h"
 #include "platform/window.h"
 
 class SoundClip;
-
-using platform::AlgorithmId;
-using platform::DSSCL_PRIORITY;
 
 class SoundDevice {
 public:
@@ -25,9 +23,11 @@ public:
                  std::uint32_t samplesPerSecond, std::uint32_t bitsPerSample);
     HResult setPrimaryFormat(std::uint32_t channels, std::uint32_t samplesPerSecond,
                              std::uint32_t bitsPerSample);
-    // Loads a wave file into bufferCount buffers that share its samples.
-    HResult createClip(SoundClip** clip, const char* fileName, std::uint32_t creationFlags,
-                       const AlgorithmId& algorithm, std::uint32_t bufferCount);
+    // Loads a wave file into bufferCount buffers that share its samples; clip is left as it
+    // was when that fails.
+    HResult createClip(std::unique_ptr<SoundClip>& clip, const char* fileName,
+                       std::uint32_t creationFlags, const platform::AlgorithmId& algorithm,
+                       std::uint32_t bufferCount);
 
     platform::AudioDevice* device; // null until open succeeds
 };

@@ -1,12 +1,22 @@
 // The game object's life: the generator's sequence, the start values, the start-up placement
-// of every figure, a new game, and the frame timer's complaint on a machine without a counter.
+// of every figure, a new game, the frame timer's complaint on a machine without a counter, and
+// the order in which the game gives everything back.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <span>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "platform/headless/audio_control.h"
 #include "platform/headless/headless.h"
+#include "shell/application.h"
 #include "shell/game.h"
+#include "sound/sound_clip.h"
+#include "sound/sound_device.h"
+#include "sound/wave_reader.h"
 #include "support/game_folder.h"
 #include "support/headless_game.h"
 #include "world/game_random.h"
@@ -106,4 +116,72 @@ TEST_F(Lifecycle, TheFrameTimerWritesOneLineEachFrameOnlyWithoutACounter) {
     EXPECT_EQ(headless::debugLines().back(),
               "ERROR: The system does not support high resolution timing\n");
     EXPECT_TRUE(session.game().active); // and the game plays on
+}
+
+// Who went when: each part's name, and how often the display had been closed by then.
+using Teardown = std::vector<std::pair<std::string, int>>;
+
+class RecordingDevice : public SoundDevice {
+public:
+    explicit RecordingDevice(Teardown& log) : log_(log) {}
+    ~RecordingDevice() override { log_.emplace_back("device", headless::displayCloseCount()); }
+
+private:
+    Teardown& log_;
+};
+
+class RecordingClip : public SoundClip {
+public:
+    RecordingClip(platform::SoundBuffer* buffer, std::string name, Teardown& log)
+        : SoundClip(&buffer, 4, 1, nullptr), name_(std::move(name)), log_(log) {}
+    ~RecordingClip() override { log_.emplace_back(name_, headless::displayCloseCount()); }
+
+private:
+    std::string name_;
+    Teardown& log_;
+};
+
+TEST_F(Lifecycle, TheGameGoesDisplayFirstThenTheClipsInTheirOrderThenTheSoundDevice) {
+    ASSERT_TRUE(session.start());
+    Game& game = session.game();
+    std::unique_ptr<SoundClip>* const clips[] = {
+        &game.soundIndian, &game.soundCow,   &game.soundFarm, &game.soundCowBoy,
+        &game.soundCrush,  &game.soundSplat, &game.soundWind};
+    for (auto* clip : clips) {
+        clip->reset();
+    }
+    Teardown log;
+    game.soundDevice = std::make_unique<RecordingDevice>(log);
+    ASSERT_EQ(game.soundDevice->open(game.window, platform::DSSCL_PRIORITY, 2, 22050, 16), S_OK);
+    platform::WaveFormat format;
+    format.formatTag = platform::WAVE_FORMAT_PCM;
+    format.channels = 1;
+    format.samplesPerSecond = 22050;
+    format.averageBytesPerSecond = 44100;
+    format.blockAlign = 2;
+    format.bitsPerSample = 16;
+    platform::BufferDescription description;
+    description.bufferBytes = 4;
+    description.format = &format;
+    const char* const names[] = {"Indian", "Cow", "Farm", "CowBoy", "Crush", "Splat", "Wind"};
+    for (int i = 0; i < GameSoundCount; ++i) {
+        platform::SoundBuffer* buffer = nullptr;
+        ASSERT_EQ(platform::createSoundBuffer(game.soundDevice->device, description, &buffer),
+                  S_OK);
+        *clips[i] = std::make_unique<RecordingClip>(buffer, names[i], log);
+    }
+    const int closesBefore = headless::displayCloseCount();
+
+    endGame();
+    const int closed = closesBefore + 1;
+    EXPECT_EQ(log, (Teardown{{"Indian", closed},
+                             {"Cow", closed},
+                             {"Farm", closed},
+                             {"CowBoy", closed},
+                             {"Crush", closed},
+                             {"Splat", closed},
+                             {"Wind", closed},
+                             {"device", closed}}));
+    EXPECT_EQ(headless::liveSoundBuffers(), 0);
+    EXPECT_EQ(headless::openAudioDevices(), 0);
 }

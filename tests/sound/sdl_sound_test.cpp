@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "platform/system.h"
@@ -15,6 +16,9 @@
 #include "wave_bytes.h"
 
 namespace {
+
+using platform::AlgorithmId;
+using platform::DSSCL_PRIORITY;
 
 // A game folder holding Data/<name>.wav, a 440 Hz mono tone, whose mix SDL writes to mix.raw.
 class SdlSound : public ::testing::Test {
@@ -46,20 +50,20 @@ TEST_F(SdlSound, TheWindIsHeardInTheMix) {
          {std::pair<std::uint32_t, std::uint16_t>{22050, 16}, {11025, 8}}) {
         SCOPED_TRACE(bits);
         writeTone("Wind", rate, bits, 0.4);
-        auto* device = new SoundDevice;
+        auto device = std::make_unique<SoundDevice>();
         ASSERT_EQ(device->open(nullptr, DSSCL_PRIORITY, 2, 22050, 16), S_OK);
-        SoundClip* wind = nullptr;
-        ASSERT_EQ(device->createClip(&wind, "Data\\Wind.wav", 0, AlgorithmId{}, 1), S_OK);
+        std::unique_ptr<SoundClip> wind;
+        ASSERT_EQ(device->createClip(wind, "Data\\Wind.wav", 0, AlgorithmId{}, 1), S_OK);
         ASSERT_EQ(wind->play(0), S_OK);
-        EXPECT_EQ(status(wind, 0), platform::DSBSTATUS_PLAYING);
+        EXPECT_EQ(status(wind.get(), 0), platform::DSBSTATUS_PLAYING);
         // A second play while it sounds succeeds and adds nothing.
         EXPECT_EQ(wind->play(0), S_OK);
-        for (int waited = 0; waited < 3000 && status(wind, 0) != 0; waited += 20) {
+        for (int waited = 0; waited < 3000 && status(wind.get(), 0) != 0; waited += 20) {
             platform::sleep(20);
         }
-        EXPECT_EQ(status(wind, 0), 0u) << "the sound never ended";
-        delete wind;
-        delete device; // closes the output and its file
+        EXPECT_EQ(status(wind.get(), 0), 0u) << "the sound never ended";
+        wind.reset();
+        device.reset(); // closes the output and its file
 
         // 16-bit stereo frames at 22050 a second: 0.4 s of tone is 8820, most of them loud.
         const std::string mix = folder_.read("mix.raw");
@@ -78,12 +82,11 @@ TEST_F(SdlSound, TheBuffersOfAClipSoundTogether) {
     writeTone("Cow", 22050, 16, 0.5);
     SoundDevice device;
     ASSERT_EQ(device.open(nullptr, DSSCL_PRIORITY, 2, 22050, 16), S_OK);
-    SoundClip* cow = nullptr;
-    ASSERT_EQ(device.createClip(&cow, "Data\\Cow.wav", 0, AlgorithmId{}, 2), S_OK);
+    std::unique_ptr<SoundClip> cow;
+    ASSERT_EQ(device.createClip(cow, "Data\\Cow.wav", 0, AlgorithmId{}, 2), S_OK);
     EXPECT_EQ(cow->play(0), S_OK);
     EXPECT_EQ(cow->play(0), S_OK);
-    EXPECT_EQ(status(cow, 0) & status(cow, 1), platform::DSBSTATUS_PLAYING);
-    delete cow;
+    EXPECT_EQ(status(cow.get(), 0) & status(cow.get(), 1), platform::DSBSTATUS_PLAYING);
 }
 
 TEST(SdlSoundOutput, NoOutputFailsTheOpen) {

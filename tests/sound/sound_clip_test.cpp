@@ -22,6 +22,8 @@
 
 namespace {
 
+using platform::AlgorithmId;
+using platform::DSSCL_PRIORITY;
 using platform::backend::AudioStep;
 
 // What a buffer did: playing, lost, starts, restarts, and when and from where it last started.
@@ -45,12 +47,12 @@ protected:
         return device.open(window_, DSSCL_PRIORITY, 2, 22050, 16);
     }
     // A clip of Data/Clip.wav, by default 16-bit mono at 22050 Hz: 44100 bytes last a second.
-    SoundClip* makeClip(SoundDevice& device, std::uint32_t buffers, const std::string& data,
-                        std::uint16_t bits = 16, std::uint16_t channels = 1,
-                        std::uint32_t rate = 22050) {
+    std::unique_ptr<SoundClip> makeClip(SoundDevice& device, std::uint32_t buffers,
+                                        const std::string& data, std::uint16_t bits = 16,
+                                        std::uint16_t channels = 1, std::uint32_t rate = 22050) {
         folder_.write("Data/Clip.wav", wave::file(channels, rate, bits, data));
-        SoundClip* clip = nullptr;
-        EXPECT_EQ(device.createClip(&clip, "Data\\Clip.wav", 0, AlgorithmId{}, buffers), S_OK);
+        std::unique_ptr<SoundClip> clip;
+        EXPECT_EQ(device.createClip(clip, "Data\\Clip.wav", 0, AlgorithmId{}, buffers), S_OK);
         return clip;
     }
 
@@ -109,22 +111,22 @@ TEST_F(SoundDeviceTest, OpenPassesOnTheOutputsRefusals) {
 }
 
 TEST_F(SoundDeviceTest, DestroyingTheDeviceGivesBackEveryBuffer) {
-    auto* device = new SoundDevice;
+    auto device = std::make_unique<SoundDevice>();
     ASSERT_EQ(openForGame(*device), S_OK);
-    SoundClip* one = makeClip(*device, 1, wave::samples(500));
-    SoundClip* three = makeClip(*device, 3, wave::samples(500));
+    std::unique_ptr<SoundClip> one = makeClip(*device, 1, wave::samples(500));
+    std::unique_ptr<SoundClip> three = makeClip(*device, 3, wave::samples(500));
     // A failed duplication leaves the buffers made so far with the device.
-    SoundClip* failed = nullptr;
+    std::unique_ptr<SoundClip> failed;
     headless::setAudioResult(AudioStep::DuplicateBuffer, E_OUTOFMEMORY);
-    ASSERT_EQ(device->createClip(&failed, "Data\\Clip.wav", 0, AlgorithmId{}, 2), E_OUTOFMEMORY);
+    ASSERT_EQ(device->createClip(failed, "Data\\Clip.wav", 0, AlgorithmId{}, 2), E_OUTOFMEMORY);
     EXPECT_EQ(headless::liveSoundBuffers(), 5);
     one->play(0);
     three->play(0);
     // The clips go first and leave their buffers to the device, as in the game.
-    delete one;
-    delete three;
+    one.reset();
+    three.reset();
     EXPECT_EQ(headless::liveSoundBuffers(), 5);
-    delete device;
+    device.reset();
     EXPECT_EQ(headless::liveSoundBuffers(), 0);
     EXPECT_EQ(headless::openAudioDevices(), 0);
 }
@@ -239,7 +241,7 @@ TEST_F(SoundClipTest, ShortLoadFillsTheRestWithSilence) {
         SCOPED_TRACE(bits);
         const std::string data = wave::samples(100);
         folder_.write("Data/Short.wav", wave::file(1, 22050, bits, data));
-        auto* reader = new WaveReader;
+        auto reader = std::make_unique<WaveReader>();
         ASSERT_EQ(reader->open("Data\\Short.wav"), S_OK);
         platform::BufferDescription description;
         description.bufferBytes = 300;
@@ -252,7 +254,7 @@ TEST_F(SoundClipTest, ShortLoadFillsTheRestWithSilence) {
         std::memset(region, 0x55, regionBytes);
         platform::unlockBuffer(buffer, region, regionBytes);
 
-        SoundClip clip(&buffer, 300, 1, reader);
+        SoundClip clip(&buffer, 300, 1, std::move(reader));
         EXPECT_EQ(contents(buffer, 300), data + std::string(200, silence));
     }
 }
@@ -261,27 +263,24 @@ TEST_F(SoundClipTest, CreateClipRefusesWhatCannotBeAClip) {
     folder_.write("Data/Good.wav", wave::file(1, 22050, 16, wave::samples(400)));
     folder_.write("Data/Empty.wav", wave::file(1, 22050, 16, ""));
     folder_.write("Data/Wide.wav", wave::file(1, 22050, 24, wave::samples(300)));
-    SoundClip* const untouched = reinterpret_cast<SoundClip*>(&device_);
-    SoundClip* clip = untouched;
-    EXPECT_EQ(device_.createClip(&clip, "Data\\Good.wav", 0, AlgorithmId{}, 0), E_INVALIDARG);
-    EXPECT_EQ(device_.createClip(&clip, nullptr, 0, AlgorithmId{}, 1), E_INVALIDARG);
-    EXPECT_EQ(device_.createClip(nullptr, "Data\\Good.wav", 0, AlgorithmId{}, 1), E_INVALIDARG);
-    EXPECT_EQ(device_.createClip(&clip, "Data\\Missing.wav", 0, AlgorithmId{}, 1), E_FAIL);
-    EXPECT_EQ(device_.createClip(&clip, "Data\\Empty.wav", 0, AlgorithmId{}, 1), E_FAIL);
-    EXPECT_EQ(device_.createClip(&clip, "Data\\Wide.wav", 0, AlgorithmId{}, 1),
+    std::unique_ptr<SoundClip> clip;
+    EXPECT_EQ(device_.createClip(clip, "Data\\Good.wav", 0, AlgorithmId{}, 0), E_INVALIDARG);
+    EXPECT_EQ(device_.createClip(clip, nullptr, 0, AlgorithmId{}, 1), E_INVALIDARG);
+    EXPECT_EQ(device_.createClip(clip, "Data\\Missing.wav", 0, AlgorithmId{}, 1), E_FAIL);
+    EXPECT_EQ(device_.createClip(clip, "Data\\Empty.wav", 0, AlgorithmId{}, 1), E_FAIL);
+    EXPECT_EQ(device_.createClip(clip, "Data\\Wide.wav", 0, AlgorithmId{}, 1),
               platform::DSERR_BADFORMAT);
-    EXPECT_EQ(SoundDevice().createClip(&clip, "Data\\Good.wav", 0, AlgorithmId{}, 1),
+    EXPECT_EQ(SoundDevice().createClip(clip, "Data\\Good.wav", 0, AlgorithmId{}, 1),
               CO_E_NOTINITIALIZED);
     headless::setAudioResult(AudioStep::DuplicateBuffer, E_OUTOFMEMORY);
-    EXPECT_EQ(device_.createClip(&clip, "Data\\Good.wav", 0, AlgorithmId{}, 2), E_OUTOFMEMORY);
-    EXPECT_EQ(clip, untouched);
+    EXPECT_EQ(device_.createClip(clip, "Data\\Good.wav", 0, AlgorithmId{}, 2), E_OUTOFMEMORY);
+    EXPECT_EQ(clip, nullptr);
 
     // A success code of buffer creation is passed on, with the clip made.
     headless::setAudioResult(AudioStep::CreateBuffer, DS_NO_VIRTUALIZATION);
-    EXPECT_EQ(device_.createClip(&clip, "Data\\Good.wav", 0, AlgorithmId{}, 1),
+    EXPECT_EQ(device_.createClip(clip, "Data\\Good.wav", 0, AlgorithmId{}, 1),
               DS_NO_VIRTUALIZATION);
-    ASSERT_NE(clip, untouched);
-    clips_.emplace_back(clip);
+    ASSERT_NE(clip, nullptr);
     EXPECT_EQ(clip->play(0), S_OK);
 }
 

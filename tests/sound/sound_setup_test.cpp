@@ -73,15 +73,13 @@ TEST_F(SoundSetup, TheWindBlowsOnceSetUpIsDoneAndEverythingGoesAtTheEnd) {
         ASSERT_TRUE(run.start());
         const Game& game = run.game();
         EXPECT_TRUE(headless::errorMessages().empty());
-        const SoundClip* clips[] = {game.soundIndian, game.soundCow,   game.soundFarm,
-                                    game.soundCowBoy, game.soundCrush, game.soundSplat,
-                                    game.soundWind};
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < GameSoundCount; ++i) {
             SCOPED_TRACE(i);
-            ASSERT_NE(clips[i], nullptr);
-            EXPECT_EQ(clips[i]->bufferCount, 1u);
-            EXPECT_EQ(clips[i]->bufferBytes, 4410u);
-            EXPECT_EQ(headless::soundBufferReport(clips[i]->buffers[0]).starts, i == 6 ? 1 : 0);
+            const SoundClip* clip = game.clipFor(static_cast<GameSound>(i));
+            ASSERT_NE(clip, nullptr);
+            EXPECT_EQ(clip->bufferCount, 1u);
+            EXPECT_EQ(clip->bufferBytes, 4410u);
+            EXPECT_EQ(headless::soundBufferReport(clip->buffers[0]).starts, i == 6 ? 1 : 0);
         }
         // The gust starts after the two-second hold, with the round clock.
         EXPECT_EQ(headless::soundBufferReport(game.soundWind->buffers[0]).startTick,

@@ -25,8 +25,7 @@ HeadlessGame::~HeadlessGame() {
 
 Game& HeadlessGame::construct() {
     window_ = platform::createWindow(WindowName);
-    theGame = new Game(window_);
-    return *theGame;
+    return makeGame(window_);
 }
 
 bool HeadlessGame::start() {

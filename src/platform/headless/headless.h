@@ -37,5 +37,7 @@ void loseSurfacesAtNextFlip();
 void refuseNextDC();
 int presentCount();
 int restoreCount();
+// How often the display was closed (its device released or its window destroyed).
+int displayCloseCount();
 
 } // namespace headless

@@ -47,7 +47,9 @@ HResult acquireDC() {
     return S_OK;
 }
 
-void closeDisplay() {}
+void closeDisplay() {
+    ++headless::state().displayCloses;
+}
 
 } // namespace platform::backend
 
@@ -67,6 +69,9 @@ int presentCount() {
 }
 int restoreCount() {
     return state().restores;
+}
+int displayCloseCount() {
+    return state().displayCloses;
 }
 
 } // namespace headless

@@ -29,6 +29,7 @@ struct State {
     bool refuseDC = false;
     int presents = 0;
     int restores = 0;
+    int displayCloses = 0;
 };
 
 State& state();
