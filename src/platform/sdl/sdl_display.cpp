@@ -17,11 +17,8 @@ constexpr int FramesPerSecond = 60;
 
 bool createScreenTexture(int width, int height) {
     auto& state = sdl::state();
-    if (state.screen != nullptr) {
-        SDL_DestroyTexture(state.screen);
-    }
-    state.screen = SDL_CreateTexture(state.renderer, SDL_PIXELFORMAT_ARGB8888,
-                                     SDL_TEXTUREACCESS_STREAMING, width, height);
+    state.screen.reset(SDL_CreateTexture(state.renderer.get(), SDL_PIXELFORMAT_ARGB8888,
+                                         SDL_TEXTUREACCESS_STREAMING, width, height));
     return state.screen != nullptr;
 }
 
@@ -31,7 +28,7 @@ bool screenFitsExactly(int width, int height) {
         return false;
     }
     SDL_DisplayMode mode;
-    const int display = SDL_GetWindowDisplayIndex(sdl::state().window);
+    const int display = SDL_GetWindowDisplayIndex(sdl::state().window.get());
     return display >= 0 && SDL_GetDesktopDisplayMode(display, &mode) == 0 && mode.w == width &&
            mode.h == height;
 }
@@ -42,19 +39,19 @@ bool createRenderer(int width, int height) {
         // One to one, the frame goes to the window's own frame buffer: far cheaper than a 3-D
         // pipeline with nothing to scale, above all where that pipeline runs on the processor.
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_SOFTWARE);
+        state.renderer.reset(SDL_CreateRenderer(state.window.get(), -1, SDL_RENDERER_SOFTWARE));
     }
     if (state.renderer == nullptr) {
-        state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_ACCELERATED);
+        state.renderer.reset(SDL_CreateRenderer(state.window.get(), -1, SDL_RENDERER_ACCELERATED));
         if (state.renderer == nullptr) {
-            state.renderer = SDL_CreateRenderer(state.window, -1, SDL_RENDERER_SOFTWARE);
+            state.renderer.reset(SDL_CreateRenderer(state.window.get(), -1, SDL_RENDERER_SOFTWARE));
         }
         if (state.renderer == nullptr) {
             return false;
         }
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    SDL_RenderSetLogicalSize(state.renderer, width, height);
+    SDL_RenderSetLogicalSize(state.renderer.get(), width, height);
     sdl::applyScale();
     return createScreenTexture(width, height);
 }
@@ -85,8 +82,8 @@ HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height,
     case DisplayStep::CreateDevice:
         return state.window != nullptr ? S_OK : DDERR_GENERIC;
     case DisplayStep::CooperativeLevel:
-        SDL_ShowWindow(state.window);
-        SDL_RaiseWindow(state.window);
+        SDL_ShowWindow(state.window.get());
+        SDL_RaiseWindow(state.window.get());
         return S_OK;
     case DisplayStep::DisplayMode:
         // The font is looked up now, behind the splash, rather than in the first frame.
@@ -118,15 +115,15 @@ HResult present(const Surface& frame, const Palette& palette) {
     static PaletteExpander expander;
     void* pixels = nullptr;
     int pitch = 0;
-    if (SDL_LockTexture(state.screen, nullptr, &pixels, &pitch) != 0) {
+    if (SDL_LockTexture(state.screen.get(), nullptr, &pixels, &pitch) != 0) {
         return DDERR_GENERIC;
     }
     expander.expand(frame, palette, static_cast<std::uint32_t*>(pixels), pitch);
-    SDL_UnlockTexture(state.screen);
-    SDL_SetRenderDrawColor(state.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(state.renderer);
-    SDL_RenderCopy(state.renderer, state.screen, nullptr, nullptr);
-    SDL_RenderPresent(state.renderer);
+    SDL_UnlockTexture(state.screen.get());
+    SDL_SetRenderDrawColor(state.renderer.get(), 0, 0, 0, 255);
+    SDL_RenderClear(state.renderer.get());
+    SDL_RenderCopy(state.renderer.get(), state.screen.get(), nullptr, nullptr);
+    SDL_RenderPresent(state.renderer.get());
     waitForNextFrame();
     return S_OK;
 }
@@ -138,7 +135,7 @@ HResult restoreDisplay() {
     }
     int width = 0;
     int height = 0;
-    SDL_RenderGetLogicalSize(state.renderer, &width, &height);
+    SDL_RenderGetLogicalSize(state.renderer.get(), &width, &height);
     if (!createScreenTexture(width, height)) {
         return DDERR_GENERIC;
     }
@@ -153,14 +150,8 @@ HResult acquireDC() {
 void closeDisplay() {
     sdl::closeText();
     auto& state = sdl::state();
-    if (state.screen != nullptr) {
-        SDL_DestroyTexture(state.screen);
-        state.screen = nullptr;
-    }
-    if (state.renderer != nullptr) {
-        SDL_DestroyRenderer(state.renderer);
-        state.renderer = nullptr;
-    }
+    state.screen.reset();
+    state.renderer.reset();
 }
 
 } // namespace platform::backend

@@ -45,13 +45,13 @@ void switchScreenMode() {
     }
     s.choice.fullscreen = !s.choice.fullscreen;
     if (s.choice.fullscreen) {
-        SDL_SetWindowFullscreen(s.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        SDL_SetWindowFullscreen(s.window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
     } else {
-        SDL_SetWindowFullscreen(s.window, 0);
-        SDL_SetWindowBordered(s.window, SDL_TRUE);
-        SDL_SetWindowResizable(s.window, SDL_TRUE);
-        SDL_SetWindowSize(s.window, 1024, 768);
-        SDL_SetWindowPosition(s.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        SDL_SetWindowFullscreen(s.window.get(), 0);
+        SDL_SetWindowBordered(s.window.get(), SDL_TRUE);
+        SDL_SetWindowResizable(s.window.get(), SDL_TRUE);
+        SDL_SetWindowSize(s.window.get(), 1024, 768);
+        SDL_SetWindowPosition(s.window.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
     applyScale();
     if (s.modeListener) {
@@ -68,12 +68,12 @@ void applyScale() {
     int height = 0;
     int logicalWidth = 0;
     int logicalHeight = 0;
-    SDL_GetRendererOutputSize(s.renderer, &width, &height);
-    SDL_RenderGetLogicalSize(s.renderer, &logicalWidth, &logicalHeight);
+    SDL_GetRendererOutputSize(s.renderer.get(), &width, &height);
+    SDL_RenderGetLogicalSize(s.renderer.get(), &logicalWidth, &logicalHeight);
     // In a window smaller than the game's screen no whole multiple fits: then it fits as well
     // as it can.
     const bool whole = s.choice.integerScale && width >= logicalWidth && height >= logicalHeight;
-    SDL_RenderSetIntegerScale(s.renderer, whole ? SDL_TRUE : SDL_FALSE);
+    SDL_RenderSetIntegerScale(s.renderer.get(), whole ? SDL_TRUE : SDL_FALSE);
 }
 
 void writeScreenshot(const Surface& frame, const Palette& palette) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/palette.h"
@@ -15,10 +16,21 @@
 
 namespace platform::sdl {
 
+// Gives an SDL object back with the call SDL has for it.
+struct Release {
+    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+    void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
+    void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+    void operator()(TTF_Font* font) const { TTF_CloseFont(font); }
+};
+
+// The window and what draws into it; they go in the opposite order: the screen texture, the
+// renderer, the window.
 struct State {
-    SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* screen = nullptr;
+    std::unique_ptr<SDL_Window, Release> window;
+    std::unique_ptr<SDL_Renderer, Release> renderer;
+    std::unique_ptr<SDL_Texture, Release> screen;
     std::deque<EventType> posted; // events the game posts to itself, not yet taken
     bool surfacesLost = false;    // the renderer reset since the last frame
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "platform/demo.h"
-
+#include "platform/display_backend.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/system.h"
 
@@ -33,10 +33,13 @@ void debugLine(const char* text) {
 
 void errorBox(const char* caption, const char* text) {
     std::fprintf(stderr, "%s: %s\n", caption, text);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, sdl::state().window);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, sdl::state().window.get());
 }
 
 void shutdown() {
+    // Everything SDL made goes before SDL itself.
+    backend::closeDisplay();
+    sdl::state().window.reset();
     SDL_Quit();
 }
 

@@ -55,7 +55,7 @@ std::string configuredFontFile() {
 
 struct Font {
     bool tried = false;
-    TTF_Font* font = nullptr;
+    std::unique_ptr<TTF_Font, Release> font;
 };
 Font theFont;
 
@@ -63,7 +63,7 @@ Font theFont;
 
 TTF_Font* openText() {
     if (theFont.tried) {
-        return theFont.font;
+        return theFont.font.get();
     }
     theFont.tried = true;
     if (TTF_WasInit() == 0 && TTF_Init() != 0) {
@@ -72,23 +72,20 @@ TTF_Font* openText() {
     }
     const std::string configured = configuredFontFile();
     if (!configured.empty()) {
-        theFont.font = TTF_OpenFont(configured.c_str(), PointSize);
+        theFont.font.reset(TTF_OpenFont(configured.c_str(), PointSize));
     }
     for (const char* file : KnownFontFiles) {
         if (theFont.font == nullptr) {
-            theFont.font = TTF_OpenFont(file, PointSize);
+            theFont.font.reset(TTF_OpenFont(file, PointSize));
         }
     }
     if (theFont.font == nullptr) {
         std::fprintf(stderr, "Kestravan: no panel text: DejaVu Sans Bold was not found\n");
     }
-    return theFont.font;
+    return theFont.font.get();
 }
 
 void closeText() {
-    if (theFont.font != nullptr) {
-        TTF_CloseFont(theFont.font);
-    }
     theFont = Font{};
     if (TTF_WasInit() != 0) {
         TTF_Quit();
@@ -110,15 +107,15 @@ bool renderText(const char* text, int length, TextMask& mask) {
         return false;
     }
     const std::string line(text, static_cast<std::size_t>(length));
-    SDL_Surface* rendered = TTF_RenderText_Shaded(font, line.c_str(), SDL_Color{255, 255, 255, 255},
-                                                  SDL_Color{0, 0, 0, 255});
+    const std::unique_ptr<SDL_Surface, sdl::Release> held(TTF_RenderText_Shaded(
+        font, line.c_str(), SDL_Color{255, 255, 255, 255}, SDL_Color{0, 0, 0, 255}));
+    SDL_Surface* rendered = held.get();
     if (rendered == nullptr) {
         return false;
     }
     const SDL_Palette* colours = rendered->format != nullptr ? rendered->format->palette : nullptr;
     if (colours == nullptr || rendered->format->BytesPerPixel != 1 ||
         SDL_LockSurface(rendered) != 0) {
-        SDL_FreeSurface(rendered);
         return false;
     }
     mask.width = rendered->w;
@@ -133,7 +130,6 @@ bool renderText(const char* text, int length, TextMask& mask) {
         }
     }
     SDL_UnlockSurface(rendered);
-    SDL_FreeSurface(rendered);
     return true;
 }
 

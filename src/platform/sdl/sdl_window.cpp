@@ -157,7 +157,7 @@ Point liveCursor() {
     float x = static_cast<float>(windowX);
     float y = static_cast<float>(windowY);
     if (sdl::state().renderer != nullptr) {
-        SDL_RenderWindowToLogical(sdl::state().renderer, windowX, windowY, &x, &y);
+        SDL_RenderWindowToLogical(sdl::state().renderer.get(), windowX, windowY, &x, &y);
     }
     return {std::clamp(static_cast<int>(x), 0, 1023), std::clamp(static_cast<int>(y), 0, 767)};
 }
@@ -192,26 +192,26 @@ Window* createWindow(const char* title) {
         // that it covers the screen even where no window manager carries out the request.
         SDL_Rect screen{0, 0, 1024, 768};
         SDL_GetDisplayBounds(0, &screen);
-        state.window = SDL_CreateWindow(title, screen.x, screen.y, screen.w, screen.h,
-                                        SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS |
-                                            SDL_WINDOW_HIDDEN);
+        state.window.reset(SDL_CreateWindow(title, screen.x, screen.y, screen.w, screen.h,
+                                            SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS |
+                                                SDL_WINDOW_HIDDEN));
     } else {
-        state.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024,
-                                        768, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+        state.window.reset(SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                            1024, 768, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN));
     }
     if (state.window == nullptr) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return nullptr;
     }
-    setIcon(state.window);
+    setIcon(state.window.get());
     SDL_ShowCursor(SDL_DISABLE);
     return &theWindow;
 }
 
 void showWindow(Window* /*window*/) {
     if (sdl::state().window != nullptr) {
-        SDL_ShowWindow(sdl::state().window);
-        SDL_RaiseWindow(sdl::state().window);
+        SDL_ShowWindow(sdl::state().window.get());
+        SDL_RaiseWindow(sdl::state().window.get());
     }
 }
 
@@ -221,8 +221,7 @@ void destroyWindow(Window* /*window*/) {
         return;
     }
     backend::closeDisplay();
-    SDL_DestroyWindow(state.window);
-    state.window = nullptr;
+    state.window.reset();
     post(EventType::Quit);
 }
 
