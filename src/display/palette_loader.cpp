@@ -38,7 +38,7 @@ void loadPaletteEntries(const char* path, platform::PaletteEntry* entries) {
     }
     // A file too short for its headers reads as zeros there; the table keeps the default
     // entries past the end of the file, and swaps those among the first n all the same (kept
-    // as the game always did it).
+    // on purpose).
     unsigned char headers[54] = {};
     unsigned char table[1024];
     const std::size_t headerBytes = std::fread(headers, 1, sizeof headers, file);

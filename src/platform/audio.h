@@ -12,7 +12,7 @@
 
 namespace platform {
 
-// A sample format in the classic 18-byte layout wave files carry: the 16 bytes of a "fmt "
+// A sample format in the 18-byte layout wave files carry: the 16 bytes of a "fmt "
 // body, then the count of extra format bytes, which follow the record when there are any.
 #pragma pack(push, 1)
 struct WaveFormat {

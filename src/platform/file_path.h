@@ -1,4 +1,4 @@
-// The game names its files as it always has ("Data\Cursor.bmp"); the file system wants '/'.
+// The game names its files with '\' ("Data\Cursor.bmp"); the file system wants '/'.
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
-// Result codes shared by the platform layer and the sound layer: 32-bit, negative on failure,
-// with the values the game has always used.
+// Result codes shared by the platform layer and the sound layer: 32-bit, negative on failure.
+// The game checks some of them by value, so each keeps one fixed number.
 #pragma once
 
 #include <cstdint>

@@ -80,7 +80,7 @@ HResult Surface::bltFast(int x, int y, const Surface& source, const Rect& source
     from.top = std::max(from.top, 0);
     from.right = std::min(from.right, source.width());
     from.bottom = std::min(from.bottom, source.height());
-    // Keep the destination point tied to the source rectangle's original corner.
+    // Keep the destination point tied to the source rectangle's corner before the cut.
     x += from.left - sourceRect.left;
     y += from.top - sourceRect.top;
     if (x < 0) {

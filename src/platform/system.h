@@ -6,7 +6,7 @@
 
 namespace platform {
 
-// Milliseconds since some fixed moment, wrapping at 2^32 like the classic tick count.
+// Milliseconds since some fixed moment, wrapping at 2^32.
 std::uint32_t tickCount();
 
 // The high-resolution counter; 0 means the machine has none.

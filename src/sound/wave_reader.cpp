@@ -107,7 +107,7 @@ HResult WaveReader::readHeader() {
     const std::uint16_t formatTag = littleEndian16(fields);
 
     // Plain PCM never has extra bytes, whatever its chunk holds. Any other format reads its
-    // extra size and bytes even past the end of its chunk; kept as the game always read them.
+    // extra size and bytes even past the end of its chunk; kept on purpose.
     std::uint16_t extraSize = 0;
     if (formatTag != platform::WAVE_FORMAT_PCM) {
         std::uint8_t size[2];

@@ -1,4 +1,5 @@
-// The classic linear congruential generator: state * 214013 + 2531011, top 15 bits out.
+// The game's random numbers: a linear congruential generator, state * 214013 + 2531011,
+// top 15 bits out.
 #include "world/game_random.h"
 
 namespace {

@@ -21,7 +21,7 @@
 #include "support/headless_game.h"
 #include "world/game_random.h"
 
-TEST(GameRandom, FollowsTheClassicSequenceFromOne) {
+TEST(GameRandom, FollowsItsSequenceFromOne) {
     // Without the top bit masked off the second and fourth draws would be 51235 and 59268.
     setGameRandomState(1);
     for (const int draw : {41, 18467, 6334, 26500}) {

@@ -1,5 +1,5 @@
 // Panel text on SDL: DejaVu Sans Bold, found through the system's font configuration, at the
-// size that gives the 16-pixel line of the classic system font. The text is rendered white on
+// size that gives the panel's 16-pixel line. The text is rendered white on
 // black, so each pixel's brightness is how much of it the glyphs cover.
 #include <SDL.h>
 #include <SDL_ttf.h>

@@ -30,7 +30,8 @@ namespace {
 
 Window theWindow;
 
-// The classic key codes: letters and digits keep their character, the rest get 0xFF.
+// The game's key codes: letters and digits are their capital character, Enter and the space
+// bar theirs (13 and 32), Escape and the arrows have codes of their own, every other key 0xFF.
 int keyCode(SDL_Keycode key) {
     switch (key) {
     case SDLK_ESCAPE:
