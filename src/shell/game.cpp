@@ -13,7 +13,6 @@
 #include "sound/sound_device.h"
 #include "world/actor_kinds.h"
 #include "world/flying_object.h"
-#include "world/game_random.h"
 
 Game* theGame = nullptr;
 
@@ -52,22 +51,8 @@ void Game::placeActors() {
     // Every figure starts in the square where it would come back after being caught, with a
     // site of its own nearby; four numbers a figure, table after table.
     for (const ActorTable& table : actorTables(*this)) {
-        const ActorKindRules& rules = rulesFor(table.kind);
-        const TileSquare& square = rules.respawn;
         for (int i = 0; i < table.count; ++i) {
-            const int r1 = gameRandom();
-            const int r2 = gameRandom();
-            const int r3 = gameRandom();
-            const int r4 = gameRandom();
-            Actor& actor = table.actors[i];
-            actor.x = TileSize * (square.firstColumn + r1 % square.columns);
-            actor.y = TileSize * (square.firstRow + r2 % square.rows);
-            actor.step = stepFor(rules, r1);
-            actor.siteX = actor.x + TileSize * (r3 % 20 - 10);
-            actor.siteY = actor.y + TileSize * (r4 % 20 - 10);
-            actor.fleeTimer = 0;
-            actor.workTimer = 0;
-            actor.penned = 0;
+            respawnPosition(table.actors[i], rulesFor(table.kind), true);
         }
     }
 }

@@ -2,7 +2,27 @@
 #include "world/actor_kinds.h"
 
 #include "display/sprite_numbers.h"
+#include "world/game_random.h"
+#include "world/movement.h"
 #include "world/site_phases.h"
+
+void respawnPosition(Actor& actor, const ActorKindRules& rules, bool newSite) {
+    const int r1 = gameRandom();
+    const int r2 = gameRandom();
+    const int r3 = gameRandom();
+    const int r4 = gameRandom();
+    const TileSquare& square = rules.respawn;
+    actor.x = tileCoordinate(r1, square.firstColumn, square.columns);
+    actor.y = tileCoordinate(r2, square.firstRow, square.rows);
+    if (newSite) {
+        actor.siteX = actor.x + (r3 % 20 - 10) * TileSize;
+        actor.siteY = actor.y + (r4 % 20 - 10) * TileSize;
+    }
+    actor.fleeTimer = 0;
+    actor.workTimer = 0;
+    actor.penned = 0;
+    actor.step = stepFor(rules, r1);
+}
 
 // clang-format off
 const std::array<ActorKindRules, ActorKindCount> ActorKinds = {{

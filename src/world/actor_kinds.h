@@ -60,6 +60,11 @@ inline std::int32_t stepFor(const ActorKindRules& rules, int firstDraw) {
     return rules.alwaysQuick || firstDraw % 100 == 32 ? rules.quickStep : 1;
 }
 
+// Four draws put the figure on a random tile of its kind's respawn square, calm, idle and out of
+// any pen, at the speed its first draw gives; with newSite its site moves to a random point up
+// to ten tiles away on each axis.
+void respawnPosition(Actor& actor, const ActorKindRules& rules, bool newSite);
+
 // Indexed by kindIndex.
 extern const std::array<ActorKindRules, ActorKindCount> ActorKinds;
 

@@ -3,7 +3,6 @@
 // the next one moves.
 #include "shell/game.h"
 #include "world/actor_kinds.h"
-#include "world/game_random.h"
 #include "world/movement.h"
 
 namespace {
@@ -46,24 +45,10 @@ void holdAtBlockingGround(const Game& game, Actor& actor, int oldX, int oldY) {
 // The caught figure is counted and at once starts again as a new one elsewhere. Kept on
 // purpose: cowboys draw four numbers like everyone else although they keep their site.
 void catchFigure(Game& game, Actor& actor, const ActorKindRules& rules) {
-    const int r1 = gameRandom();
-    const int r2 = gameRandom();
-    const int r3 = gameRandom();
-    const int r4 = gameRandom();
-    const TileSquare& square = rules.respawn;
-    actor.x = tileCoordinate(r1, square.firstColumn, square.columns);
-    actor.y = tileCoordinate(r2, square.firstRow, square.rows);
     if (rules.clearSiteAtCatch) {
         game.setStructureAt(actor.siteX, actor.siteY, Structure::Empty);
     }
-    if (rules.newSiteAtRespawn) {
-        actor.siteX = actor.x + (r3 % 20 - 10) * TileSize;
-        actor.siteY = actor.y + (r4 % 20 - 10) * TileSize;
-    }
-    actor.fleeTimer = 0;
-    actor.workTimer = 0;
-    actor.penned = 0;
-    actor.step = stepFor(rules, r1);
+    respawnPosition(actor, rules, rules.newSiteAtRespawn);
     std::int32_t& count = game.caught[kindIndex(rules.kind)];
     if (count < CaughtCap) {
         ++count;
