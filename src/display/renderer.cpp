@@ -36,6 +36,21 @@ void blit(platform::Surface* backBuffer, int x, int y, platform::Surface* pictur
     }
 }
 
+// A figure at world point (x, y) shows only when it lies strictly inside the view around the
+// whirlwind, at its place relative to the view's top-left corner; Number is the type the test
+// and the subtraction are made in.
+template <typename Number>
+void drawInView(platform::Surface* backBuffer, platform::Surface* sprite, int whirlwindX,
+                int whirlwindY, Number x, Number y) {
+    const Number left = static_cast<Number>(whirlwindX) - HalfViewX;
+    const Number top = static_cast<Number>(whirlwindY) - HalfViewY;
+    if (left < x && x < static_cast<Number>(whirlwindX) + HalfViewX && top < y &&
+        y < static_cast<Number>(whirlwindY) + HalfViewY) {
+        blit(backBuffer, static_cast<int>(x - left), static_cast<int>(y - top), sprite, FigureRect,
+             true);
+    }
+}
+
 // A picture of the screen frame or the panel, opaque.
 struct FramePiece {
     int sprite;
@@ -105,23 +120,11 @@ void Game::drawTilePass() {
 
 void Game::drawFigure(platform::Surface* sprite, int x, int y) {
     // Wide arithmetic: a figure that fled far off the map must not overflow the test.
-    const std::int64_t left = std::int64_t{whirlwindX} - HalfViewX;
-    const std::int64_t top = std::int64_t{whirlwindY} - HalfViewY;
-    if (left < x && x < std::int64_t{whirlwindX} + HalfViewX && top < y &&
-        y < std::int64_t{whirlwindY} + HalfViewY) {
-        blit(backBuffer, static_cast<int>(x - left), static_cast<int>(y - top), sprite, FigureRect,
-             true);
-    }
+    drawInView<std::int64_t>(backBuffer, sprite, whirlwindX, whirlwindY, x, y);
 }
 
 void Game::drawFigure(platform::Surface* sprite, double x, double y) {
-    const double left = static_cast<double>(whirlwindX) - HalfViewX;
-    const double top = static_cast<double>(whirlwindY) - HalfViewY;
-    if (left < x && x < static_cast<double>(whirlwindX) + HalfViewX && top < y &&
-        y < static_cast<double>(whirlwindY) + HalfViewY) {
-        blit(backBuffer, static_cast<int>(x - left), static_cast<int>(y - top), sprite, FigureRect,
-             true);
-    }
+    drawInView<double>(backBuffer, sprite, whirlwindX, whirlwindY, x, y);
 }
 
 void Game::drawWhirlwind() {
