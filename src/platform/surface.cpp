@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/pen_line.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -126,42 +128,11 @@ void Surface::fillRect(const Rect& rect, std::uint8_t index) {
 }
 
 void Surface::drawLine(int x0, int y0, int x1, int y1, int penWidth, std::uint8_t index) {
-    // Bresenham along the line, stamping a round pen at every step.
-    const int radius = std::max(penWidth, 1) / 2;
-    const auto stamp = [&](int cx, int cy) {
-        for (int dy = -radius; dy <= radius; ++dy) {
-            const int py = cy + dy;
-            if (py < 0 || py >= height_) {
-                continue;
-            }
-            for (int dx = -radius; dx <= radius; ++dx) {
-                const int px = cx + dx;
-                if (px >= 0 && px < width_ && dx * dx + dy * dy <= radius * radius + radius) {
-                    row(py)[px] = index;
-                }
-            }
+    penLine(x0, y0, x1, y1, penWidth, [&](int x, int y) {
+        if (x >= 0 && x < width_ && y >= 0 && y < height_) {
+            row(y)[x] = index;
         }
-    };
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int stepX = x0 < x1 ? 1 : -1;
-    const int stepY = y0 < y1 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
-        stamp(x0, y0);
-        if (x0 == x1 && y0 == y1) {
-            break;
-        }
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x0 += stepX;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y0 += stepY;
-        }
-    }
+    });
 }
 
 } // namespace platform

@@ -1,6 +1,6 @@
-// Input: keys, mouse buttons, minimising and closing. Any key hides the drawn cursor and any mouse use shows
-// it again. Escape opens the menu, and with the menu open it quits. Arrow keys steer until the
-// round is over; releasing either arrow of a pair stops that axis.
+// Input: keys, mouse buttons, minimising and closing. Any key hides the drawn cursor and any mouse
+// use shows it again. Escape opens the menu, and with the menu open it quits. Arrow keys steer
+// until the round is over; releasing either arrow of a pair stops that axis.
 #include "shell/window_proc.h"
 
 #include "shell/game.h"

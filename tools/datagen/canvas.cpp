@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/pen_line.h"
+
 namespace datagen {
 
 Canvas::Canvas(int width, int height, Colour fill)
@@ -36,26 +38,11 @@ void Canvas::frameRect(int x, int y, int width, int height, Colour colour) {
 }
 
 void Canvas::line(int x0, int y0, int x1, int y1, Colour colour) {
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
-        set(x0, y0, colour);
-        if (x0 == x1 && y0 == y1) {
-            return;
-        }
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x0 += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y0 += sy;
-        }
-    }
+    penLine(x0, y0, x1, y1, 1, colour);
+}
+
+void Canvas::penLine(int x0, int y0, int x1, int y1, int penWidth, Colour colour) {
+    platform::penLine(x0, y0, x1, y1, penWidth, [&](int x, int y) { set(x, y, colour); });
 }
 
 void Canvas::thickLine(double x0, double y0, double x1, double y1, double width, Colour colour) {

@@ -30,6 +30,8 @@ public:
     void fillRect(int x, int y, int width, int height, Colour colour);
     void frameRect(int x, int y, int width, int height, Colour colour);
     void line(int x0, int y0, int x1, int y1, Colour colour);
+    // The game's own pen line, as the panel's needle is drawn.
+    void penLine(int x0, int y0, int x1, int y1, int penWidth, Colour colour);
     void thickLine(double x0, double y0, double x1, double y1, double width, Colour colour);
     void disc(double cx, double cy, double radius, Colour colour);
     void ellipse(double cx, double cy, double rx, double ry, Colour colour);

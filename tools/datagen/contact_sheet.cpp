@@ -265,7 +265,7 @@ bool writeScreenView(const std::string& path, const TerrainMap& map, int x, int 
         drawText(screen, number.x + 1, number.y + 1, number.text, 2, Black);
     }
     screen.fillRect(838, 680, 27, 53, palette().shade(Ramp::Red, 3));
-    screen.thickLine(763, 696, 763 + 42, 696 - 42, 5, palette().shade(Ramp::Red, 3));
+    screen.penLine(763, 696, 763 + 42, 696 - 42, 5, palette().shade(Ramp::Red, 3));
     Page page(1024, 768, 0);
     page.paste(screen, 0, 0, 1, false);
     return page.write(path);
