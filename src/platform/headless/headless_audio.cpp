@@ -6,6 +6,7 @@
 
 #include "platform/audio_backend.h"
 #include "platform/headless/audio_control.h"
+#include "platform/headless/headless_state.h"
 #include "platform/system.h"
 
 namespace platform::backend {
@@ -58,14 +59,7 @@ void closeAudio() {
 }
 
 HResult audioStep(AudioStep step) {
-    auto& results = audio().results;
-    const auto injected = results.find(step);
-    if (injected == results.end()) {
-        return S_OK;
-    }
-    const HResult result = injected->second;
-    results.erase(injected);
-    return result;
+    return headless::takeInjectedResult(audio().results, step);
 }
 
 HResult setMixFormat(const WaveFormat& format) {

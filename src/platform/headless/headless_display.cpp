@@ -8,14 +8,7 @@ namespace platform::backend {
 
 HResult displayStep(DisplayStep step, Window* /*window*/, int /*width*/, int /*height*/,
                     int /*bitsPerPixel*/) {
-    auto& failing = headless::state().failingSteps;
-    const auto failure = failing.find(step);
-    if (failure == failing.end()) {
-        return S_OK;
-    }
-    const HResult result = failure->second;
-    failing.erase(failure);
-    return result;
+    return headless::takeInjectedResult(headless::state().failingSteps, step);
 }
 
 HResult present(const Surface& /*frame*/, const Palette& /*palette*/) {

@@ -34,4 +34,15 @@ struct State {
 
 State& state();
 
+// The result a test injected for the step, taken by this one attempt; S_OK when none waits.
+template <typename Step> HResult takeInjectedResult(std::map<Step, HResult>& injected, Step step) {
+    const auto found = injected.find(step);
+    if (found == injected.end()) {
+        return S_OK;
+    }
+    const HResult result = found->second;
+    injected.erase(found);
+    return result;
+}
+
 } // namespace headless
