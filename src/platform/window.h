@@ -32,7 +32,22 @@ struct Event {
 struct Point {
     int x = 0;
     int y = 0;
+    bool operator==(const Point&) const = default;
 };
+
+// The screen the game draws and the cursor moves on.
+inline constexpr int ScreenWidth = 1024;
+inline constexpr int ScreenHeight = 768;
+
+// The nearest point of the screen: a cursor never leaves it.
+constexpr Point clampToScreen(int x, int y) {
+    return {x < 0              ? 0
+            : x >= ScreenWidth ? ScreenWidth - 1
+                               : x,
+            y < 0               ? 0
+            : y >= ScreenHeight ? ScreenHeight - 1
+                                : y};
+}
 
 struct Window; // the back end's window
 
@@ -52,7 +67,7 @@ bool peekEvent(Event& event);
 // Sleeps until an event is waiting (used while the game is minimised).
 void waitForEvent();
 
-// The cursor position in the 1024 x 768 screen.
+// The cursor position in the 1024 x 768 screen, never outside it.
 Point cursorPosition();
 
 } // namespace platform

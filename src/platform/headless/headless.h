@@ -23,6 +23,7 @@ void advanceClock(std::uint32_t milliseconds);
 void setPerformanceCounter(std::int64_t value);
 
 void queueEvent(const platform::Event& event);
+// Where the mouse points, in screen pixels; the cursor stays on the screen wherever it is.
 void setCursor(int x, int y);
 
 bool windowExists();

@@ -46,7 +46,7 @@ bool peekEvent(Event& event) {
 void waitForEvent() {}
 
 Point cursorPosition() {
-    return headless::state().cursor;
+    return clampToScreen(headless::state().cursor.x, headless::state().cursor.y);
 }
 
 } // namespace platform

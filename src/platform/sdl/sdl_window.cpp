@@ -3,7 +3,6 @@
 // turned into the game's. While a demo records, every event the game takes is written down;
 // while one plays, the game takes the demo's events instead of the player's.
 #include <SDL.h>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -160,7 +159,7 @@ Point liveCursor() {
     if (sdl::state().renderer != nullptr) {
         SDL_RenderWindowToLogical(sdl::state().renderer.get(), windowX, windowY, &x, &y);
     }
-    return {std::clamp(static_cast<int>(x), 0, 1023), std::clamp(static_cast<int>(y), 0, 767)};
+    return clampToScreen(static_cast<int>(x), static_cast<int>(y));
 }
 
 // While a demo plays, the player's input is not the game's: Escape or closing the window ends
@@ -273,7 +272,9 @@ void waitForEvent() {
 }
 
 Point cursorPosition() {
-    return demo::mode() == demo::Mode::Off ? liveCursor() : demo::cursor();
+    // A demo's cursor comes from a file: it is held to the screen as the live one is.
+    const Point cursor = demo::mode() == demo::Mode::Off ? liveCursor() : demo::cursor();
+    return clampToScreen(cursor.x, cursor.y);
 }
 
 } // namespace platform
