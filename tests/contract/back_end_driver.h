@@ -1,0 +1,23 @@
+// What the contract test needs from each back end besides the platform layer itself: starting
+// and stopping its machine, and doing what a player does at the keyboard, with the mouse and to
+// the window. One small file for each back end carries these out.
+#pragma once
+
+namespace contract {
+
+// The keys the contract names; NoCode is a key the game has no code for.
+enum class Key { A, Z, Digit0, Digit9, Escape, Left, Up, Right, Down, NoCode };
+
+// Readies the back end's machine; false (with the reason) when it cannot run here.
+bool startMachine(const char*& reason);
+void stopMachine();
+
+void pressKey(Key key, bool down);
+// Puts the mouse at (x, y) of the game's window, which may lie outside the window.
+void pointAt(int x, int y);
+void minimise();
+void restore();
+// The player closes the window (its close button, or the keys for it).
+void closeByPlayer();
+
+} // namespace contract
