@@ -70,9 +70,6 @@ HResult adopt(AudioDevice* device, std::unique_ptr<SoundBuffer> buffer, SoundBuf
 } // namespace
 
 HResult createAudioDevice(AudioDevice** device) {
-    if (device == nullptr) {
-        return DSERR_INVALIDPARAM;
-    }
     *device = nullptr;
     HResult result = backend::audioStep(AudioStep::CreateDevice);
     if (failed(result)) {
@@ -98,9 +95,6 @@ void releaseAudioDevice(AudioDevice* device) {
 }
 
 HResult setCooperativeLevel(AudioDevice* device, Window* /*window*/, std::uint32_t level) {
-    if (device == nullptr || level < DSSCL_NORMAL || level > DSSCL_WRITEPRIMARY) {
-        return DSERR_INVALIDPARAM;
-    }
     const HResult result = backend::audioStep(AudioStep::CooperativeLevel);
     if (succeeded(result)) {
         device->level = level;
@@ -110,9 +104,6 @@ HResult setCooperativeLevel(AudioDevice* device, Window* /*window*/, std::uint32
 
 HResult createSoundBuffer(AudioDevice* device, const BufferDescription& description,
                           SoundBuffer** buffer) {
-    if (device == nullptr || buffer == nullptr) {
-        return DSERR_INVALIDPARAM;
-    }
     *buffer = nullptr;
     auto made = std::unique_ptr<SoundBuffer>(new (std::nothrow) SoundBuffer);
     if (made == nullptr) {
@@ -162,11 +153,8 @@ HResult createSoundBuffer(AudioDevice* device, const BufferDescription& descript
 }
 
 HResult duplicateSoundBuffer(AudioDevice* device, SoundBuffer* original, SoundBuffer** duplicate) {
-    if (device == nullptr || original == nullptr || duplicate == nullptr) {
-        return DSERR_INVALIDPARAM;
-    }
     *duplicate = nullptr;
-    if (original->primary || original->device != device) {
+    if (original == nullptr || original->primary || original->device != device) {
         return DSERR_INVALIDCALL;
     }
     const HResult result = backend::audioStep(AudioStep::DuplicateBuffer);
@@ -217,11 +205,11 @@ HResult setFormat(SoundBuffer* primary, const WaveFormat& format) {
 
 HResult lockBuffer(SoundBuffer* buffer, std::uint32_t offset, std::uint32_t bytes, void** region,
                    std::uint32_t* regionBytes) {
-    if (buffer == nullptr || region == nullptr || regionBytes == nullptr) {
-        return DSERR_INVALIDPARAM;
-    }
     *region = nullptr;
     *regionBytes = 0;
+    if (buffer == nullptr) {
+        return DSERR_INVALIDPARAM;
+    }
     if (buffer->primary || buffer->locked) {
         return DSERR_INVALIDCALL;
     }
@@ -253,10 +241,10 @@ HResult unlockBuffer(SoundBuffer* buffer, void* region, std::uint32_t regionByte
 }
 
 HResult getStatus(SoundBuffer* buffer, std::uint32_t* status) {
-    if (buffer == nullptr || status == nullptr) {
+    *status = 0;
+    if (buffer == nullptr) {
         return DSERR_INVALIDPARAM;
     }
-    *status = 0;
     if (buffer->primary) {
         return S_OK;
     }

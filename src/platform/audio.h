@@ -37,7 +37,6 @@ struct AlgorithmId {
 // Co-operative levels.
 inline constexpr std::uint32_t DSSCL_NORMAL = 1;
 inline constexpr std::uint32_t DSSCL_PRIORITY = 2;
-inline constexpr std::uint32_t DSSCL_WRITEPRIMARY = 4;
 
 // Buffer creation flag: the mixer's own (primary) buffer, which has a format but no samples.
 inline constexpr std::uint32_t DSBCAPS_PRIMARYBUFFER = 1;

@@ -26,9 +26,6 @@ struct DisplayDevice {
 using backend::DisplayStep;
 
 HResult createDisplayDevice(DisplayDevice** device) {
-    if (device == nullptr) {
-        return E_INVALIDARG;
-    }
     *device = nullptr;
     const HResult result = backend::displayStep(DisplayStep::CreateDevice, nullptr, 0, 0, 0);
     if (result != S_OK) {
@@ -109,9 +106,6 @@ HResult createPalette(DisplayDevice* device, const PaletteEntry* entries, Palett
 }
 
 HResult setPalette(DisplayDevice* device, Palette* palette) {
-    if (palette == nullptr) {
-        return E_INVALIDARG;
-    }
     const HResult result = backend::displayStep(DisplayStep::SetPalette, device->window, 0, 0, 8);
     if (result == S_OK) {
         device->palette = palette;
@@ -206,10 +200,6 @@ HResult textOut(DisplayDevice* device, Surface* surface, int x, int y, const cha
         }
     }
     return S_OK;
-}
-
-const Palette* currentPalette(DisplayDevice* device) {
-    return device != nullptr ? device->palette : nullptr;
 }
 
 } // namespace platform

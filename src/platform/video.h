@@ -60,7 +60,4 @@ void releaseDC(DisplayDevice* device, Surface* surface);
 HResult textOut(DisplayDevice* device, Surface* surface, int x, int y, const char* text, int length,
                 Rgb textColour, Rgb backColour);
 
-// The palette set on the display (null before setPalette).
-const Palette* currentPalette(DisplayDevice* device);
-
 } // namespace platform
