@@ -8,15 +8,13 @@ namespace contract {
 // The keys the contract names; NoCode is a key the game has no code for.
 enum class Key { A, Z, Digit0, Digit9, Escape, Left, Up, Right, Down, NoCode };
 
-// Readies the back end's machine; false (with the reason) when it cannot run here.
+// Readies the back end's machine afresh; false (with the reason) when it cannot run here.
 bool startMachine(const char*& reason);
-void stopMachine();
 
 void pressKey(Key key, bool down);
 // Puts the mouse at (x, y) of the game's window, which may lie outside the window.
 void pointAt(int x, int y);
-void minimise();
-void restore();
+void setMinimised(bool minimised);
 // The player closes the window (its close button, or the keys for it).
 void closeByPlayer();
 

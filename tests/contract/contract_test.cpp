@@ -3,6 +3,7 @@
 // table runs against each back end that can run here, through its driver.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "back_end_driver.h"
@@ -14,6 +15,8 @@ namespace {
 
 using contract::Key;
 using platform::EventType;
+// Events as (type, key, minimized).
+using Seen = std::vector<std::tuple<EventType, int, bool>>;
 
 class BackEnd : public ::testing::Test {
 protected:
@@ -31,7 +34,7 @@ protected:
         platform::Surface* primary = nullptr;
         ASSERT_EQ(platform::createPrimarySurface(display_, &primary), S_OK);
         platform::showWindow(window_);
-        events();
+        happenings();
     }
 
     void TearDown() override {
@@ -39,24 +42,14 @@ protected:
         if (window_ != nullptr) {
             platform::destroyWindow(window_);
         }
-        events();
+        happenings();
         platform::shutdown();
-        contract::stopMachine();
     }
 
-    // Every event waiting now.
-    static std::vector<platform::Event> events() {
-        std::vector<platform::Event> taken;
-        platform::Event event;
-        while (platform::peekEvent(event)) {
-            taken.push_back(event);
-        }
-        return taken;
-    }
-    // The waiting events other than mouse moves, as (type, key, minimized).
-    static std::vector<std::tuple<EventType, int, bool>> happenings() {
-        std::vector<std::tuple<EventType, int, bool>> seen;
-        for (const platform::Event& event : events()) {
+    // Takes every waiting event; gives back those other than mouse moves.
+    static Seen happenings() {
+        Seen seen;
+        for (platform::Event event; platform::peekEvent(event);) {
             if (event.type != EventType::MouseMove) {
                 seen.emplace_back(event.type, event.key, event.minimized);
             }
@@ -77,8 +70,7 @@ TEST_F(BackEnd, KeysArriveWithTheGamesCodes) {
         contract::pressKey(key, true);
         contract::pressKey(key, false);
         EXPECT_EQ(happenings(),
-                  (std::vector<std::tuple<EventType, int, bool>>{{EventType::KeyDown, code, false},
-                                                                 {EventType::KeyUp, code, false}}))
+                  (Seen{{EventType::KeyDown, code, false}, {EventType::KeyUp, code, false}}))
             << "the key with code " << code;
     }
 }
@@ -91,29 +83,28 @@ TEST_F(BackEnd, TheCursorStaysOnTheScreen) {
         {{1100, 900}, {1023, 767}}, {{-5, 800}, {0, 767}},    {{2000, 10}, {1023, 10}}};
     for (const auto& [put, found] : cases) {
         contract::pointAt(put.x, put.y);
-        events();
+        happenings();
         EXPECT_EQ(platform::cursorPosition(), found) << put.x << ", " << put.y;
     }
 }
 
 TEST_F(BackEnd, MinimiseRestoreAndCloseArriveInTheirOrderAndQuitComesLast) {
-    contract::minimise();
-    contract::restore();
+    contract::setMinimised(true);
+    contract::setMinimised(false);
     contract::closeByPlayer();
     platform::postClose(window_);
-    EXPECT_EQ(happenings(),
-              (std::vector<std::tuple<EventType, int, bool>>{{EventType::Activate, 0, true},
-                                                             {EventType::Activate, 0, false},
-                                                             {EventType::Close, 0, false},
-                                                             {EventType::Close, 0, false}}));
+    EXPECT_EQ(happenings(), (Seen{{EventType::Activate, 0, true},
+                                  {EventType::Activate, 0, false},
+                                  {EventType::Close, 0, false},
+                                  {EventType::Close, 0, false}}));
 
     // Destroying the window leaves a Quit behind whatever was waiting, and then nothing.
-    contract::minimise();
+    contract::setMinimised(true);
     platform::destroyWindow(window_);
     window_ = nullptr;
-    EXPECT_EQ(happenings(), (std::vector<std::tuple<EventType, int, bool>>{
-                                {EventType::Activate, 0, true}, {EventType::Quit, 0, false}}));
-    EXPECT_TRUE(events().empty());
+    EXPECT_EQ(happenings(), (Seen{{EventType::Activate, 0, true}, {EventType::Quit, 0, false}}));
+    platform::Event after;
+    EXPECT_FALSE(platform::peekEvent(after));
 }
 
 } // namespace

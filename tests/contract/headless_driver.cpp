@@ -11,10 +11,6 @@ bool startMachine(const char*& /*reason*/) {
     return true;
 }
 
-void stopMachine() {
-    headless::reset();
-}
-
 void pressKey(Key key, bool down) {
     // A script names Escape and the arrows and gives every other key by its code.
     constexpr int Codes[] = {'A',
@@ -36,12 +32,8 @@ void pointAt(int x, int y) {
     headless::queueEvent({platform::EventType::MouseMove, 0, false});
 }
 
-void minimise() {
-    headless::queueEvent({platform::EventType::Activate, 0, true});
-}
-
-void restore() {
-    headless::queueEvent({platform::EventType::Activate, 0, false});
+void setMinimised(bool minimised) {
+    headless::queueEvent({platform::EventType::Activate, 0, minimised});
 }
 
 void closeByPlayer() {

@@ -13,8 +13,6 @@ bool startMachine(const char*& /*reason*/) {
     return true;
 }
 
-void stopMachine() {}
-
 void pressKey(Key key, bool down) {
     constexpr SDL_Keycode Codes[] = {SDLK_a,    SDLK_z,  SDLK_0,     SDLK_9,    SDLK_ESCAPE,
                                      SDLK_LEFT, SDLK_UP, SDLK_RIGHT, SDLK_DOWN, SDLK_F5};
@@ -29,21 +27,11 @@ void pointAt(int x, int y) {
     SDL_WarpMouseInWindow(platform::sdl::state().window.get(), x, y);
 }
 
-namespace {
-void pushWindowEvent(SDL_WindowEventID id) {
+void setMinimised(bool minimised) {
     SDL_Event event{};
     event.type = SDL_WINDOWEVENT;
-    event.window.event = static_cast<Uint8>(id);
+    event.window.event = minimised ? SDL_WINDOWEVENT_MINIMIZED : SDL_WINDOWEVENT_RESTORED;
     SDL_PushEvent(&event);
-}
-} // namespace
-
-void minimise() {
-    pushWindowEvent(SDL_WINDOWEVENT_MINIMIZED);
-}
-
-void restore() {
-    pushWindowEvent(SDL_WINDOWEVENT_RESTORED);
 }
 
 void closeByPlayer() {

@@ -17,9 +17,6 @@
 
 namespace {
 
-using platform::AlgorithmId;
-using platform::DSSCL_PRIORITY;
-
 // A game folder holding Data/<name>.wav, a 440 Hz mono tone, whose mix SDL writes to mix.raw.
 class SdlSound : public ::testing::Test {
 protected:
@@ -51,9 +48,9 @@ TEST_F(SdlSound, TheWindIsHeardInTheMix) {
         SCOPED_TRACE(bits);
         writeTone("Wind", rate, bits, 0.4);
         auto device = std::make_unique<SoundDevice>();
-        ASSERT_EQ(device->open(nullptr, DSSCL_PRIORITY, 2, 22050, 16), S_OK);
+        ASSERT_EQ(device->open(nullptr, platform::DSSCL_PRIORITY, 2, 22050, 16), S_OK);
         std::unique_ptr<SoundClip> wind;
-        ASSERT_EQ(device->createClip(wind, "Data\\Wind.wav", 0, AlgorithmId{}, 1), S_OK);
+        ASSERT_EQ(device->createClip(wind, "Data\\Wind.wav", 0, platform::AlgorithmId{}, 1), S_OK);
         ASSERT_EQ(wind->play(0), S_OK);
         EXPECT_EQ(status(wind.get(), 0), platform::DSBSTATUS_PLAYING);
         // A second play while it sounds succeeds and adds nothing.
@@ -81,9 +78,9 @@ TEST_F(SdlSound, TheWindIsHeardInTheMix) {
 TEST_F(SdlSound, TheBuffersOfAClipSoundTogether) {
     writeTone("Cow", 22050, 16, 0.5);
     SoundDevice device;
-    ASSERT_EQ(device.open(nullptr, DSSCL_PRIORITY, 2, 22050, 16), S_OK);
+    ASSERT_EQ(device.open(nullptr, platform::DSSCL_PRIORITY, 2, 22050, 16), S_OK);
     std::unique_ptr<SoundClip> cow;
-    ASSERT_EQ(device.createClip(cow, "Data\\Cow.wav", 0, AlgorithmId{}, 2), S_OK);
+    ASSERT_EQ(device.createClip(cow, "Data\\Cow.wav", 0, platform::AlgorithmId{}, 2), S_OK);
     EXPECT_EQ(cow->play(0), S_OK);
     EXPECT_EQ(cow->play(0), S_OK);
     EXPECT_EQ(status(cow.get(), 0) & status(cow.get(), 1), platform::DSBSTATUS_PLAYING);
@@ -92,7 +89,8 @@ TEST_F(SdlSound, TheBuffersOfAClipSoundTogether) {
 TEST(SdlSoundOutput, NoOutputFailsTheOpen) {
     setenv("SDL_AUDIODRIVER", "no-such-output", 1);
     SoundDevice device;
-    EXPECT_EQ(device.open(nullptr, DSSCL_PRIORITY, 2, 22050, 16), platform::DSERR_NODRIVER);
+    EXPECT_EQ(device.open(nullptr, platform::DSSCL_PRIORITY, 2, 22050, 16),
+              platform::DSERR_NODRIVER);
     EXPECT_EQ(device.device, nullptr);
 }
 

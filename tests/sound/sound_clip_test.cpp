@@ -23,7 +23,6 @@
 namespace {
 
 using platform::AlgorithmId;
-using platform::DSSCL_PRIORITY;
 using platform::backend::AudioStep;
 
 // What a buffer did: playing, lost, starts, restarts, and when and from where it last started.
@@ -44,7 +43,7 @@ protected:
     }
 
     HResult openForGame(SoundDevice& device) {
-        return device.open(window_, DSSCL_PRIORITY, 2, 22050, 16);
+        return device.open(window_, platform::DSSCL_PRIORITY, 2, 22050, 16);
     }
     // A clip of Data/Clip.wav, by default 16-bit mono at 22050 Hz: 44100 bytes last a second.
     std::unique_ptr<SoundClip> makeClip(SoundDevice& device, std::uint32_t buffers,
