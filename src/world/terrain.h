@@ -70,8 +70,8 @@ constexpr int mapCell(int x, int y) {
 // Water, the banks, the town's buildings and columns stop the whirlwind, the farmers, the cows
 // and the cowboys; grass, the bomb site, the blast, burnt ground and the target do not.
 constexpr bool blocksMovement(std::int32_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    return v == 0 || (v >= 2 && v <= 11) || v == 13;
+    return value == Ground::Water || (value >= Ground::LeftBank && value <= Ground::Collumn) ||
+           value == Ground::Buinldinm_Top;
 }
 
 // What reading the map's text found.
