@@ -1,6 +1,6 @@
 // The run of the game on a real screen. The command line is laid over the settings file, the
 // game folder is found and made the working directory, the back end is told the player's
-// choices, and then the game runs as always: every waiting event, then one frame.
+// choices, and then the game runs its loop: every waiting event, then one frame.
 #include "launch/launcher.h"
 
 #include <chrono>
@@ -32,7 +32,7 @@ void complain(const std::string& text) {
 
 // Makes the game folder the working directory: the one named, or the first place that holds
 // the game's data. Missing files are named with the folder they were looked for in; the game
-// then reports its own failure as always.
+// then reports its own failure in its error box.
 bool enterGameFolder(const std::string& named) {
     std::error_code failure;
     std::string folder = named;
