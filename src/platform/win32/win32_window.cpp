@@ -1,7 +1,6 @@
 // The game's window on Windows: the "Gustwerk" class and its one top-most pop-up window over
 // the 1024 x 768 screen, the message loop, and the window procedure that turns keyboard and
 // mouse messages into the game's events.
-#include <algorithm>
 
 #include "platform/display_backend.h"
 #include "platform/win32/win32_state.h"
@@ -27,8 +26,6 @@ State& state() {
 namespace {
 
 constexpr int IconResource = 101;
-constexpr int ScreenWidth = 1024;
-constexpr int ScreenHeight = 768;
 
 Window theWindow;
 
@@ -161,8 +158,7 @@ Point cursorPosition() {
     if (win32::state().window != nullptr) {
         ScreenToClient(win32::state().window, &cursor);
     }
-    return {std::clamp(static_cast<int>(cursor.x), 0, ScreenWidth - 1),
-            std::clamp(static_cast<int>(cursor.y), 0, ScreenHeight - 1)};
+    return clampToScreen(static_cast<int>(cursor.x), static_cast<int>(cursor.y));
 }
 
 } // namespace platform
