@@ -85,8 +85,8 @@ void moveCursor(const EmscriptenMouseEvent* event) {
     }
     const double x = (event->clientX - rect[0]) * 1024.0 / rect[2];
     const double y = (event->clientY - rect[1]) * 768.0 / rect[3];
-    web::state().cursor = {std::clamp(static_cast<int>(std::floor(x)), 0, 1023),
-                           std::clamp(static_cast<int>(std::floor(y)), 0, 767)};
+    web::state().cursor =
+        clampToScreen(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
 }
 
 // Buttons are pressed on the canvas, and let go anywhere on the page: a release counts only
