@@ -15,6 +15,23 @@ bool makeFolders(const std::string& path);
 // behind, when any step fails.
 bool replaceFile(const std::string& path, const char* bytes, std::size_t length);
 
+// Why the last call of this seam that failed did, in a few words ("Permission denied").
+std::string lastFileError();
+
+// An exclusive lock on a folder, held from construction until it goes; the same lock taken by
+// another process waits for it. held() is false when the lock could not be had.
+class FolderLock {
+public:
+    explicit FolderLock(const std::string& folder);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+    bool held() const { return handle_ != nullptr; }
+
+private:
+    void* handle_ = nullptr; // the back end's own handle
+};
+
 // A new, empty folder of a unique name in the system's temporary folder, its name starting
 // with prefix; empty when none can be made.
 std::string makeTemporaryFolder(const char* prefix);

@@ -2,8 +2,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +38,10 @@ std::string folderOf(const std::string& path) {
 } // namespace
 
 bool makeFolders(const std::string& path) {
+    struct stat made {};
+    if (stat(path.c_str(), &made) == 0 && S_ISDIR(made.st_mode)) {
+        return true; // the usual case: made long ago
+    }
     std::string partial;
     std::size_t start = 0;
     while (start <= path.size()) {
@@ -51,7 +57,11 @@ bool makeFolders(const std::string& path) {
         start = slash + 1;
     }
     struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    if (stat(path.c_str(), &info) != 0) {
+        return false;
+    }
+    errno = S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    return S_ISDIR(info.st_mode);
 }
 
 bool replaceFile(const std::string& path, const char* bytes, std::size_t length) {
@@ -63,7 +73,9 @@ bool replaceFile(const std::string& path, const char* bytes, std::size_t length)
     const bool written = writeAll(file, bytes, length) && fsync(file) == 0;
     const bool closed = close(file) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
         unlink(temporary.c_str());
+        errno = error;
         return false;
     }
     // Make the rename itself durable.
@@ -73,6 +85,35 @@ bool replaceFile(const std::string& path, const char* bytes, std::size_t length)
         close(folder);
     }
     return true;
+}
+
+std::string lastFileError() {
+    return std::strerror(errno);
+}
+
+// The lock sits on the folder itself, so that the folder holds nothing but its files.
+FolderLock::FolderLock(const std::string& folder) {
+    const int file = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (file < 0) {
+        return;
+    }
+    int locked = 0;
+    while ((locked = flock(file, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0) {
+        const int error = errno;
+        close(file);
+        errno = error;
+        return;
+    }
+    handle_ = new int(file);
+}
+
+FolderLock::~FolderLock() {
+    if (auto* file = static_cast<int*>(handle_)) {
+        close(*file); // and with it the lock
+        delete file;
+    }
 }
 
 std::string makeTemporaryFolder(const char* prefix) {

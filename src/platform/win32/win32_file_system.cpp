@@ -54,6 +54,35 @@ bool replaceFile(const std::string& path, const char* bytes, std::size_t length)
     return true;
 }
 
+std::string lastFileError() {
+    return "Windows error " + std::to_string(GetLastError());
+}
+
+// A named mutex of the folder's own: other processes locking the same folder wait for it.
+FolderLock::FolderLock(const std::string& folder) {
+    std::string name = "Local\\Kestravan-store-";
+    for (const char c : folder) {
+        name += c == '\\' || c == '/' || c == ':' ? '_' : c;
+    }
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, name.c_str());
+    if (mutex == nullptr) {
+        return;
+    }
+    const DWORD waited = WaitForSingleObject(mutex, INFINITE);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        CloseHandle(mutex);
+        return;
+    }
+    handle_ = mutex;
+}
+
+FolderLock::~FolderLock() {
+    if (handle_ != nullptr) {
+        ReleaseMutex(static_cast<HANDLE>(handle_));
+        CloseHandle(static_cast<HANDLE>(handle_));
+    }
+}
+
 std::string makeTemporaryFolder(const char* prefix) {
     char base[MAX_PATH + 1];
     const DWORD size = GetTempPathA(sizeof base, base);

@@ -98,4 +98,33 @@ bool writeStoredValue(const char* name, const char* text, std::size_t length) {
                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
+// Two games at once take turns through one named mutex of the current user's session.
+StoreOutcome replaceStoredValueIf(const char* name, const char* text, std::size_t length,
+                                  const ReplaceTest& shouldReplace, StoreFailure& failure) {
+    const std::string place = "HKEY_CURRENT_USER\\" + storeFolder() + "\\" + name;
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, "Local\\Kestravan-High-Score");
+    const DWORD waited = mutex != nullptr ? WaitForSingleObject(mutex, INFINITE) : WAIT_FAILED;
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        if (mutex != nullptr) {
+            CloseHandle(mutex);
+        }
+        failure = StoreFailure{place, "the store's lock could not be had"};
+        return StoreOutcome::Failed;
+    }
+    char stored[256];
+    std::size_t storedLength = 0;
+    const bool found = readStoredValue(name, stored, sizeof stored, storedLength);
+    StoreOutcome outcome = StoreOutcome::Kept;
+    if (shouldReplace(found ? stored : nullptr, found ? storedLength : 0)) {
+        outcome =
+            writeStoredValue(name, text, length) ? StoreOutcome::Replaced : StoreOutcome::Failed;
+        if (outcome == StoreOutcome::Failed) {
+            failure = StoreFailure{place, "the registry refused the value"};
+        }
+    }
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+    return outcome;
+}
+
 } // namespace platform
