@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "platform/store.h"
+#include "platform/system.h"
 
 namespace {
 // The value is read into a buffer of 20 bytes, its terminating zero included.
@@ -51,5 +52,20 @@ std::int32_t readBestScore() {
 
 bool writeBestScore(std::int32_t score) {
     const std::string text = scoreText(score);
-    return platform::writeStoredValue(BestScoreName, text.c_str(), text.size());
+    // The stored value counts as readBestScore would read it: a value too long for the
+    // score buffer, like a missing one, is 0.
+    const auto beatsStored = [score](const char* stored, std::size_t length) {
+        return stored == nullptr || length >= ScoreBufferSize
+                   ? score > 0
+                   : score > parseScoreText(stored, length);
+    };
+    platform::StoreFailure failure;
+    if (platform::replaceStoredValueIf(BestScoreName, text.c_str(), text.size(), beatsStored,
+                                       failure) != platform::StoreOutcome::Failed) {
+        return true;
+    }
+    const std::string line = "Kestravan: the best score " + text + " could not be kept in " +
+                             failure.place + ": " + failure.reason + "\n";
+    platform::debugLine(line.c_str());
+    return false;
 }

@@ -18,5 +18,7 @@ std::string scoreText(std::int32_t score);
 // The stored best score, or 0 when it is missing or unreadable.
 std::int32_t readBestScore();
 
-// Stores the score, replacing the old value whole.
+// Stores the score when it beats the best score stored now, which another game may have
+// raised since this one started; the old value is replaced whole. False when the score could
+// not be stored: then one line on standard error says where and why, and the game goes on.
 bool writeBestScore(std::int32_t score);

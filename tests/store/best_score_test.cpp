@@ -1,9 +1,12 @@
-// The best score between runs: what reading makes of the stored text, and a write that never
-// leaves the old value half replaced.
+// The best score between runs: what reading makes of the stored text, a write that never
+// leaves the old value half replaced nor lowers it, even with another game writing at the same
+// time, and a failed write that says so.
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/store.h"
 #include "shell/best_score.h"
@@ -57,13 +60,13 @@ TEST_F(StoreFixture, ParsingNeverReadsPastTheGivenLength) {
     EXPECT_EQ(parseScoreText("-", 1), 0);
 }
 
-TEST_F(StoreFixture, AWriteReplacesTheValueWholeAndLeavesNothingBehind) {
+TEST_F(StoreFixture, AWriteReplacesALowerValueWholeAndLeavesNothingBehind) {
     ASSERT_TRUE(writeBestScore(1200));
     EXPECT_EQ(folder.read(BestScoreName), "1200\n");
     const ino_t before = inodeOf(folder.file(BestScoreName));
 
-    ASSERT_TRUE(writeBestScore(-1500));
-    EXPECT_EQ(readBestScore(), -1500);
+    ASSERT_TRUE(writeBestScore(1500));
+    EXPECT_EQ(readBestScore(), 1500);
     // A new file renamed over the old one, never the old one rewritten in place.
     EXPECT_NE(inodeOf(folder.file(BestScoreName)), before);
 
@@ -78,15 +81,85 @@ TEST_F(StoreFixture, TheStoreFolderIsMadeWhenMissing) {
     EXPECT_EQ(folder.read("deeper/still/High Score"), "7\n");
 }
 
-TEST_F(StoreFixture, AWriteThatCannotHappenKeepsTheOldValue) {
+TEST_F(StoreFixture, OnlyAScoreBeyondTheStoredOneAsReadReplacesIt) {
+    // Stored text, a score to write, and what is stored afterwards.
+    const std::tuple<std::string, std::int32_t, std::string> writes[] = {
+        {"500\n", 400, "500\n"}, {"500\n", 500, "500\n"},         {"500\n", 501, "501\n"},
+        {"12ab", 13, "13\n"},    {"garbage", 1, "1\n"},           {"garbage", 0, "garbage"},
+        {"-40", -3, "-3\n"},     {std::string(25, '7'), 5, "5\n"}};
+    for (const auto& [stored, score, after] : writes) {
+        folder.write(BestScoreName, stored);
+        EXPECT_TRUE(writeBestScore(score));
+        EXPECT_EQ(folder.read(BestScoreName), after) << stored << " then " << score;
+    }
+}
+
+TEST_F(StoreFixture, TwoGamesWritingAtOnceNeverLoseTheHigherScore) {
+    // Two processes raise the score in turns, one the odd numbers, the other the even ones,
+    // and each checks after every write that the store holds at least what it just wrote.
+    constexpr int Rounds = 5;
+    constexpr int Writes = 30;
+    for (int round = 0; round < Rounds; ++round) {
+        std::filesystem::remove(folder.file(BestScoreName));
+        pid_t players[2];
+        for (int player = 0; player < 2; ++player) {
+            players[player] = fork();
+            ASSERT_GE(players[player], 0);
+            if (players[player] == 0) {
+                bool kept = true;
+                for (int i = 1; i <= Writes; ++i) {
+                    const std::int32_t score = 2 * i - player;
+                    kept = writeBestScore(score) && readBestScore() >= score && kept;
+                }
+                _exit(kept ? 0 : 1);
+            }
+        }
+        for (const pid_t player : players) {
+            int status = 0;
+            ASSERT_EQ(waitpid(player, &status, 0), player);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        }
+        ASSERT_EQ(readBestScore(), 2 * Writes) << "round " << round;
+    }
+}
+
+TEST_F(StoreFixture, AScoreThatCannotBeKeptIsReportedInOneLine) {
     ASSERT_TRUE(writeBestScore(300));
-    // A folder standing where the value's file should be: the rename must fail.
-    platform::setStoreFolder(folder.file("blocked"));
+    // A file where the store's folder should be, a folder where the value's file should be.
+    folder.write("file", "x");
     folder.write("blocked/High Score/inside", "x");
-    EXPECT_FALSE(writeBestScore(400));
+    const std::pair<std::string, std::string> blocked[] = {
+        {folder.file("file/store"), "Not a directory"}, {folder.file("blocked"), "Is a directory"}};
+    for (const auto& [store, reason] : blocked) {
+        platform::setStoreFolder(store);
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(writeBestScore(400));
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("400"), std::string::npos) << said;
+        EXPECT_NE(said.find(store), std::string::npos) << said;
+        EXPECT_NE(said.find(reason), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    }
     for (const auto& entry : std::filesystem::directory_iterator(folder.file("blocked"))) {
         EXPECT_EQ(entry.path().filename(), "High Score"); // no temporary file left behind
     }
     platform::setStoreFolder(folder.path());
     EXPECT_EQ(readBestScore(), 300);
+}
+
+TEST_F(StoreFixture, WithoutADataFolderNoScoreIsReadOrWrittenInTheWorkingDirectory) {
+    folder.write(BestScoreName, "9000\n");
+    const WorkingDirectory inside(folder.path());
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The scripted back end's data folder lives under TMPDIR: there is none to be had.
+        setenv("TMPDIR", folder.file("missing").c_str(), 1);
+        platform::setStoreFolder("");
+        _exit(readBestScore() == 0 && !writeBestScore(9500) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(folder.read(BestScoreName), "9000\n");
 }
