@@ -1,5 +1,6 @@
 // Any bytes as a picture file: the reader stays inside its input, gives pictures only of sane
-// sizes with every pixel accounted for, and the copy onto a surface stays inside it.
+// sizes with every pixel accounted for, never more pixels than its bytes can describe, and the
+// copy onto a surface stays inside it.
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -13,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto pixels = static_cast<std::size_t>(image->width) * image->height;
     if (image->width <= 0 || image->height <= 0 || pixels > platform::MaxImagePixels ||
+        pixels > 255 * size ||
         (image->palettised() ? image->indices.size() : image->pixels.size()) != pixels) {
         std::abort();
     }

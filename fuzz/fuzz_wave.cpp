@@ -82,6 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const HResult opened = reader.openMemory(bytes, size);
         check(opened == S_OK || opened == E_FAIL);
         check(opened == S_OK || reader.dataSize() == 0);
+        check(reader.dataSize() <= size); // no clip larger than its file
+
         if (reader.format != nullptr && reader.format->formatTag == 1) {
             check(reader.format->extraSize == 0);
         }

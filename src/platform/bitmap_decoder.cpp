@@ -159,15 +159,32 @@ std::uint8_t indexAt(const std::uint8_t* row, std::int64_t x, std::uint32_t bitC
     }
 }
 
-bool decodeUncompressed(const Bytes& file, std::size_t offset, const Header& header, Image& image) {
+// Bytes from one row's start to the next's: whole 32-bit words.
+std::int64_t rowStride(std::int64_t width, std::uint32_t bitCount) {
+    return (width * bitCount + 31) / 32 * 4;
+}
+
+// Whether the file holds enough after the offset to describe a picture of this size, checked
+// before any pixel is set aside. An uncompressed picture needs every row, the last one perhaps
+// without its padding. A run-length picture needs commands enough to set at least half its
+// pixels, each two bytes setting at most 255 (the rest may stay at index 0, left out by ended
+// rows and jumps): so the memory a picture takes grows with its file, whatever it claims.
+bool fileDescribes(const Bytes& file, std::size_t offset, const Header& header, std::int64_t width,
+                   std::int64_t height) {
+    if (header.compression == RunLength8 || header.compression == RunLength4) {
+        const auto bytes =
+            static_cast<std::int64_t>(file.has(offset, 0) ? file.size() - offset : 0);
+        return width * height <= 255 * bytes;
+    }
+    const std::int64_t lastRowBytes = (width * header.bitCount + 7) / 8;
+    return file.has(offset, static_cast<std::size_t>(
+                                rowStride(width, header.bitCount) * (height - 1) + lastRowBytes));
+}
+
+void decodeUncompressed(const Bytes& file, std::size_t offset, const Header& header, Image& image) {
     const std::int64_t width = image.width;
     const std::int64_t height = image.height;
-    const std::int64_t stride = (width * header.bitCount + 31) / 32 * 4;
-    const std::int64_t lastRowBytes = (width * header.bitCount + 7) / 8;
-    // The last row may come without its padding.
-    if (!file.has(offset, static_cast<std::size_t>(stride * (height - 1) + lastRowBytes))) {
-        return false;
-    }
+    const std::int64_t stride = rowStride(width, header.bitCount);
     const bool topDown = header.height < 0;
     for (std::int64_t y = 0; y < height; ++y) {
         const std::int64_t fileRow = topDown ? y : height - 1 - y;
@@ -196,12 +213,11 @@ bool decodeUncompressed(const Bytes& file, std::size_t offset, const Header& hea
                       channel(value, header.masks[2])};
         }
     }
-    return true;
 }
 
 // Run-length pictures: pairs of (count, index) and escapes for the end of a line, the end of
 // the picture, a jump, and a literal run. Pixels never reached stay at index 0.
-bool decodeRunLength(const Bytes& file, std::size_t offset, const Header& header, Image& image) {
+void decodeRunLength(const Bytes& file, std::size_t offset, const Header& header, Image& image) {
     const std::int64_t width = image.width;
     const std::int64_t height = image.height;
     const bool fourBits = header.bitCount == 4;
@@ -248,7 +264,6 @@ bool decodeRunLength(const Bytes& file, std::size_t offset, const Header& header
             at += bytes + bytes % 2;
         }
     }
-    return true;
 }
 
 } // namespace
@@ -281,18 +296,21 @@ std::unique_ptr<Image> decodeBitmap(const std::uint8_t* bytes, std::size_t size)
     if (offset < tableEnd) {
         offset = tableEnd;
     }
-    const auto pixelCount = static_cast<std::size_t>(width * height);
-    bool decoded = false;
-    if (header.bitCount <= 8) {
-        image->indices.assign(pixelCount, 0);
-        decoded = header.compression == Uncompressed
-                      ? decodeUncompressed(file, offset, header, *image)
-                      : decodeRunLength(file, offset, header, *image);
-    } else {
-        image->pixels.assign(pixelCount, Rgb{});
-        decoded = decodeUncompressed(file, offset, header, *image);
+    if (!fileDescribes(file, offset, header, width, height)) {
+        return nullptr;
     }
-    return decoded ? std::move(image) : nullptr;
+    const auto pixelCount = static_cast<std::size_t>(width * height);
+    if (header.bitCount > 8) {
+        image->pixels.assign(pixelCount, Rgb{});
+        decodeUncompressed(file, offset, header, *image);
+    } else if (header.compression == Uncompressed) {
+        image->indices.assign(pixelCount, 0);
+        decodeUncompressed(file, offset, header, *image);
+    } else {
+        image->indices.assign(pixelCount, 0);
+        decodeRunLength(file, offset, header, *image);
+    }
+    return image;
 }
 
 } // namespace platform

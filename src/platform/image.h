@@ -29,13 +29,14 @@ public:
     bool palettised() const { return !indices.empty(); }
 };
 
-// The largest picture the reader accepts, in pixels (the game's biggest is 1024 x 768).
-inline constexpr std::int64_t MaxImagePixels = std::int64_t{1} << 24;
-inline constexpr int MaxImageSide = 16384;
+// The largest picture the reader accepts (the game's biggest is 1024 x 768).
+inline constexpr int MaxImageSide = 4096;
+inline constexpr std::int64_t MaxImagePixels = std::int64_t{MaxImageSide} * MaxImageSide;
 
 // Reads a BMP file: uncompressed 1, 4, 8, 16, 24 and 32 bits a pixel, bit-field 16 and 32,
 // run-length 4 and 8, bottom-up or top-down. The path may use the game's '\' separators.
-// Null when the file is missing, unreadable or not a bitmap this reader knows.
+// Null when the file is missing, unreadable, not a bitmap this reader knows, or too short to
+// describe the picture its header announces.
 std::unique_ptr<Image> loadImage(const char* path);
 std::unique_ptr<Image> decodeBitmap(const std::uint8_t* bytes, std::size_t size);
 

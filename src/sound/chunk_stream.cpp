@@ -38,6 +38,12 @@ bool ChunkStream::openFile(const char* path) {
     }
     // The stream's own buffer is the only one.
     std::setvbuf(file_.get(), nullptr, _IONBF, 0);
+    const off_t end = fseeko(file_.get(), 0, SEEK_END) == 0 ? ftello(file_.get()) : -1;
+    if (end < 0) {
+        file_.reset();
+        return false;
+    }
+    streamSize_ = static_cast<std::uint64_t>(end);
     return true;
 }
 
@@ -52,6 +58,7 @@ bool ChunkStream::openMemory(const void* bytes, std::size_t size) {
     }
     memory_ = static_cast<const std::uint8_t*>(bytes);
     memorySize_ = size;
+    streamSize_ = size;
     return true;
 }
 
@@ -59,6 +66,7 @@ void ChunkStream::close() {
     file_.reset();
     memory_ = nullptr;
     memorySize_ = 0;
+    streamSize_ = 0;
     bufferStart_ = 0;
     filled_ = 0;
     next_ = 0;
@@ -142,6 +150,12 @@ bool ChunkStream::readHeader(ChunkInfo& chunk) {
     chunk.size = littleEndian32(header + 4);
     chunk.formType = 0;
     chunk.dataOffset = position();
+    // A chunk never holds more than the stream has after its header, whatever it claims: a
+    // few bytes cannot make the game set aside a buffer for a quarter of a gigabyte.
+    const std::uint64_t left = streamSize_ > chunk.dataOffset ? streamSize_ - chunk.dataOffset : 0;
+    if (chunk.size > left) {
+        chunk.size = static_cast<std::uint32_t>(left);
+    }
     if (chunk.id == FOURCC_RIFF || chunk.id == FOURCC_LIST) {
         std::uint8_t form[4];
         if (read(form, sizeof form) != sizeof form) {

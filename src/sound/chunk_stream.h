@@ -22,7 +22,7 @@ inline constexpr std::uint32_t FOURCC_LIST = fourCC("LIST");
 // Where a chunk lies: for "RIFF" and "LIST" the body starts with the form type.
 struct ChunkInfo {
     std::uint32_t id = 0;
-    std::uint32_t size = 0;       // body bytes as the file states them
+    std::uint32_t size = 0;       // body bytes as stated, but no more than the stream holds
     std::uint32_t formType = 0;   // "RIFF" and "LIST" only
     std::uint64_t dataOffset = 0; // stream offset of the body (of the form type for a form)
 };
@@ -69,6 +69,7 @@ private:
     std::unique_ptr<std::FILE, FileCloser> file_;
     const std::uint8_t* memory_ = nullptr;
     std::size_t memorySize_ = 0;
+    std::uint64_t streamSize_ = 0; // bytes in the file or the block, as opened
 
     std::unique_ptr<std::uint8_t[]> buffer_;
     std::size_t bufferBytes_;
