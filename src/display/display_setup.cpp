@@ -4,6 +4,7 @@
 // step that fails is reported in the error box and ends the game.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "display/palette_loader.h"
 #include "display/show_error.h"
@@ -22,9 +23,15 @@ constexpr std::uint32_t SplashHoldMilliseconds = 2000;
 constexpr platform::Rect WholeScreen{0, 0, ScreenWidth, ScreenHeight};
 
 // Reads a full-screen picture into imageDC, where the splash and then the menu wait to be
-// copied to the back buffer. A missing picture is no failure: imageDC keeps what it held.
+// copied to the back buffer. A missing picture is no failure: imageDC keeps what it held, and
+// whoever runs the game hears of it.
 void loadFullScreenPicture(Game& game, const char* file) {
-    game.imageBitmap = platform::loadImage(file);
+    std::unique_ptr<platform::Image> picture = platform::loadImage(file);
+    if (picture == nullptr) {
+        const std::string line = std::string(file) + ": missing or unreadable; not shown\n";
+        platform::debugLine(line.c_str());
+    }
+    game.imageBitmap = std::move(picture);
     if (game.imageBitmap != nullptr && game.imageDC != nullptr && game.palette != nullptr) {
         platform::copyImage(*game.imageBitmap, *game.imageDC, ScreenWidth, ScreenHeight,
                             *game.palette);

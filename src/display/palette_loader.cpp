@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <utility>
 
 #include "platform/file_path.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -34,6 +36,8 @@ void loadPaletteEntries(const char* path, platform::PaletteEntry* entries) {
     }
     std::FILE* file = std::fopen(platform::nativePath(path).c_str(), "rb");
     if (file == nullptr) {
+        const std::string line = std::string(path) + ": missing; the default palette is used\n";
+        platform::debugLine(line.c_str());
         return;
     }
     // A file too short for its headers reads as zeros there; the table keeps the default
@@ -46,6 +50,12 @@ void loadPaletteEntries(const char* path, platform::PaletteEntry* entries) {
         headerBytes == sizeof headers ? std::fread(table, 1, sizeof table, file) : 0;
     std::fclose(file);
     std::memcpy(entries, table, tableBytes);
+    if (tableBytes < sizeof table) {
+        const std::string line = std::string(path) + ": holds only " +
+                                 std::to_string(tableBytes / 4) +
+                                 " of 256 colours; the rest are the default palette's\n";
+        platform::debugLine(line.c_str());
+    }
 
     const std::uint32_t infoSize = readLittle(headers + 14, 4);
     const std::uint32_t bitCount = readLittle(headers + 28, 2);

@@ -148,6 +148,7 @@ bool ChunkStream::readHeader(ChunkInfo& chunk) {
     }
     chunk.id = littleEndian32(header);
     chunk.size = littleEndian32(header + 4);
+    chunk.statedSize = chunk.size;
     chunk.formType = 0;
     chunk.dataOffset = position();
     // A chunk never holds more than the stream has after its header, whatever it claims: a

@@ -23,6 +23,7 @@ inline constexpr std::uint32_t FOURCC_LIST = fourCC("LIST");
 struct ChunkInfo {
     std::uint32_t id = 0;
     std::uint32_t size = 0;       // body bytes as stated, but no more than the stream holds
+    std::uint32_t statedSize = 0; // body bytes as the file states them
     std::uint32_t formType = 0;   // "RIFF" and "LIST" only
     std::uint64_t dataOffset = 0; // stream offset of the body (of the form type for a form)
 };

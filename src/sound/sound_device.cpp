@@ -4,7 +4,9 @@
 
 #include <memory>
 #include <new>
+#include <string>
 
+#include "platform/system.h"
 #include "sound/sound_clip.h"
 #include "sound/wave_reader.h"
 
@@ -82,6 +84,12 @@ HResult SoundDevice::createClip(std::unique_ptr<SoundClip>& clip, const char* fi
     reader->open(fileName);
     if (reader->dataSize() == 0) {
         return E_FAIL;
+    }
+    if (reader->statedDataSize() > reader->dataSize()) {
+        const std::string line =
+            std::string(fileName) + ": cut short; " + std::to_string(reader->dataSize()) + " of " +
+            std::to_string(reader->statedDataSize()) + " sound bytes are there\n";
+        platform::debugLine(line.c_str());
     }
 
     platform::BufferDescription description;

@@ -27,6 +27,8 @@ public:
     HResult read(std::uint8_t* destination, std::uint32_t byteCount, std::uint32_t* bytesRead);
     HResult close();
     std::uint32_t dataSize() const { return dataBytes; }
+    // The data's size as the file states it: more than dataSize when the file is cut short.
+    std::uint32_t statedDataSize() const { return dataChunk.statedSize; }
 
     // The format record: the "fmt " fields, then the extra size and that many extra bytes.
     platform::WaveFormat* format;
