@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <unordered_map>
 
@@ -53,29 +54,25 @@ void copyImage(const Image& image, Surface& surface, int width, int height,
     const auto sourceOffset = [&](int y) { return static_cast<std::size_t>(y) * image.width; };
 
     if (image.palettised()) {
-        // Each colour of the file's table is mapped once; a picture drawn in the display
-        // palette maps every index to itself and is copied row by row.
-        std::array<std::uint8_t, 256> mapped;
-        bool identity = true;
-        for (int i = 0; i < 256; ++i) {
-            const Rgb colour = i < static_cast<int>(image.colourTable.size())
-                                   ? image.colourTable[static_cast<std::size_t>(i)]
-                                   : Rgb{};
-            const PaletteEntry& entry = palette[i];
-            const bool same =
-                entry.red == colour.red && entry.green == colour.green && entry.blue == colour.blue;
-            mapped[i] = same ? static_cast<std::uint8_t>(i) : palette.nearestIndex(colour);
-            identity = identity && mapped[i] == i;
-        }
+        // Each colour of the file's table that the copy uses is mapped once, when first met;
+        // a colour equal to the display palette's entry of the same index keeps its index.
+        std::array<std::int16_t, 256> mapped;
+        mapped.fill(-1);
+        const auto mapIndex = [&](std::uint8_t i) {
+            if (mapped[i] < 0) {
+                const Rgb colour = i < image.colourTable.size() ? image.colourTable[i] : Rgb{};
+                const PaletteEntry& entry = palette[i];
+                const bool same = entry.red == colour.red && entry.green == colour.green &&
+                                  entry.blue == colour.blue;
+                mapped[i] = same ? i : palette.nearestIndex(colour);
+            }
+            return static_cast<std::uint8_t>(mapped[i]);
+        };
         for (int y = 0; y < rows; ++y) {
             const std::uint8_t* in = image.indices.data() + sourceOffset(y);
             std::uint8_t* out = surface.row(y);
-            if (identity) {
-                std::copy(in, in + columns, out);
-                continue;
-            }
             for (int x = 0; x < columns; ++x) {
-                out[x] = mapped[in[x]];
+                out[x] = mapIndex(in[x]);
             }
         }
         return;
