@@ -9,7 +9,10 @@ PORT ?= 8000
 # Debian's emscripten finds its JavaScript helpers among the system's Node modules.
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 
-.PHONY: play test deps build build-sanitized windows web serve-web test-web format clean
+FUZZ_SECONDS ?= 600
+FUZZ_JOBS ?= 2
+
+.PHONY: play test deps build build-sanitized windows web serve-web test-web fuzz soak format clean
 
 deps:
 	scripts/install-deps
@@ -69,6 +72,16 @@ test: build build-sanitized windows
 	ctest --test-dir $(SANITIZED) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
 	$(MAKE) test-web
+
+# Every fuzz target for FUZZ_SECONDS from the committed seeds, FUZZ_JOBS at a time; one line a
+# target with its runs, runs a second, coverage and peak memory.
+fuzz: deps
+	cmake -S . -B $(SANITIZED) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	    -DKESTRAVAN_SANITIZE=ON -DKESTRAVAN_FUZZ=ON -DKESTRAVAN_SDL=OFF
+	cmake --build $(SANITIZED) -j $(JOBS) --target \
+	    $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
+	scripts/fuzz $(SANITIZED) $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
 format:
 	find src tools tests fuzz bench web -name '*.cpp' -o -name '*.h' | xargs clang-format -i

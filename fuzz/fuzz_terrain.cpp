@@ -6,6 +6,22 @@
 
 #include "world/terrain.h"
 
+namespace {
+
+// The check of every cell is no part of the reader: kept out of the coverage the fuzzer
+// steers by, it no longer costs a traced comparison a cell.
+__attribute__((no_sanitize("coverage"))) bool
+everyCellIsGround(const std::array<std::int32_t, CellCount>& cells) {
+    for (std::int32_t cell : cells) {
+        if (cell < 0 || cell > Ground::LastTarget) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static std::array<std::int32_t, CellCount> cells;
     cells.fill(Ground::Water);
@@ -14,10 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (reading.numbersRead < 0 || reading.numbersRead > CellCount) {
         std::abort();
     }
-    for (std::int32_t cell : cells) {
-        if (cell < 0 || cell > Ground::LastTarget) {
-            std::abort();
-        }
+    if (!everyCellIsGround(cells)) {
+        std::abort();
     }
     return 0;
 }
