@@ -11,6 +11,7 @@ EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
 
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS ?= 2
+SOAK_FRAMES ?= 1000000
 
 .PHONY: play test deps build build-sanitized windows web serve-web test-web fuzz soak format clean
 
@@ -82,6 +83,13 @@ fuzz: deps
 	cmake --build $(SANITIZED) -j $(JOBS) --target \
 	    $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 	scripts/fuzz $(SANITIZED) $(FUZZ_SECONDS) $(FUZZ_JOBS)
+
+# SOAK_FRAMES of random play on the regular build: frames a second and peak memory at the
+# start, the middle and the end.
+soak: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target kestravan-soak game_data
+	$(BUILD)/kestravan-soak $(SOAK_FRAMES) $(BUILD)/game
 
 format:
 	find src tools tests fuzz bench web -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,0 +1,29 @@
+// A player that pokes at everything at random, and now and then goes through a whole throw
+// over six frames: keys, mouse, buttons, the menu (resume or a new game, never quit), the
+// window put away and back, and lost surfaces. The soak test and the soak run play with it.
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+#include "shell/game.h"
+#include "support/headless_game.h"
+
+class RandomPlayer {
+public:
+    explicit RandomPlayer(HeadlessGame& headless, std::uint32_t seed = 20240607)
+        : headless_(headless), random_(seed) {}
+
+    // The input of one frame; returns the frame's length in milliseconds.
+    std::uint32_t play(const Game& game);
+
+private:
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    // The mouse to somewhere in the box, edges included.
+    void pointAt(int left, int right, int top, int bottom);
+
+    HeadlessGame& headless_;
+    std::mt19937 random_;
+    int throwStep_ = 0;
+    bool pointing_ = false;
+};
