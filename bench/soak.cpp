@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include "soak/random_player.h"
 #include "support/headless_game.h"
-#include "support/random_player.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     Game& game = headless.game();
-    RandomPlayer player(headless);
+    RandomPlayer player;
 
     struct Mark {
         const char* name;

@@ -3,7 +3,7 @@
 // more thrown figures may be in the air than the panel allows.
 #include <gtest/gtest.h>
 
-#include "support/random_player.h"
+#include "soak/random_player.h"
 #include "world/flying_object.h"
 #include "world_fixture.h"
 
@@ -44,7 +44,7 @@ TEST(Soak, AHundredThousandFramesOfRandomPlay) {
     HeadlessGame headless(folder.path());
     ASSERT_TRUE(headless.start());
     Game& game = headless.game();
-    RandomPlayer player(headless);
+    RandomPlayer player;
     int thrown = 0;
     int most = 0;
     for (int frame = 1, before = 0; frame <= 100'000; ++frame) {

@@ -1,17 +1,25 @@
 // The random player's moves.
-#include "support/random_player.h"
+#include "soak/random_player.h"
 
 #include "platform/headless/headless.h"
 
 using platform::EventType;
+
+namespace {
+
+void send(EventType type, int key = 0) {
+    headless::queueEvent({type, key, false});
+}
+
+} // namespace
 
 std::uint32_t RandomPlayer::play(const Game& game) {
     if (game.menuOpen) {
         // Resume, or now and then a new game, never quit. The menu reads the button under
         // the cursor in its own frame, so point first and click in the next.
         if (pointing_) {
-            headless_.send(EventType::LeftButtonDown);
-            headless_.send(EventType::LeftButtonUp);
+            send(EventType::LeftButtonDown);
+            send(EventType::LeftButtonUp);
         } else {
             const int button = pick(1, 4) == 1 ? 290 : 380; // new game, or resume
             pointAt(341, 709, button, button);
@@ -25,9 +33,9 @@ std::uint32_t RandomPlayer::play(const Game& game) {
         if (throwStep_ % 2 == 0) {
             const int* zone = zones[throwStep_ / 2];
             pointAt(zone[0], zone[1], zone[2], zone[3]);
-            headless_.send(EventType::LeftButtonDown);
+            send(EventType::LeftButtonDown);
         } else {
-            headless_.send(EventType::LeftButtonUp);
+            send(EventType::LeftButtonUp);
         }
         throwStep_ = (throwStep_ + 1) % 6;
     } else {
@@ -37,16 +45,17 @@ std::uint32_t RandomPlayer::play(const Game& game) {
                                      EventType::RightButtonDown, EventType::RightButtonUp};
         const int roll = pick(1, 100);
         if (roll <= 5) {
-            headless_.key(roll <= 3 ? EventType::KeyDown : EventType::KeyUp, arrows[pick(0, 3)]);
+            send(roll <= 3 ? EventType::KeyDown : EventType::KeyUp, arrows[pick(0, 3)]);
         } else if (roll <= 15) {
             pointAt(0, 1023, 0, 767);
         } else if (roll <= 20) {
-            headless_.send(buttons[pick(0, 3)]);
+            send(buttons[pick(0, 3)]);
         }
     }
     const int rare = pick(1, 10000);
     if (rare <= 5) {
-        headless_.press(platform::KeyEscape);
+        send(EventType::KeyDown, platform::KeyEscape);
+        send(EventType::KeyUp, platform::KeyEscape);
     } else if (rare <= 7) {
         headless::queueEvent({EventType::Activate, 0, true});
         headless::queueEvent({EventType::Activate, 0, false});
@@ -59,5 +68,6 @@ std::uint32_t RandomPlayer::play(const Game& game) {
 
 void RandomPlayer::pointAt(int left, int right, int top, int bottom) {
     const int x = pick(left, right);
-    headless_.mouse(x, pick(top, bottom));
+    headless::setCursor(x, pick(top, bottom));
+    send(EventType::MouseMove);
 }

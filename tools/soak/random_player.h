@@ -1,18 +1,17 @@
 // A player that pokes at everything at random, and now and then goes through a whole throw
 // over six frames: keys, mouse, buttons, the menu (resume or a new game, never quit), the
-// window put away and back, and lost surfaces. The soak test and the soak run play with it.
+// window put away and back, and lost surfaces, all through the scripted back end. The soak
+// test and the soak run play with it.
 #pragma once
 
 #include <cstdint>
 #include <random>
 
 #include "shell/game.h"
-#include "support/headless_game.h"
 
 class RandomPlayer {
 public:
-    explicit RandomPlayer(HeadlessGame& headless, std::uint32_t seed = 20240607)
-        : headless_(headless), random_(seed) {}
+    explicit RandomPlayer(std::uint32_t seed = 20240607) : random_(seed) {}
 
     // The input of one frame; returns the frame's length in milliseconds.
     std::uint32_t play(const Game& game);
@@ -22,7 +21,6 @@ private:
     // The mouse to somewhere in the box, edges included.
     void pointAt(int left, int right, int top, int bottom);
 
-    HeadlessGame& headless_;
     std::mt19937 random_;
     int throwStep_ = 0;
     bool pointing_ = false;
