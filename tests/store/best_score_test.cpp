@@ -2,6 +2,7 @@
 // leaves the old value half replaced nor lowers it, even with another game writing at the same
 // time, and a failed write that says so.
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -25,6 +26,21 @@ struct StoreFixture : ::testing::Test {
 
     TemporaryFolder folder;
 };
+
+// Runs the check in a child process of its own, as a second game would run.
+pid_t inAnotherProcess(const std::function<bool()>& check) {
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(check() ? 0 : 1);
+    }
+    return child;
+}
+
+bool succeeded(pid_t child) {
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
 
 ino_t inodeOf(const std::string& path) {
     struct stat info {};
@@ -60,20 +76,6 @@ TEST_F(StoreFixture, ParsingNeverReadsPastTheGivenLength) {
     EXPECT_EQ(parseScoreText("-", 1), 0);
 }
 
-TEST_F(StoreFixture, AWriteReplacesALowerValueWholeAndLeavesNothingBehind) {
-    ASSERT_TRUE(writeBestScore(1200));
-    EXPECT_EQ(folder.read(BestScoreName), "1200\n");
-    const ino_t before = inodeOf(folder.file(BestScoreName));
-
-    ASSERT_TRUE(writeBestScore(1500));
-    EXPECT_EQ(readBestScore(), 1500);
-    // A new file renamed over the old one, never the old one rewritten in place.
-    EXPECT_NE(inodeOf(folder.file(BestScoreName)), before);
-
-    using Files = std::filesystem::directory_iterator;
-    EXPECT_EQ(std::distance(Files(folder.path()), Files()), 1);
-}
-
 TEST_F(StoreFixture, TheStoreFolderIsMadeWhenMissing) {
     platform::setStoreFolder(folder.file("deeper/still"));
     EXPECT_TRUE(platform::openStore());
@@ -81,45 +83,42 @@ TEST_F(StoreFixture, TheStoreFolderIsMadeWhenMissing) {
     EXPECT_EQ(folder.read("deeper/still/High Score"), "7\n");
 }
 
-TEST_F(StoreFixture, OnlyAScoreBeyondTheStoredOneAsReadReplacesIt) {
-    // Stored text, a score to write, and what is stored afterwards.
+TEST_F(StoreFixture, OnlyAHigherScoreReplacesTheStoredOneWholeLeavingNothingBehind) {
+    // Stored text as the game reads it, a score to write, and what is stored afterwards.
     const std::tuple<std::string, std::int32_t, std::string> writes[] = {
         {"500\n", 400, "500\n"}, {"500\n", 500, "500\n"},         {"500\n", 501, "501\n"},
         {"12ab", 13, "13\n"},    {"garbage", 1, "1\n"},           {"garbage", 0, "garbage"},
         {"-40", -3, "-3\n"},     {std::string(25, '7'), 5, "5\n"}};
     for (const auto& [stored, score, after] : writes) {
         folder.write(BestScoreName, stored);
+        const ino_t before = inodeOf(folder.file(BestScoreName));
         EXPECT_TRUE(writeBestScore(score));
         EXPECT_EQ(folder.read(BestScoreName), after) << stored << " then " << score;
+        // A new file renamed over the old one, never the old one rewritten in place.
+        EXPECT_EQ(inodeOf(folder.file(BestScoreName)) != before, stored != after);
     }
+    using Files = std::filesystem::directory_iterator;
+    EXPECT_EQ(std::distance(Files(folder.path()), Files()), 1);
 }
 
 TEST_F(StoreFixture, TwoGamesWritingAtOnceNeverLoseTheHigherScore) {
-    // Two processes raise the score in turns, one the odd numbers, the other the even ones,
-    // and each checks after every write that the store holds at least what it just wrote.
-    constexpr int Rounds = 5;
-    constexpr int Writes = 30;
-    for (int round = 0; round < Rounds; ++round) {
-        std::filesystem::remove(folder.file(BestScoreName));
-        pid_t players[2];
-        for (int player = 0; player < 2; ++player) {
-            players[player] = fork();
-            ASSERT_GE(players[player], 0);
-            if (players[player] == 0) {
-                bool kept = true;
-                for (int i = 1; i <= Writes; ++i) {
-                    const std::int32_t score = 2 * i - player;
-                    kept = writeBestScore(score) && readBestScore() >= score && kept;
-                }
-                _exit(kept ? 0 : 1);
+    // Two processes raise the score in turns, one the odd numbers, the other the even ones;
+    // each checks after every write that the store holds at least what it just wrote.
+    const auto player = [](int first) {
+        return [first] {
+            bool kept = true;
+            for (int score = first; score <= 60; score += 2) {
+                kept = writeBestScore(score) && readBestScore() >= score && kept;
             }
-        }
-        for (const pid_t player : players) {
-            int status = 0;
-            ASSERT_EQ(waitpid(player, &status, 0), player);
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
-        }
-        ASSERT_EQ(readBestScore(), 2 * Writes) << "round " << round;
+            return kept;
+        };
+    };
+    for (int round = 0; round < 5; ++round) {
+        std::filesystem::remove(folder.file(BestScoreName));
+        const pid_t odd = inAnotherProcess(player(1));
+        const pid_t even = inAnotherProcess(player(2));
+        EXPECT_TRUE(succeeded(odd) && succeeded(even)) << "round " << round;
+        ASSERT_EQ(readBestScore(), 60) << "round " << round;
     }
 }
 
@@ -150,16 +149,11 @@ TEST_F(StoreFixture, AScoreThatCannotBeKeptIsReportedInOneLine) {
 TEST_F(StoreFixture, WithoutADataFolderNoScoreIsReadOrWrittenInTheWorkingDirectory) {
     folder.write(BestScoreName, "9000\n");
     const WorkingDirectory inside(folder.path());
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
+    EXPECT_TRUE(succeeded(inAnotherProcess([&] {
         // The scripted back end's data folder lives under TMPDIR: there is none to be had.
         setenv("TMPDIR", folder.file("missing").c_str(), 1);
         platform::setStoreFolder("");
-        _exit(readBestScore() == 0 && !writeBestScore(9500) ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return readBestScore() == 0 && !writeBestScore(9500);
+    })));
     EXPECT_EQ(folder.read(BestScoreName), "9000\n");
 }
