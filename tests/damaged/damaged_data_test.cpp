@@ -135,16 +135,6 @@ GameRun play(const std::string& folder) {
     return run;
 }
 
-// The generated game folder, every file a link to its own.
-void linkGameFolder(const TemporaryFolder& folder) {
-    const fs::path source = gameDataFolder();
-    fs::create_directories(folder.file("Data"));
-    fs::create_symlink(source / "Terrain.dat", folder.file("Terrain.dat"));
-    for (const fs::path& file : fs::directory_iterator(source / "Data")) {
-        fs::create_symlink(file, folder.file("Data/" + file.filename().string()));
-    }
-}
-
 struct DataFile {
     const char* name; // as the game spells it
     std::vector<Row> (*rows)();
@@ -163,8 +153,13 @@ TEST_P(DamagedData, TheGamePlaysOnNamingTheFileOrStopsWithItsMessage) {
     std::replace(path.begin(), path.end(), '\\', '/');
     std::ifstream in(fs::path(gameDataFolder()) / path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    const TemporaryFolder folder;
-    linkGameFolder(folder);
+    const TemporaryFolder folder; // the generated game folder, every file a link to its own
+    fs::create_directories(folder.file("Data"));
+    for (const fs::path& file : fs::recursive_directory_iterator(gameDataFolder())) {
+        if (!fs::is_directory(file)) {
+            fs::create_symlink(file, folder.file(fs::relative(file, gameDataFolder())));
+        }
+    }
     for (const Row& row : GetParam().rows()) {
         SCOPED_TRACE(gameName + ", " + row.name);
         fs::remove_all(folder.file(path));
