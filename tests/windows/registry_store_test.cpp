@@ -61,11 +61,13 @@ TEST_F(RegistryFixture, StoredValuesReadAsTheGameExpects) {
 
 TEST_F(RegistryFixture, AWriteMakesTheKeyAndReadsBackAsText) {
     ASSERT_TRUE(platform::openStore());
-    ASSERT_TRUE(writeBestScore(-1500));
+    ASSERT_TRUE(writeBestScore(1500));
     char text[20] = {};
     std::size_t length = 0;
     ASSERT_TRUE(platform::readStoredValue(BestScoreName, text, sizeof text, length));
-    EXPECT_EQ(std::string(text, length), "-1500");
+    EXPECT_EQ(std::string(text, length), "1500");
+    ASSERT_TRUE(writeBestScore(900)); // only a higher score takes the stored one's place
+    EXPECT_EQ(readBestScore(), 1500);
     ASSERT_TRUE(writeBestScore(2600));
     EXPECT_EQ(readBestScore(), 2600);
 }
