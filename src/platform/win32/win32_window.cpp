@@ -39,7 +39,10 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         PostQuitMessage(0);
         return 0;
     case WM_ACTIVATE:
-        queue(EventType::Activate, 0, HIWORD(wParam) != 0);
+        // A window being destroyed loses the activation too; the game has no more use for it.
+        if (win32::state().window != nullptr) {
+            queue(EventType::Activate, 0, HIWORD(wParam) != 0);
+        }
         return 0;
     case WM_SETCURSOR:
         // The game draws its own cursor; the system's is never shown over the window.
@@ -117,8 +120,9 @@ void destroyWindow(Window* /*window*/) {
     }
     // The screen gets its own mode back before the window goes.
     backend::closeDisplay();
-    DestroyWindow(state.window);
+    HWND window = state.window;
     state.window = nullptr;
+    DestroyWindow(window);
 }
 
 void postClose(Window* /*window*/) {

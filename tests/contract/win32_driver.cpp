@@ -1,0 +1,50 @@
+// The Windows back end before the contract: under Wine, keys and window changes arrive as the
+// messages Windows gives the game's window, and the mouse is put with SetCursorPos.
+#include "back_end_driver.h"
+#include "platform/win32/win32_state.h"
+
+#include <windows.h>
+
+namespace contract {
+
+namespace {
+
+HWND gameWindow() {
+    return platform::win32::state().window;
+}
+
+} // namespace
+
+bool startMachine(const char*& /*reason*/) {
+    return true;
+}
+
+void pressKey(Key key, bool down) {
+    // A key Windows has no virtual-key code for arrives as 0xFF.
+    constexpr WPARAM Codes[] = {'A',     'Z',   '0',      '9',     VK_ESCAPE,
+                                VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, 0xFF};
+    // Repeat count 1; a release also carries the previous-state and transition bits.
+    const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001u);
+    PostMessageA(gameWindow(), down ? WM_KEYDOWN : WM_KEYUP, Codes[static_cast<int>(key)], flags);
+}
+
+void pointAt(int x, int y) {
+    // The system keeps the mouse on the desktop: a point beyond it lands on its edge.
+    POINT point{x, y};
+    ClientToScreen(gameWindow(), &point);
+    SetCursorPos(point.x, point.y);
+}
+
+void setMinimised(bool minimised) {
+    // What Windows sends a window as it is minimised or brought back. Wine with no window
+    // manager on its screen does not minimise a pop-up window at all.
+    SendMessageA(gameWindow(), WM_ACTIVATE,
+                 MAKEWPARAM(minimised ? WA_INACTIVE : WA_ACTIVE, minimised ? 1 : 0), 0);
+}
+
+void closeByPlayer() {
+    // Alt+F4, or the close command of the taskbar.
+    PostMessageA(gameWindow(), WM_CLOSE, 0, 0);
+}
+
+} // namespace contract
