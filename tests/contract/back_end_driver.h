@@ -15,7 +15,8 @@ void pressKey(Key key, bool down);
 // Puts the mouse at (x, y) of the game's window, which may lie outside the window.
 void pointAt(int x, int y);
 void setMinimised(bool minimised);
-// The player closes the window (its close button, or the keys for it).
-void closeByPlayer();
+// The player closes the window (its close button, or the keys for it); false where the back
+// end has no close of the player's for the game to see.
+bool closeByPlayer();
 
 } // namespace contract

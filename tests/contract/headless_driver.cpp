@@ -36,8 +36,9 @@ void setMinimised(bool minimised) {
     headless::queueEvent({platform::EventType::Activate, 0, minimised});
 }
 
-void closeByPlayer() {
+bool closeByPlayer() {
     headless::queueEvent({platform::EventType::Close, 0, false});
+    return true;
 }
 
 } // namespace contract

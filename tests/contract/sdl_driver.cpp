@@ -34,11 +34,12 @@ void setMinimised(bool minimised) {
     SDL_PushEvent(&event);
 }
 
-void closeByPlayer() {
+bool closeByPlayer() {
     // The window's close button, as SDL reports it for the last window.
     SDL_Event event{};
     event.type = SDL_QUIT;
     SDL_PushEvent(&event);
+    return true;
 }
 
 } // namespace contract

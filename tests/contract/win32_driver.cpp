@@ -42,9 +42,10 @@ void setMinimised(bool minimised) {
                  MAKEWPARAM(minimised ? WA_INACTIVE : WA_ACTIVE, minimised ? 1 : 0), 0);
 }
 
-void closeByPlayer() {
+bool closeByPlayer() {
     // Alt+F4, or the close command of the taskbar.
     PostMessageA(gameWindow(), WM_CLOSE, 0, 0);
+    return true;
 }
 
 } // namespace contract

@@ -1,0 +1,40 @@
+// The back-end contract in headless Chromium: the same table as the other back ends, built to
+// WebAssembly, runs in its own page; every key, mouse move and trip to the background it asks
+// for is delivered by the browser itself.
+const { test } = require("node:test");
+const assert = require("node:assert/strict");
+const { serve, launch } = require("./support.js");
+
+// Where contract.html puts the canvas on the page.
+const CanvasLeft = 100;
+const CanvasTop = 100;
+
+test("the browser back end answers the contract's table as the others do", async () => {
+  const site = await serve();
+  const browser = await launch();
+  try {
+    const page = await browser.newPage({ viewport: { width: 2200, height: 1100 } });
+    await page.exposeFunction("contractAct", async (what, x, y) => {
+      if (what === "point") {
+        await page.mouse.move(CanvasLeft + x, CanvasTop + y);
+      } else if (what === "hide") {
+        await page.evaluate((hidden) => {
+          Object.defineProperty(document, "hidden", { configurable: true, get: () => hidden });
+          Object.defineProperty(document, "visibilityState", { configurable: true, get: () => (hidden ? "hidden" : "visible") });
+          document.dispatchEvent(new Event("visibilitychange"));
+        }, x === 1);
+      } else {
+        await page.focus("#canvas");
+        await (x === 1 ? page.keyboard.down(what) : page.keyboard.up(what));
+      }
+    });
+    await page.goto(site.address + "contract.html");
+    await page.waitForFunction(() => window.contractOutcome !== undefined, null, { timeout: 30000 });
+    const outcome = await page.evaluate(() => window.contractOutcome);
+    assert.equal(outcome.status, 0, outcome.log.join("\n"));
+    assert.match(outcome.log.join("\n"), /\[  PASSED  \] 3 tests/);
+  } finally {
+    await browser.close();
+    site.server.kill();
+  }
+});
