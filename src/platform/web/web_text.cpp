@@ -1,6 +1,7 @@
 // Panel text in the browser: the game's web font, DejaVu Sans Bold, which the page loads before
 // the game starts, drawn white on a transparent canvas at the size that gives the 16-pixel line
-// of the classic system font; each pixel's opacity is how much of it the glyphs cover.
+// of the system font the panel is laid out for; each pixel's opacity is how much of it the glyphs
+// cover.
 #include <emscripten.h>
 #include <string>
 

@@ -30,7 +30,7 @@ void queue(EventType type, int key = 0, bool minimized = false) {
     web::state().events.push_back({type, key, minimized});
 }
 
-// The classic key codes, which the browser's own key codes already are for letters, digits,
+// The game's key codes, which the browser's own key codes already are for letters, digits,
 // the arrows, Escape, Return and Space; every other key arrives as 0xFF.
 int keyCode(unsigned long browserCode) {
     const int code = static_cast<int>(browserCode);
