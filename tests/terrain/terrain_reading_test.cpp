@@ -3,6 +3,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #include "world/terrain.h"
 
@@ -53,51 +54,37 @@ TEST(TerrainReading, LineBreaksCarryNoMeaning) {
     EXPECT_EQ(lines, oddSpacing);
 }
 
-TEST(TerrainReading, BasesFollowTheLeadingCharacters) {
-    // Octal, hexadecimal either case, a sign, zeros; "08" is an octal 0 ending before the 8,
-    // which is the next number; "0xg" has no hexadecimal digit, so it is the 0 alone and
-    // "xg" is no number.
-    Cells cells;
-    read("010 0x0A 0X1f +7 0 00 08 0xg", cells);
-    const std::int32_t expected[] = {8, 10, 31, 7, 0, 0, 0, 8, 0, Unwritten};
-    for (int k = 0; k < 10; ++k) {
-        EXPECT_EQ(cells[(k % MapColumns) * MapRows + k / MapColumns], expected[k])
-            << "number " << k;
-    }
-}
-
-TEST(TerrainReading, ANumberEndsAtTheFirstCharacterThatIsNoDigitOrAfterFifteen) {
-    Cells cells;
-    const TerrainReading reading = read("12ab 5", cells);
-    EXPECT_EQ(cells[0], 12);
-    EXPECT_TRUE(reading.badNumber); // "ab" yields no digit
-    EXPECT_EQ(reading.numbersRead, 1);
-
-    // Fifteen zeros make one number; the sixteenth character starts the next.
-    read("0000000000000007", cells);
-    EXPECT_EQ(cells[0], 0);
-    EXPECT_EQ(cells[1 * MapRows], 7);
-}
-
-TEST(TerrainReading, ShortFilesAndBadNumbersLeaveTheRestUnwritten) {
-    Cells cells;
-    for (const auto& [text, numbers, bad] :
-         {std::tuple{"1 1 1", 3, false}, {"1 - 1", 1, true}, {"", 0, false}}) {
-        const TerrainReading reading = read(text, cells);
-        EXPECT_EQ(reading.numbersRead, numbers) << text;
-        EXPECT_EQ(reading.badNumber, bad) << text;
-        EXPECT_EQ(cells[numbers * MapRows], Unwritten) << text;
-    }
-}
-
-TEST(TerrainReading, ValuesOutsideTheGroundRangeReadAsWater) {
-    Cells cells;
-    const TerrainReading reading = read("125 -1 124 0x7FFFFFFFFFFF 99999999999999", cells);
-    EXPECT_EQ(reading.outOfRange, 4);
-    const std::int32_t expected[] = {Ground::Water, Ground::Water, 124, Ground::Water,
-                                     Ground::Water};
-    for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(cells[k * MapRows], expected[k]) << "number " << k;
+// How each number is read: its base from its leading characters ("08" is an octal 0 and then
+// an 8; "0xg" is a 0 and then "xg", no number), its end at the first character that is no digit
+// or after fifteen characters, and Water for a value outside the ground's range. The reading
+// stops at the first thing that is no number, and cells past the last number stay unwritten.
+TEST(TerrainReading, NumbersTakeTheirBaseAndEndAndOnlyGroundValuesStand) {
+    constexpr std::int32_t W = Ground::Water;
+    const struct {
+        const char* text;
+        std::vector<std::int32_t> cells; // of the first numbers, then the first unwritten one
+        int numbers;
+        bool bad;
+        int outOfRange;
+    } files[] = {
+        {"010 0x0A 0X1f +7 0 00 08 0xg", {8, 10, 31, 7, 0, 0, 0, 8, 0, Unwritten}, 9, true, 0},
+        {"12ab 5", {12, Unwritten}, 1, true, 0},
+        {"0000000000000007", {0, 7, Unwritten}, 2, false, 0},
+        {"1 1 1", {1, 1, 1, Unwritten}, 3, false, 0},
+        {"1 - 1", {1, Unwritten}, 1, true, 0},
+        {"", {Unwritten}, 0, false, 0},
+        {"125 -1 124 0x7FFFFFFFFFFF 99999999999999", {W, W, 124, W, W, Unwritten}, 5, false, 4},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.text);
+        Cells cells;
+        const TerrainReading reading = read(file.text, cells);
+        EXPECT_EQ(reading.numbersRead, file.numbers);
+        EXPECT_EQ(reading.badNumber, file.bad);
+        EXPECT_EQ(reading.outOfRange, file.outOfRange);
+        for (int k = 0; k < static_cast<int>(file.cells.size()); ++k) {
+            EXPECT_EQ(cells[(k % MapColumns) * MapRows + k / MapColumns], file.cells[k]) << k;
+        }
     }
 }
 
