@@ -64,18 +64,11 @@ TEST(IconEncoding, OneFourBitImageWithItsMaskAndTheKeyLeftTransparent) {
     ASSERT_EQ(file.size(), 22 + image);
     // Type, count; width, height, colours, bits, bytes, offset; header, height of colour bits
     // and mask together, bits a pixel.
-    EXPECT_EQ(numbersAt(file, {{2, 2},
-                               {4, 2},
-                               {6, 1},
-                               {7, 1},
-                               {8, 1},
-                               {12, 2},
-                               {14, 4},
-                               {18, 4},
-                               {22, 4},
-                               {30, 4},
-                               {36, 2}}),
+    // clang-format off
+    EXPECT_EQ(numbersAt(file, {{2, 2}, {4, 2}, {6, 1}, {7, 1}, {8, 1}, {12, 2}, {14, 4}, {18, 4},
+                               {22, 4}, {30, 4}, {36, 2}}),
               (Numbers{1, 1, 32, 32, 16, 4, image, 22, 40, 64, 4}));
+    // clang-format on
     // The bottom row comes first: black and white, then transparent pixels.
     const std::size_t colourBits = 22 + 40 + 64;
     const std::size_t mask = colourBits + 16 * 32;
@@ -89,21 +82,12 @@ TEST(WaveEncoding, SixteenBitSamplesAreSignedAndClipped) {
     const std::vector<std::uint8_t> file = datagen::encodeWave({0.0, 1.0, -1.0, 2.0}, 16);
     ASSERT_EQ(file.size(), 44u + 8);
     // Form size, fmt size, PCM, mono, rate, bytes a second, block, bits, data size; samples.
-    EXPECT_EQ(
-        numbersAt(file, {{4, 4},
-                         {16, 4},
-                         {20, 2},
-                         {22, 2},
-                         {24, 4},
-                         {28, 4},
-                         {32, 2},
-                         {34, 2},
-                         {40, 4},
-                         {44, 2},
-                         {46, 2},
-                         {48, 2},
-                         {50, 2}}),
-        (Numbers{36 + 8, 16, 1, 1, 22050, 44100, 2, 16, 8, 0, 32767, 0x10000 - 32767, 32767}));
+    // clang-format off
+    EXPECT_EQ(numbersAt(file, {{4, 4}, {16, 4}, {20, 2}, {22, 2}, {24, 4}, {28, 4}, {32, 2},
+                               {34, 2}, {40, 4}, {44, 2}, {46, 2}, {48, 2}, {50, 2}}),
+              (Numbers{36 + 8, 16, 1, 1, 22050, 44100, 2, 16, 8,
+                       0, 32767, 0x10000 - 32767, 32767}));
+    // clang-format on
 }
 
 TEST(WaveEncoding, EightBitSamplesAreUnsignedAndAnOddDataChunkIsPadded) {

@@ -53,25 +53,20 @@ TEST(Waters, RiverOpensIntoItsLakeAndPinchedLandFloods) {
     const struct {
         int column, row, value;
     } cells[] = {
-        {15, 11, Ground::Water},
-        {14, 11, Ground::Water},
-        {20, 4, Ground::Water}, // one body of water
-        {15, 10, Ground::TopBank},
-        {15, 12, Ground::BottomBank},
+        // clang-format off
+        {15, 11, Ground::Water}, {14, 11, Ground::Water}, {20, 4, Ground::Water}, // one body
+        {15, 10, Ground::TopBank}, {15, 12, Ground::BottomBank},
         {15, 13, Ground::RightBank}, // banks along the river
-        {9, 9, Ground::TopLftBank},
-        {15, 9, Ground::TopRhtBank},
+        {9, 9, Ground::TopLftBank}, {15, 9, Ground::TopRhtBank},
         {19, 3, Ground::TopLftBank}, // round corners
-        {21, 12, Ground::BotRhtBank},
-        {19, 8, Ground::LeftBank},
+        {21, 12, Ground::BotRhtBank}, {19, 8, Ground::LeftBank},
         {21, 8, Ground::RightBank}, // the bend
-        {12, 14, Ground::Water},
-        {9, 14, Ground::LeftBank},
+        {12, 14, Ground::Water}, {9, 14, Ground::LeftBank},
         {12, 17, Ground::BottomBank}, // pinched row floods
-        {12, 9, Ground::TopBank},
-        {16, 9, Ground::Grass},
-        {9, 18, Ground::Grass},
-        {19, 10, Ground::TopBank}, // an inner corner has no piece of its own: the bank runs on
+        {12, 9, Ground::TopBank}, {16, 9, Ground::Grass}, {9, 18, Ground::Grass},
+        // An inner corner has no piece of its own: the bank runs on.
+        {19, 10, Ground::TopBank},
+        // clang-format on
     };
     for (const auto& cell : cells) {
         EXPECT_EQ(map.at(cell.column, cell.row), cell.value) << cell.column << "," << cell.row;
