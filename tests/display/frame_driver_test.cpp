@@ -97,12 +97,10 @@ TEST_F(Frames, DrawTheBarAndTheNeedleInThePanelsRed) {
     g.launchAngle = 14;
     ASSERT_TRUE(run_.turn());
     // The bar's corners and the needle's end are red, the pixels just past the bar are not.
-    for (const auto& [x, y, isRed] : {std::tuple{838, 710, true},
-                                      {864, 732, true},
-                                      {767, 755, true},
-                                      {838, 709, false},
-                                      {865, 732, false},
-                                      {864, 733, false}}) {
+    const std::tuple<int, int, bool> bar[] = {{838, 710, true},  {864, 732, true},
+                                              {767, 755, true},  {838, 709, false},
+                                              {865, 732, false}, {864, 733, false}};
+    for (const auto& [x, y, isRed] : bar) {
         EXPECT_EQ(pixel(x, y) == red, isRed) << x << "," << y;
     }
     g.speedButtonDown = true;
@@ -131,11 +129,9 @@ TEST_F(Frames, TheMenuOutlinesTheButtonUnderTheCursor) {
     ASSERT_TRUE(run_.turn());
     EXPECT_EQ(g.menuChoice, 2);
     // The menu picture, with only the chosen button outlined.
-    for (const auto& [x, y, isRed] : {std::tuple{340, 347, true},
-                                      {710, 417, true},
-                                      {525, 347, true},
-                                      {200, 200, false},
-                                      {525, 258, false}}) {
+    const std::tuple<int, int, bool> outline[] = {
+        {340, 347, true}, {710, 417, true}, {525, 347, true}, {200, 200, false}, {525, 258, false}};
+    for (const auto& [x, y, isRed] : outline) {
         EXPECT_EQ(pixel(x, y), isRed ? red : 40) << x << "," << y;
     }
 

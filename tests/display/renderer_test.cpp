@@ -103,12 +103,9 @@ TEST_F(Figures, AreDrawnOnlyStrictlyInsideTheViewTruncatedTowardItsCorner) {
     g.drawFigure(cow, 5921, 353);
     g.drawFigure(cow, 6879, 927);
     EXPECT_EQ(drawnPixels(), 2 * 22 * 22);
-    for (const auto& [x, y, shown] : {std::tuple{1, 1, true},
-                                      {22, 22, true},
-                                      {23, 22, false},
-                                      {0, 1, false},
-                                      {959, 575, true},
-                                      {958, 574, false}}) {
+    const std::tuple<int, int, bool> cows[] = {{1, 1, true},  {22, 22, true},   {23, 22, false},
+                                               {0, 1, false}, {959, 575, true}, {958, 574, false}};
+    for (const auto& [x, y, shown] : cows) {
         EXPECT_EQ(pixel(x, y), shown ? colour : Marker) << x << "," << y;
     }
 
@@ -116,11 +113,9 @@ TEST_F(Figures, AreDrawnOnlyStrictlyInsideTheViewTruncatedTowardItsCorner) {
     g.backBuffer->fill(Marker);
     g.drawFigure(flying, 5920.5, 352.9);
     g.drawFigure(flying, 6879.99, 927.99);
-    for (const auto& [x, y, shown] : {std::tuple{0, 0, true},
-                                      {21, 21, true},
-                                      {22, 21, false},
-                                      {21, 22, false},
-                                      {959, 575, true}}) {
+    const std::tuple<int, int, bool> flyingCows[] = {
+        {0, 0, true}, {21, 21, true}, {22, 21, false}, {21, 22, false}, {959, 575, true}};
+    for (const auto& [x, y, shown] : flyingCows) {
         EXPECT_EQ(pixel(x, y), shown ? flyingColour : Marker) << x << "," << y;
     }
 }
