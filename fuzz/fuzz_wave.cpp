@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <tuple>
 #include <vector>
 
 #include "sound/chunk_stream.h"
@@ -60,18 +61,12 @@ std::vector<Step> walk(const std::uint8_t* bytes, std::size_t size, std::size_t 
 }
 
 bool same(const std::vector<Step>& a, const std::vector<Step>& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].found != b[i].found ||
-            (a[i].found && (a[i].chunk.id != b[i].chunk.id || a[i].chunk.size != b[i].chunk.size ||
-                            a[i].chunk.formType != b[i].chunk.formType ||
-                            a[i].chunk.dataOffset != b[i].chunk.dataOffset))) {
-            return false;
-        }
-    }
-    return true;
+    const auto fields = [](const Step& step) {
+        const ChunkInfo c = step.found ? step.chunk : ChunkInfo{};
+        return std::tuple(step.found, c.id, c.size, c.formType, c.dataOffset);
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](const Step& x, const Step& y) { return fields(x) == fields(y); });
 }
 
 } // namespace
