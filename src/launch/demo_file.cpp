@@ -9,43 +9,16 @@
 
 namespace {
 
-using platform::EventType;
 using Step = platform::demo::Step;
 
 Step stepOf(const ScriptEvent& event) {
     using Kind = ScriptEvent::Kind;
     Step step;
     step.frame = event.frame;
-    step.what = Step::What::Input;
     switch (event.kind) {
-    case Kind::KeyDown:
-        step.event = {EventType::KeyDown, event.first, false};
-        break;
-    case Kind::KeyUp:
-        step.event = {EventType::KeyUp, event.first, false};
-        break;
     case Kind::Mouse:
         step.what = Step::What::Cursor;
         step.cursor = {event.first, event.second};
-        break;
-    case Kind::LeftDown:
-        step.event = {EventType::LeftButtonDown, 0, false};
-        break;
-    case Kind::LeftUp:
-        step.event = {EventType::LeftButtonUp, 0, false};
-        break;
-    case Kind::RightDown:
-        step.event = {EventType::RightButtonDown, 0, false};
-        break;
-    case Kind::RightUp:
-        step.event = {EventType::RightButtonUp, 0, false};
-        break;
-    case Kind::Minimize:
-    case Kind::Restore:
-        step.event = {EventType::Activate, 0, event.kind == Kind::Minimize};
-        break;
-    case Kind::Close:
-        step.event = {EventType::Close, 0, false};
         break;
     case Kind::Tick:
         step.what = Step::What::Tick;
@@ -53,6 +26,10 @@ Step stepOf(const ScriptEvent& event) {
         break;
     case Kind::Lose:
         step.what = Step::What::Lose;
+        break;
+    default:
+        step.what = Step::What::Input;
+        inputEventOf(event, step.event);
         break;
     }
     return step;

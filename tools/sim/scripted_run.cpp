@@ -11,45 +11,15 @@
 namespace {
 
 void deliver(const ScriptEvent& event) {
-    using Kind = ScriptEvent::Kind;
-    using platform::EventType;
-    switch (event.kind) {
-    case Kind::KeyDown:
-        headless::queueEvent({EventType::KeyDown, event.first, false});
-        break;
-    case Kind::KeyUp:
-        headless::queueEvent({EventType::KeyUp, event.first, false});
-        break;
-    case Kind::Mouse:
+    if (event.kind == ScriptEvent::Kind::Mouse) {
         headless::setCursor(event.first, event.second);
-        headless::queueEvent({EventType::MouseMove, 0, false});
-        break;
-    case Kind::LeftDown:
-        headless::queueEvent({EventType::LeftButtonDown, 0, false});
-        break;
-    case Kind::LeftUp:
-        headless::queueEvent({EventType::LeftButtonUp, 0, false});
-        break;
-    case Kind::RightDown:
-        headless::queueEvent({EventType::RightButtonDown, 0, false});
-        break;
-    case Kind::RightUp:
-        headless::queueEvent({EventType::RightButtonUp, 0, false});
-        break;
-    case Kind::Minimize:
-        headless::queueEvent({EventType::Activate, 0, true});
-        break;
-    case Kind::Restore:
-        headless::queueEvent({EventType::Activate, 0, false});
-        break;
-    case Kind::Close:
-        headless::queueEvent({EventType::Close, 0, false});
-        break;
-    case Kind::Tick: // taken by nextFrame
-        break;
-    case Kind::Lose:
+    }
+    if (event.kind == ScriptEvent::Kind::Lose) {
         headless::loseSurfacesAtNextFlip();
-        break;
+    }
+    platform::Event input;
+    if (inputEventOf(event, input)) {
+        headless::queueEvent(input);
     }
 }
 

@@ -89,3 +89,42 @@ bool parseScript(std::istream& in, std::vector<ScriptEvent>& events, std::string
     }
     return true;
 }
+
+bool inputEventOf(const ScriptEvent& event, platform::Event& input) {
+    using Kind = ScriptEvent::Kind;
+    using platform::EventType;
+    switch (event.kind) {
+    case Kind::KeyDown:
+        input = {EventType::KeyDown, event.first, false};
+        return true;
+    case Kind::KeyUp:
+        input = {EventType::KeyUp, event.first, false};
+        return true;
+    case Kind::Mouse:
+        input = {EventType::MouseMove, 0, false};
+        return true;
+    case Kind::LeftDown:
+        input = {EventType::LeftButtonDown, 0, false};
+        return true;
+    case Kind::LeftUp:
+        input = {EventType::LeftButtonUp, 0, false};
+        return true;
+    case Kind::RightDown:
+        input = {EventType::RightButtonDown, 0, false};
+        return true;
+    case Kind::RightUp:
+        input = {EventType::RightButtonUp, 0, false};
+        return true;
+    case Kind::Minimize:
+    case Kind::Restore:
+        input = {EventType::Activate, 0, event.kind == Kind::Minimize};
+        return true;
+    case Kind::Close:
+        input = {EventType::Close, 0, false};
+        return true;
+    case Kind::Tick:
+    case Kind::Lose:
+        break;
+    }
+    return false;
+}

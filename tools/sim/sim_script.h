@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/window.h"
+
 struct ScriptEvent {
     enum class Kind {
         KeyDown,
@@ -28,3 +30,7 @@ struct ScriptEvent {
 
 // Reads the whole script; on a bad line, false with the reason (and the line's number).
 bool parseScript(std::istream& in, std::vector<ScriptEvent>& events, std::string& error);
+
+// The window event an input line stands for (a mouse line is a move, its point the cursor's);
+// false for the lines that are no input: the clock's tick and the lost surfaces.
+bool inputEventOf(const ScriptEvent& event, platform::Event& input);
