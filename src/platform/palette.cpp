@@ -10,22 +10,7 @@ Palette::Palette(const PaletteEntry* entries) {
 }
 
 std::uint8_t Palette::nearestIndex(Rgb colour) const {
-    int best = 0;
-    int bestDistance = 1 << 30;
-    for (int i = 0; i < 256; ++i) {
-        const int dr = entries_[i].red - colour.red;
-        const int dg = entries_[i].green - colour.green;
-        const int db = entries_[i].blue - colour.blue;
-        const int distance = dr * dr + dg * dg + db * db;
-        if (distance < bestDistance) {
-            best = i;
-            bestDistance = distance;
-            if (distance == 0) {
-                break;
-            }
-        }
-    }
-    return static_cast<std::uint8_t>(best);
+    return static_cast<std::uint8_t>(nearestColour(entries_.data(), 256, colour));
 }
 
 } // namespace platform

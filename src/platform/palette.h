@@ -21,6 +21,25 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
+// The index of the entry of table closest to colour (squared distance in red, green and blue),
+// the lowest of equals; any records with red, green and blue members will do.
+template <typename Entry, typename Colour>
+int nearestColour(const Entry* table, int count, const Colour& colour) {
+    int best = 0;
+    int bestDistance = 1 << 30;
+    for (int i = 0; i < count && bestDistance > 0; ++i) {
+        const int dr = table[i].red - colour.red;
+        const int dg = table[i].green - colour.green;
+        const int db = table[i].blue - colour.blue;
+        const int distance = dr * dr + dg * dg + db * db;
+        if (distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 class Palette {
 public:
     explicit Palette(const PaletteEntry* entries);

@@ -4,6 +4,7 @@
 
 #include "datagen/icon.h"
 #include "datagen/little_endian.h"
+#include "platform/palette.h"
 
 namespace datagen {
 
@@ -14,19 +15,7 @@ constexpr std::uint32_t ColourRowBytes = Side / 2; // two pixels a byte
 constexpr std::uint32_t MaskRowBytes = 4;          // one bit a pixel, rows of four bytes
 
 std::uint8_t nearestIconColour(Rgb colour) {
-    int best = 0;
-    int bestDistance = 1 << 30;
-    for (int i = 0; i < 16; ++i) {
-        const int dr = IconColours[i].red - colour.red;
-        const int dg = IconColours[i].green - colour.green;
-        const int db = IconColours[i].blue - colour.blue;
-        const int distance = dr * dr + dg * dg + db * db;
-        if (distance < bestDistance) {
-            best = i;
-            bestDistance = distance;
-        }
-    }
-    return static_cast<std::uint8_t>(best);
+    return static_cast<std::uint8_t>(platform::nearestColour(IconColours.data(), 16, colour));
 }
 
 } // namespace
