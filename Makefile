@@ -5,6 +5,9 @@ BUILD ?= build
 SANITIZED ?= build-sanitized
 WINDOWS ?= build-windows
 WEB ?= build-web
+DEB_BUILD ?= build-deb
+# The one version, as the top CMakeLists.txt declares it.
+VERSION := $(shell grep -o 'project.Kestravan VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 PORT ?= 8000
 # Debian's emscripten finds its JavaScript helpers among the system's Node modules.
 EMSCRIPTEN_ENV = NODE_PATH=/usr/share/nodejs
@@ -13,19 +16,24 @@ FUZZ_SECONDS ?= 600
 FUZZ_JOBS ?= 2
 SOAK_FRAMES ?= 1000000
 
-.PHONY: play test deps build build-sanitized windows web serve-web test-web fuzz soak format clean
+.PHONY: play test deps test-deps build build-sanitized windows web serve-web test-web fuzz soak \
+        format clean deb dist test-package test-dist
 
+# What building and playing need; the test suite's tools come with test-deps.
 deps:
-	scripts/install-deps
+	scripts/install-deps play
+
+test-deps:
+	scripts/install-deps test
 
 # The game, its tools and its tests, with the ready-to-run game folder in $(BUILD)/game.
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build: test-deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAVAN_TESTS=ON -DKESTRAVAN_BENCH=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Everything again under the address and undefined-behaviour sanitizers, with the fuzz
 # targets, built by clang.
-build-sanitized: deps
+build-sanitized: test-deps
 	cmake -S . -B $(SANITIZED) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	    -DKESTRAVAN_SANITIZE=ON -DKESTRAVAN_FUZZ=ON -DKESTRAVAN_SDL=OFF
@@ -34,7 +42,7 @@ build-sanitized: deps
 # The Windows game, cross-built by mingw-w64 with its data written by this machine's
 # generator: $(WINDOWS)/game/kestravan.exe, $(WINDOWS)/kestravan-windows.zip, and the unit
 # suite for Windows, which runs under Wine.
-windows: deps
+windows: test-deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS) --target kestravan-datagen
 	cmake -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -44,7 +52,7 @@ windows: deps
 
 # The browser version in $(WEB): the page, the game as WebAssembly, its packed data (written
 # by the native generator) and the simulator for Node.
-web: deps
+web: test-deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS) --target game_data
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=Release \
@@ -64,7 +72,7 @@ test-web: web
 	    KESTRAVAN_GAME_DIR=$(abspath $(BUILD))/game node --test
 
 play: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAVAN_TESTS=OFF -DKESTRAVAN_BENCH=OFF
 	cmake --build $(BUILD) -j $(JOBS) --target kestravan game_data
 	cd $(BUILD)/game && ./kestravan
 
@@ -73,10 +81,40 @@ test: build build-sanitized windows
 	ctest --test-dir $(SANITIZED) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(WINDOWS) --output-on-failure -j $(JOBS)
 	$(MAKE) test-web
+	$(MAKE) test-package
+	$(MAKE) test-dist
+
+# The Debian package, dist/kestravan_$(VERSION)_amd64.deb: built in $(DEB_BUILD) with Debian's
+# hardening flags for /usr/games and /usr/share/games/kestravan.
+deb: test-deps
+	eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)" && \
+	    cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+	        -DKESTRAVAN_GAMES_LAYOUT=ON -DKESTRAVAN_TESTS=OFF -DKESTRAVAN_BENCH=OFF
+	cmake --build $(DEB_BUILD) -j $(JOBS) --target deb
+	mkdir -p dist
+	cp $(DEB_BUILD)/kestravan_$(VERSION)_amd64.deb dist/
+
+# The package passes lintian, installs with apt-get, plays a short game from an unrelated folder
+# and leaves nothing behind when removed (that part needs root, and says so when skipped).
+test-package: deb
+	tests/package/deb_round_trip.sh dist/kestravan_$(VERSION)_amd64.deb
+
+# Every release file in dist/, each named with the version, and SHA256SUMS over them: the
+# Debian package, the Windows installer and zip (made by `make windows`), the page's folder as
+# a zip (made by `make web`), the metainfo's screenshot and the committed tree as a source
+# archive.
+DIST_FILES = kestravan_$(VERSION)_amd64.deb kestravan-setup-$(VERSION).exe \
+             kestravan-$(VERSION)-windows.zip kestravan-$(VERSION)-web.zip \
+             kestravan-$(VERSION)-screenshot.png kestravan-$(VERSION).tar.gz
+dist: deb windows web
+	scripts/make-dist $(VERSION) $(DEB_BUILD) $(WINDOWS) $(WEB)/site dist
+
+test-dist: dist
+	cd dist && sha256sum --check --strict SHA256SUMS
 
 # Every fuzz target for FUZZ_SECONDS from the committed seeds, FUZZ_JOBS at a time; one line a
 # target with its runs, runs a second, coverage and peak memory.
-fuzz: deps
+fuzz: test-deps
 	cmake -S . -B $(SANITIZED) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	    -DKESTRAVAN_SANITIZE=ON -DKESTRAVAN_FUZZ=ON -DKESTRAVAN_SDL=OFF
@@ -95,7 +133,8 @@ format:
 	find src tools tests fuzz bench web -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SANITIZED) $(WINDOWS) $(WEB) tests/web/node_modules
+	rm -rf $(BUILD) $(SANITIZED) $(WINDOWS) $(WEB) $(DEB_BUILD) tests/web/node_modules
+	cd dist && rm -f $(DIST_FILES) SHA256SUMS
 
 # Installing the game like any other: `make install` (PREFIX, default /usr/local; DESTDIR
 # for packagers) and `make uninstall`, which removes exactly the files the install placed, as
@@ -106,7 +145,7 @@ PREFIX ?= /usr/local
 install: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(BUILD) -j $(JOBS) --target kestravan game_data game_icons
-	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX) --strip
 	cp $(BUILD)/install_manifest.txt $(BUILD)/installed-files.txt
 
 uninstall:

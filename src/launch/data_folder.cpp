@@ -10,9 +10,7 @@
 namespace fs = std::filesystem;
 
 bool holdsGameData(const std::string& folder) {
-    std::error_code ignored;
-    return !folder.empty() && (fs::is_regular_file(fs::path(folder) / "Terrain.dat", ignored) ||
-                               fs::is_directory(fs::path(folder) / "Data", ignored));
+    return !folder.empty() && missingGameFiles(folder).empty();
 }
 
 std::string chooseGameFolder(const std::vector<std::string>& places) {
@@ -26,14 +24,13 @@ std::string chooseGameFolder(const std::vector<std::string>& places) {
 
 std::vector<std::string> gameFolderPlaces(const std::string& workingFolder,
                                           const std::string& executableFolder,
-                                          const std::string& installedFolder) {
+                                          const std::string& installedFolder,
+                                          const std::string& dataFromBin) {
     std::vector<std::string> places = {workingFolder};
     if (!executableFolder.empty()) {
         places.push_back(executableFolder);
         // bin/kestravan beside share/kestravan, wherever the install was put.
-        places.push_back((fs::path(executableFolder) / ".." / "share" / "kestravan")
-                             .lexically_normal()
-                             .string());
+        places.push_back((fs::path(executableFolder) / dataFromBin).lexically_normal().string());
     }
     places.push_back(installedFolder);
     return places;

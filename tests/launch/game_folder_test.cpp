@@ -9,33 +9,36 @@
 #include "support/headless_game.h"
 #include "support/temporary_folder.h"
 
-TEST(GameFolder, TheFirstPlaceHoldingTheMapOrDataIsChosen) {
+TEST(GameFolder, OnlyAFolderHoldingAllTheDataIsChosen) {
     TemporaryFolder folder;
     folder.write("empty/readme.txt", "not a game");
     folder.write("mapped/Terrain.dat", "1 2 3");
     folder.write("pictured/Data/Cursor.bmp", "BM");
     folder.write("fake/Data", "a file, not a folder");
+    const std::string whole = gameDataFolder();
     const std::pair<std::vector<std::string>, std::string> choices[] = {
-        {{"empty", "fake", "mapped", "pictured"}, "mapped"},
-        {{"nowhere", "pictured", "mapped"}, "pictured"},
-        {{"", "empty", "fake"}, ""},
+        {{"empty", "fake", "mapped", "pictured", whole}, whole},
+        {{"nowhere", whole, "mapped"}, whole},
+        {{"", "empty", "fake", "mapped", "pictured"}, ""},
     };
     for (const auto& [names, chosen] : choices) {
         std::vector<std::string> places;
         for (const std::string& name : names) {
-            places.push_back(name.empty() ? name : folder.file(name));
+            places.push_back(name.empty() || name == whole ? name : folder.file(name));
         }
-        EXPECT_EQ(chooseGameFolder(places), chosen.empty() ? chosen : folder.file(chosen))
-            << names.front();
+        EXPECT_EQ(chooseGameFolder(places), chosen) << names.front();
     }
 }
 
 TEST(GameFolder, AnInstallIsLookedForBesideTheExecutablesFolder) {
-    const std::vector<std::string> expected = {"/home/p", "/opt/k/bin/", "/opt/k/share/kestravan",
-                                               "/usr/share/kestravan"};
-    EXPECT_EQ(gameFolderPlaces("/home/p", "/opt/k/bin/", "/usr/share/kestravan"), expected);
+    const std::vector<std::string> expected = {
+        "/home/p", "/opt/k/games/", "/opt/k/share/games/kestravan", "/usr/share/games/kestravan"};
+    EXPECT_EQ(gameFolderPlaces("/home/p", "/opt/k/games/", "/usr/share/games/kestravan",
+                               "../share/games/kestravan"),
+              expected);
     const std::vector<std::string> unknown = {"/home/p", "/usr/share/kestravan"};
-    EXPECT_EQ(gameFolderPlaces("/home/p", "", "/usr/share/kestravan"), unknown);
+    EXPECT_EQ(gameFolderPlaces("/home/p", "", "/usr/share/kestravan", "../share/kestravan"),
+              unknown);
 }
 
 TEST(GameFolder, EveryFileTheGameReadsIsNamedWhenMissing) {
