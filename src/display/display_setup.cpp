@@ -69,7 +69,7 @@ HResult Game::initialize() {
     }
     palette = DDLoadPalette(directDraw, "Data\\Frame_Top.bmp");
     if (palette == nullptr) {
-        return fail(0, "DDLoadPalette FAILED");
+        return showFileError(window, 0, "DDLoadPalette FAILED", "Data\\Frame_Top.bmp");
     }
     if ((result = platform::setPalette(directDraw, palette)) != S_OK) {
         return fail(result, "SetPalette FAILED");
@@ -100,7 +100,7 @@ HResult Game::initialize() {
     for (const ClipFile& clip : clips) {
         result = soundDevice->createClip(*clip.clip, clip.file, 0, platform::AlgorithmId{}, 1);
         if (failed(result)) {
-            return fail(result, "DirectSound Create FAILED");
+            return showFileError(window, result, "DirectSound Create FAILED", clip.file);
         }
     }
 

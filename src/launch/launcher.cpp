@@ -18,6 +18,8 @@
 #include "platform/demo.h"
 #include "platform/session.h"
 #include "platform/store.h"
+#include "platform/system.h"
+#include "platform/user_folders.h"
 #include "shell/application.h"
 #include "shell/game.h"
 #include "sim/state_dump.h"
@@ -31,23 +33,29 @@ void complain(const std::string& text) {
 }
 
 // Makes the game folder the working directory: the one named, or the first place that holds
-// the game's data. Missing files are named with the folder they were looked for in; the game
-// then reports its own failure in its error box.
+// all of the game's data. Files missing from a named folder are listed with the folder; the
+// game then reports its own failure in its error box, naming the first of them.
 bool enterGameFolder(const std::string& named) {
     std::error_code failure;
     std::string folder = named;
     if (folder.empty()) {
         const std::vector<std::string> places =
             gameFolderPlaces(fs::current_path(failure).string(), platform::executableFolder(),
-                             KESTRAVAN_INSTALLED_DATA);
+                             KESTRAVAN_INSTALLED_DATA, KESTRAVAN_DATA_FROM_BIN);
         folder = chooseGameFolder(places);
         if (folder.empty()) {
             std::string list;
             for (const std::string& place : places) {
-                list += (list.empty() ? "" : ", ") + place;
+                list += "\n    " + place;
             }
-            complain("the game's data (Terrain.dat and Data/) is in none of: " + list +
-                     "; --data DIR names its folder");
+            platform::errorBox("Kestravan - Error",
+                               ("The game's data (Terrain.dat and Data/ with every picture and "
+                                "sound) is in none of:" +
+                                list +
+                                "\nReinstall the game, or name the folder that holds it with "
+                                "--data DIR.")
+                                   .c_str());
+            return false;
         }
     }
     if (!folder.empty()) {
@@ -101,15 +109,26 @@ struct Choices {
 
 Choices loadChoices(const Options& options) {
     Choices choices;
-    const std::string folder = platform::defaultStoreFolder();
-    if (folder.empty()) {
-        complain("there is no data folder of your own; settings are neither read nor kept");
+    const std::string config = platform::userConfigFolder();
+    if (config.empty()) {
+        complain("there is no configuration folder of your own; settings are neither read nor "
+                 "kept");
     } else {
-        choices.file = (fs::path(folder) / SettingsFileName).string();
+        choices.file = (fs::path(config) / SettingsFileName).string();
         std::vector<std::string> complaints;
-        choices.saved = loadSettings(choices.file, complaints);
+        std::string reading = choices.file;
+        const std::string data = platform::userDataFolder();
+        if (!data.empty()) {
+            const std::string old = (fs::path(data) / SettingsFileName).string();
+            reading = moveSettingsFile(old, choices.file, complaints);
+            for (const std::string& complaint : complaints) {
+                complain(old + ": " + complaint);
+            }
+            complaints.clear();
+        }
+        choices.saved = loadSettings(reading, complaints);
         for (const std::string& complaint : complaints) {
-            complain(choices.file + ": " + complaint);
+            complain(reading + ": " + complaint);
         }
     }
     choices.now = withOptions(choices.saved, options);
@@ -176,12 +195,24 @@ int launch(int count, const char* const* arguments) {
     }
     platform::chooseScreen({choices.now.fullscreen, choices.now.scale == Scale::Integer});
     platform::chooseSound(choices.now.sound, choices.now.volume);
-    platform::onScreenModeChange([&choices](bool fullscreen) {
-        choices.saved.fullscreen = fullscreen;
+    const auto keep = [&choices] {
+        if (choices.file.empty()) {
+            return;
+        }
         std::string why;
-        if (!choices.file.empty() && !saveSettings(choices.file, choices.saved, why)) {
+        std::error_code ignored;
+        fs::create_directories(fs::path(choices.file).parent_path(), ignored);
+        if (!saveSettings(choices.file, choices.saved, why)) {
             complain(why);
         }
+    };
+    platform::onScreenModeChange([&choices, keep](bool fullscreen) {
+        choices.saved.fullscreen = fullscreen;
+        keep();
+    });
+    platform::onSilenceKept([&choices, keep] {
+        choices.saved.sound = false;
+        keep();
     });
     const std::string folder = platform::defaultStoreFolder();
     if (!folder.empty()) {

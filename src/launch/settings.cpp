@@ -142,6 +142,30 @@ Settings loadSettings(const std::string& path, std::vector<std::string>& complai
     return readSettings(file, complaints);
 }
 
+std::string moveSettingsFile(const std::string& from, const std::string& to,
+                             std::vector<std::string>& complaints) {
+    std::error_code failure;
+    if (!fs::is_regular_file(fs::symlink_status(from, failure)) ||
+        fs::exists(fs::symlink_status(to, failure))) {
+        return to;
+    }
+    fs::create_directories(fs::path(to).parent_path(), failure);
+    fs::rename(from, to, failure);
+    if (failure) {
+        // Another file system: copy, then remove the old file once the copy is whole.
+        failure.clear();
+        if (fs::copy_file(from, to, failure)) {
+            fs::remove(from, failure);
+        }
+    }
+    if (failure) {
+        complaints.push_back("cannot be moved to " + to + " (" + failure.message() +
+                             "); read where it is");
+        return from;
+    }
+    return to;
+}
+
 bool saveSettings(const std::string& path, const Settings& settings, std::string& error) {
     const std::string temporary = path + ".new";
     {

@@ -31,6 +31,12 @@ std::string settingsText(const Settings& settings);
 // larger than any settings file, is reported and ignored.
 Settings loadSettings(const std::string& path, std::vector<std::string>& complaints);
 
+// Moves the settings file an earlier version kept at from to its place at to, once: only when
+// from is a regular file and nothing is at to yet. Returns the file to read: to, or from when
+// it could not be moved (a complaint says why).
+std::string moveSettingsFile(const std::string& from, const std::string& to,
+                             std::vector<std::string>& complaints);
+
 // Replaces the file at once and whole; false with the reason when it cannot.
 bool saveSettings(const std::string& path, const Settings& settings, std::string& error);
 

@@ -20,6 +20,9 @@ void chooseSound(bool enabled, int volumePercent);
 // Called whenever the player switches between full screen and a window (Alt+Enter).
 void onScreenModeChange(std::function<void(bool fullscreen)> listener);
 
+// Called when no sound output opens and the player chooses to play without sound from now on.
+void onSilenceKept(std::function<void()> listener);
+
 // F12 writes the screen as a PNG file into this folder (made when needed).
 void setScreenshotFolder(const std::string& folder);
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/audio_backend.h"
+#include "platform/sdl/sdl_state.h"
 #include "platform/session.h"
 #include "platform/system.h"
 
@@ -81,6 +82,42 @@ void haltVoicesOf(const SampleMemory& memory) {
     }
 }
 
+bool openOutput() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        reportError("no sound output");
+        return false;
+    }
+    if (Mix_OpenAudio(StartFrequency, AUDIO_S16SYS, StartChannels, ChunkFrames) != 0) {
+        reportError("the sound output does not open");
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    return true;
+}
+
+// Asks the player whether to play without sound: true to play on silently, and then, when
+// the player chose so, the choice is kept in the settings.
+bool offerSilence() {
+    enum { Quit, Once, Always };
+    const SDL_MessageBoxButtonData buttons[] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, Once, "Play without sound"},
+        {0, Always, "Always play without sound"},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, Quit, "Quit"},
+    };
+    const int chosen = sdl::showBox(
+        SDL_MESSAGEBOX_WARNING, "Kestravan - No sound",
+        "DirectSound Initialize FAILED\n\nNo sound output could be opened on this machine.\n"
+        "The game plays exactly as usual without one, only silently.",
+        buttons, 3);
+    if (chosen == Quit) {
+        sdl::state().boxAnswered = true;
+    }
+    if (chosen == Always && sdl::state().silenceListener) {
+        sdl::state().silenceListener();
+    }
+    return chosen == Once || chosen == Always;
+}
+
 } // namespace
 
 HResult openAudio() {
@@ -89,17 +126,14 @@ HResult openAudio() {
         ++state.openDevices;
         return S_OK;
     }
-    const char* hint = "kestravan: to play without sound, start the game with --no-sound\n";
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        reportError("no sound output");
-        std::fputs(hint, stderr);
-        return DSERR_NODRIVER;
-    }
-    if (Mix_OpenAudio(StartFrequency, AUDIO_S16SYS, StartChannels, ChunkFrames) != 0) {
-        reportError("the sound output does not open");
-        std::fputs(hint, stderr);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return DSERR_NODRIVER;
+    if (!openOutput()) {
+        if (!offerSilence()) {
+            std::fputs("kestravan: to play without sound, start the game with --no-sound\n",
+                       stderr);
+            return DSERR_NODRIVER;
+        }
+        std::fputs("kestravan: playing without sound\n", stderr);
+        state.silent = true;
     }
     state.openDevices = 1;
     return S_OK;

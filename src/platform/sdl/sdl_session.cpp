@@ -22,6 +22,10 @@ void onScreenModeChange(std::function<void(bool fullscreen)> listener) {
     sdl::state().modeListener = std::move(listener);
 }
 
+void onSilenceKept(std::function<void()> listener) {
+    sdl::state().silenceListener = std::move(listener);
+}
+
 void setScreenshotFolder(const std::string& folder) {
     sdl::state().screenshotFolder = folder;
 }

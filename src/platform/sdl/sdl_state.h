@@ -38,7 +38,14 @@ struct State {
     std::function<void(bool)> modeListener; // told of each switch
     std::string screenshotFolder;           // where F12 writes
     bool screenshotWanted = false;          // F12 was pressed: the next present is kept
+    std::function<void()> silenceListener;  // told when the player keeps playing silently
+    bool boxAnswered = false; // the player declined in a box: the failure's own box is not shown
 };
+
+// A modal box with the buttons; the id of the button chosen, -1 when the box cannot be
+// shown or is closed otherwise. SIGTERM and SIGINT end the game while it shows.
+int showBox(std::uint32_t kind, const char* caption, const char* text,
+            const SDL_MessageBoxButtonData* buttons, int count);
 
 // Alt+Enter: full screen to a 1024 x 768 window and back.
 void switchScreenMode();

@@ -1,19 +1,15 @@
-// The best score lives in the player's own data folder, as SDL names it for this game.
-#include <SDL.h>
+// The best score lives in the player's own data folder, made when the game first asks for it.
 #include <string>
 
+#include "platform/file_system.h"
 #include "platform/store.h"
+#include "platform/user_folders.h"
 
 namespace platform {
 
 std::string defaultStoreFolder() {
-    char* path = SDL_GetPrefPath("Brannoch", "Kestravan");
-    if (path == nullptr) {
-        return std::string();
-    }
-    std::string folder(path);
-    SDL_free(path);
-    return folder;
+    const std::string folder = userDataFolder();
+    return !folder.empty() && makeFolders(folder) ? folder : std::string();
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 // Clocks, sleep and messages on SDL. While a demo runs, the game reads the demo's clock.
 #include <SDL.h>
+#include <csignal>
 #include <cstdio>
 
 #include "platform/demo.h"
@@ -33,7 +34,13 @@ void debugLine(const char* text) {
 
 void errorBox(const char* caption, const char* text) {
     std::fprintf(stderr, "%s: %s\n", caption, text);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, sdl::state().window.get());
+    if (sdl::state().boxAnswered) {
+        sdl::state().boxAnswered = false; // the player has just answered a box about it
+        return;
+    }
+    const SDL_MessageBoxButtonData close = {
+        SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "OK"};
+    sdl::showBox(SDL_MESSAGEBOX_ERROR, caption, text, &close, 1);
 }
 
 void shutdown() {
@@ -42,5 +49,48 @@ void shutdown() {
     sdl::state().window.reset();
     SDL_Quit();
 }
+
+namespace sdl {
+
+namespace {
+
+// While a box shows, SDL's event loop stands still and its own handlers, which only post a
+// quit event, would leave the game running: the signal ends it at once instead.
+extern "C" void endAtOnce(int signal) {
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+} // namespace
+
+int showBox(std::uint32_t kind, const char* caption, const char* text,
+            const SDL_MessageBoxButtonData* buttons, int count) {
+    // A full-screen window would cover the box and keep the keys from it.
+    SDL_Window* window = state().window.get();
+    const bool shown = window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0;
+    if (shown) {
+        SDL_HideWindow(window);
+    }
+    struct sigaction ending {};
+    ending.sa_handler = endAtOnce;
+    sigemptyset(&ending.sa_mask);
+    struct sigaction terminate {};
+    struct sigaction interrupt {};
+    sigaction(SIGTERM, &ending, &terminate);
+    sigaction(SIGINT, &ending, &interrupt);
+    const SDL_MessageBoxData box = {kind, nullptr, caption, text, count, buttons, nullptr};
+    int chosen = -1;
+    if (SDL_ShowMessageBox(&box, &chosen) != 0) {
+        chosen = -1;
+    }
+    sigaction(SIGTERM, &terminate, nullptr);
+    sigaction(SIGINT, &interrupt, nullptr);
+    if (shown) {
+        SDL_ShowWindow(window);
+    }
+    return chosen;
+}
+
+} // namespace sdl
 
 } // namespace platform

@@ -29,6 +29,9 @@ namespace {
 
 Window theWindow;
 
+// The desktop entry's name, without ".desktop".
+constexpr const char* DesktopId = "net.brannoch.Kestravan";
+
 // The game's key codes: letters and digits are their capital character, Enter and the space
 // bar theirs (13 and 32), Escape and the arrows have codes of their own, every other key 0xFF.
 int keyCode(SDL_Keycode key) {
@@ -179,6 +182,11 @@ bool takeWhilePlaying(const SDL_Event& in, Event& out) {
 } // namespace
 
 Window* createWindow(const char* title) {
+    // The window's class on X11 and its application ID on Wayland are the desktop entry's
+    // name, so that docks show the game's own name and icon for it.
+    setenv("SDL_VIDEO_X11_WMCLASS", DesktopId, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", DesktopId, 0);
+    SDL_SetHint(SDL_HINT_APP_NAME, "Kestravan");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         std::fprintf(stderr, "SDL: %s\n", SDL_GetError());
         return nullptr;
