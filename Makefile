@@ -85,10 +85,13 @@ test: build build-sanitized windows
 	$(MAKE) test-dist
 
 # The Debian package, dist/kestravan_$(VERSION)_amd64.deb: built in $(DEB_BUILD) with Debian's
-# hardening flags for /usr/games and /usr/share/games/kestravan.
+# hardening flags (CMake takes no CPPFLAGS: they join the compilers' flags) for /usr/games and
+# /usr/share/games/kestravan.
 deb: test-deps
 	eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)" && \
 	    cmake -S . -B $(DEB_BUILD) -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+	        -DCMAKE_C_FLAGS="$$CFLAGS $$CPPFLAGS" -DCMAKE_CXX_FLAGS="$$CXXFLAGS $$CPPFLAGS" \
+	        -DCMAKE_EXE_LINKER_FLAGS="$$LDFLAGS" \
 	        -DKESTRAVAN_GAMES_LAYOUT=ON -DKESTRAVAN_TESTS=OFF -DKESTRAVAN_BENCH=OFF
 	cmake --build $(DEB_BUILD) -j $(JOBS) --target deb
 	mkdir -p dist

@@ -2,8 +2,9 @@
 # How the game starts, without a screen: --help and --version print and end, a bad option
 # ends with status 2, no display ends at once with status 1 and a line saying so (never on an
 # invisible screen), a game folder missing its files gets them named with the folder, the game
-# started from an unrelated folder finds its data beside itself, and a game with its data
-# nowhere says where it looked.
+# started from an unrelated folder (or one holding a stray Data folder) finds its data beside
+# itself, a game with its data nowhere says where it looked, and old settings move to the
+# configuration folder.
 #
 # usage: start_up.sh GAME_DIR
 set -uo pipefail
@@ -41,7 +42,27 @@ grep -q "and [0-9]* more files" "$work/out" || fail "the missing files were not 
 mkdir -p "$work/bin"
 cp "$game" "$work/bin/"
 game=$work/bin/kestravan
-expect 1 "is in none of: $work/elsewhere, $work/bin/"
+expect 1 "is in none of:"
+grep -q "    $work/bin/" "$work/out" || fail "the folders looked in were not listed"
+
+# A stray Data folder where the game starts is passed over for the data beside the game.
+game=$1/kestravan
+mkdir -p "$work/stray/Data"
+cd "$work/stray" || exit 1
+expect 1 "no display" --windowed
+grep -q "missing" "$work/out" && fail "a stray Data folder was taken for the game's data"
+
+# Settings an earlier version kept in the data folder move once to the configuration folder;
+# a relative XDG_DATA_HOME or XDG_CONFIG_HOME is ignored for ~/.local/share and ~/.config.
 mkdir -p "$work/home/Brannoch/Kestravan"
 printf 'volume = very\nmode = windowed\n' >"$work/home/Brannoch/Kestravan/kestravan.ini"
-expect 1 "kestravan.ini: line 1: volume takes a whole number from 0 to 100, not 'very'"
+export XDG_CONFIG_HOME="$work/config"
+expect 1 "config/Brannoch/Kestravan/kestravan.ini: line 1: volume takes a whole number from 0 to 100, not 'very'"
+[ -e "$work/home/Brannoch/Kestravan/kestravan.ini" ] && fail "the old settings file stayed"
+grep -q "mode = windowed" "$work/config/Brannoch/Kestravan/kestravan.ini" || fail "the settings were not moved"
+mkdir -p "$work/h/.local/share/Brannoch/Kestravan"
+printf 'volume = loud\n' >"$work/h/.local/share/Brannoch/Kestravan/kestravan.ini"
+HOME=$work/h XDG_DATA_HOME=relative XDG_CONFIG_HOME= \
+    expect 1 "$work/h/.config/Brannoch/Kestravan/kestravan.ini: line 1: volume takes"
+[ -e relative ] && fail "a relative XDG_DATA_HOME made a folder where the game started"
+echo "settings moved; relative XDG folders ignored"

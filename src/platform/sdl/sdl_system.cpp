@@ -81,6 +81,7 @@ int showBox(std::uint32_t kind, const char* caption, const char* text,
     const SDL_MessageBoxData box = {kind, nullptr, caption, text, count, buttons, nullptr};
     int chosen = -1;
     if (SDL_ShowMessageBox(&box, &chosen) != 0) {
+        std::fprintf(stderr, "SDL: the box cannot be shown: %s\n", SDL_GetError());
         chosen = -1;
     }
     sigaction(SIGTERM, &terminate, nullptr);
