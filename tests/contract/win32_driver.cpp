@@ -53,12 +53,12 @@ bool closeByPlayer() {
     return true;
 }
 
-bool loseScreen(const char*& /*reason*/) {
-    // The game goes to the background and comes back, as with Alt+Tab in full screen:
-    // DirectDraw loses the screen's surfaces until they are restored.
-    SendMessageA(gameWindow(), WM_ACTIVATEAPP, FALSE, 0);
-    SendMessageA(gameWindow(), WM_ACTIVATEAPP, TRUE, 0);
-    return true;
+bool loseScreen(const char*& reason) {
+    // Sending the window WM_ACTIVATEAPP away and back does make Wine's DirectDraw lose the
+    // surfaces, but their Restore then answers DDERR_WRONGMODE: Wine gives the screen back only
+    // to a window the window manager really brings to the front, which no message can do.
+    reason = "under Wine a lost screen comes back only with a real switch of programs";
+    return false;
 }
 
 std::string freshStore() {
