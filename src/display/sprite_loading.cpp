@@ -6,7 +6,7 @@
 
 #include "display/sprite_catalogue.h"
 #include "display/sprite_numbers.h"
-#include "platform/image.h"
+#include "formats/image.h"
 #include "platform/system.h"
 #include "platform/video.h"
 #include "shell/game.h"

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "platform/headless/headless.h"
-#include "sim/scripted_run.h"
-#include "sim/sim_script.h"
-#include "sim/state_dump.h"
+#include "replay/script_line.h"
+#include "replay/scripted_run.h"
+#include "replay/state_dump.h"
 #include "support/headless_game.h"
 
 namespace fs = std::filesystem;
@@ -175,9 +175,9 @@ TEST_P(GoldenReplay, MatchesThePinnedStateAtEveryPinnedFrame) {
     Pace pace;
     std::string error;
     ASSERT_TRUE(paceOf(folder, pace, error)) << error;
-    std::vector<ScriptEvent> script;
-    std::ifstream scriptFile(folder + "/replay.script");
-    ASSERT_TRUE(parseScript(scriptFile, script, error)) << error;
+    std::vector<replay::ScriptLine> script;
+    ASSERT_TRUE(replay::readScriptFile(folder + "/replay.script", "script", script, error))
+        << error;
 
     HeadlessGame game(gameDataFolder());
     headless::setClock(pace.startMs);
