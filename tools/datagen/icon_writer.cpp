@@ -7,7 +7,7 @@
 #include "datagen/icon.h"
 #include "datagen/little_endian.h"
 #include "platform/palette.h"
-#include "platform/png_writer.h"
+#include "formats/png_writer.h"
 
 namespace datagen {
 
