@@ -18,8 +18,7 @@ public:
         }
         Game& game = built_.game();
         for (int i = 0; i < 50; ++i) {
-            game.flyingObjects =
-                new FlyingObject(0, 0, 0, 0, game.flyingObjects, kindAt(i % ActorKindCount));
+            game.flyingObjects.emplace_front(0, 0, 0, 0, kindAt(i % ActorKindCount));
         }
         arrange();
     }
@@ -63,8 +62,8 @@ public:
             walk(actor);
         }
         int i = 0;
-        for (FlyingObject* object = game.flyingObjects; object != nullptr;
-             object = object->getNext(), ++i) {
+        for (auto object = game.flyingObjects.begin(); object != game.flyingObjects.end();
+             ++object, ++i) {
             object->airTime = 100;
             object->lifeTime = 1000;
             object->x = game.whirlwindX - 400 + (i % 10) * 80;

@@ -53,17 +53,17 @@ void Game::loadBitmapSurface(platform::Surface** target, SurfaceDesc desc, const
     }
     // A reload gives the old surface back and fills a fresh one.
     platform::Surface* old = *target;
-    platform::createSurface(directDraw, desc.width, desc.height, target);
+    platform::createSurface(directDraw.get(), desc.width, desc.height, target);
     if (old != nullptr) {
-        platform::releaseSurface(directDraw, old);
+        platform::releaseSurface(directDraw.get(), old);
     }
     platform::Surface* surface = *target;
-    if (surface == nullptr || platform::getDC(directDraw, surface) != S_OK) {
+    if (surface == nullptr || platform::getDC(directDraw.get(), surface) != S_OK) {
         return;
     }
     // A missing or unreadable file leaves the surface as it was made.
     if (image != nullptr && palette != nullptr) {
         platform::copyImage(*image, *surface, desc.width, desc.height, *palette);
     }
-    platform::releaseDC(directDraw, surface);
+    platform::releaseDC(directDraw.get(), surface);
 }

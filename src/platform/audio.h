@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/result.h"
 #include "platform/window.h"
@@ -71,6 +72,11 @@ struct SoundBuffer;
 HResult createAudioDevice(AudioDevice** device);
 // Closes the output and gives back every buffer made from it.
 void releaseAudioDevice(AudioDevice* device);
+// Releases the device, with every buffer made from it, when its owner lets it go.
+struct AudioDeviceRelease {
+    void operator()(AudioDevice* device) const { releaseAudioDevice(device); }
+};
+using AudioDevicePointer = std::unique_ptr<AudioDevice, AudioDeviceRelease>;
 
 HResult setCooperativeLevel(AudioDevice* device, Window* window, std::uint32_t level);
 

@@ -26,10 +26,11 @@ public:
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
-    bool held() const { return handle_ != nullptr; }
+    bool held() const { return descriptor_ >= 0 || handle_ != nullptr; }
 
 private:
-    void* handle_ = nullptr; // the back end's own handle
+    int descriptor_ = -1;    // the locked folder's file descriptor (POSIX systems)
+    void* handle_ = nullptr; // the lock's mutex (Windows)
 };
 
 // A new, empty folder of a unique name in the system's temporary folder, its name starting

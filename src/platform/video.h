@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/palette.h"
 #include "platform/result.h"
@@ -27,6 +28,11 @@ struct Pen {
 
 HResult createDisplayDevice(DisplayDevice** device);
 void releaseDisplayDevice(DisplayDevice* device);
+// Releases the device, with everything made from it, when its owner lets it go.
+struct DisplayDeviceRelease {
+    void operator()(DisplayDevice* device) const { releaseDisplayDevice(device); }
+};
+using DisplayDevicePointer = std::unique_ptr<DisplayDevice, DisplayDeviceRelease>;
 
 // Exclusive full-screen use of the given window.
 HResult setCooperativeLevel(DisplayDevice* device, Window* window);

@@ -131,12 +131,11 @@ std::string dumpState(const Game& game, int frame, bool exited, const std::strin
 
     out << "  \"flying\": [";
     bool first = true;
-    for (const FlyingObject* object = game.flyingObjects; object != nullptr;
-         object = object->getNext()) {
-        out << (first ? "\n" : ",\n") << "    {\"airTime\": " << object->airTime
-            << ", \"lifeTime\": " << object->lifeTime << ", \"sprite\": " << object->sprite
-            << ", \"x\": " << number(object->x) << ", \"y\": " << number(object->y)
-            << ", \"vx\": " << number(object->vx) << ", \"vy\": " << number(object->vy) << "}";
+    for (const FlyingObject& object : game.flyingObjects) {
+        out << (first ? "\n" : ",\n") << "    {\"airTime\": " << object.airTime
+            << ", \"lifeTime\": " << object.lifeTime << ", \"sprite\": " << object.sprite
+            << ", \"x\": " << number(object.x) << ", \"y\": " << number(object.y)
+            << ", \"vx\": " << number(object.vx) << ", \"vy\": " << number(object.vy) << "}";
         first = false;
     }
     out << (first ? "],\n" : "\n  ],\n");

@@ -33,12 +33,12 @@ int runFrame() {
     game.frameTimer.tick();
     game.updateFrame();
     for (;;) {
-        const HResult result = platform::flip(game.directDraw);
+        const HResult result = platform::flip(game.directDraw.get());
         if (result == DDERR_WASSTILLDRAWING) {
             continue;
         }
         if (result == DDERR_SURFACELOST) {
-            platform::restore(game.directDraw);
+            platform::restore(game.directDraw.get());
             game.loadSprites();
         }
         return 0;

@@ -5,7 +5,7 @@
 class FrameTimer {
 public:
     FrameTimer();
-    virtual ~FrameTimer();
+    ~FrameTimer();
     FrameTimer(const FrameTimer&) = delete;
     FrameTimer& operator=(const FrameTimer&) = delete;
 

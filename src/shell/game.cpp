@@ -27,8 +27,7 @@ Game::~Game() {
         // The primary surface goes first, then the device with everything made from it.
         primarySurface = nullptr;
         backBuffer = nullptr;
-        platform::releaseDisplayDevice(directDraw);
-        directDraw = nullptr;
+        directDraw.reset();
     }
     // The clips before the device whose buffers they play, in the order they were made.
     soundIndian.reset();
@@ -39,11 +38,6 @@ Game::~Game() {
     soundSplat.reset();
     soundWind.reset();
     soundDevice.reset();
-    while (flyingObjects != nullptr) {
-        FlyingObject* next = flyingObjects->getNext();
-        delete flyingObjects;
-        flyingObjects = next;
-    }
     imageBitmap.reset();
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <list>
 #include <memory>
 
 #include "platform/result.h"
@@ -13,12 +14,13 @@
 #include "platform/window.h"
 #include "shell/frame_timer.h"
 #include "world/actor.h"
+#include "world/flying_object.h"
 #include "world/terrain.h"
 
 namespace platform {
 class Image;
 }
-class FlyingObject;
+
 class SoundClip;
 class SoundDevice;
 
@@ -47,12 +49,20 @@ public:
     // Gives everything back in a fixed order: the display device (and with it the primary
     // surface, the back buffer, the palette and every sprite), the seven clips in their
     // order, the sound device, the thrown figures and the last full-screen bitmap.
-    virtual ~Game();
+    ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Set-up: display, palette, splash, clips, placement, sprites, menu picture, round clock.
+    // Set-up, one step after the other. A step that fails reports itself in the error box,
+    // sets result and returns false, which ends the set-up.
     HResult initialize();
+    bool openSound(HResult& result);   // the sound device
+    bool openDisplay(HResult& result); // display, palette and the splash shown
+    bool loadClips(HResult& result);   // the seven clips
+    void placeFigures(); // the figures placed, the sprites and the menu picture loaded
+    void startClock();   // the splash held, the round clock started, the first gust
+    // A full-screen picture into imageDC, where the splash and the menu wait to be shown.
+    void loadFullScreenPicture(const char* file);
     void placeActors();
     void newGame();
     void updateFrame();
@@ -92,7 +102,7 @@ public:
     // Window and display. The surfaces and the palette belong to the display device; the game
     // only looks at them.
     platform::Window* window = nullptr;
-    platform::DisplayDevice* directDraw = nullptr;
+    platform::DisplayDevicePointer directDraw;
     platform::Surface* primarySurface = nullptr;
     platform::Surface* backBuffer = nullptr;
     platform::Palette* palette = nullptr;
@@ -119,7 +129,7 @@ public:
     std::array<Actor, CowBoyCount> cowboys{};
 
     // Thrown figures, newest first.
-    FlyingObject* flyingObjects = nullptr;
+    std::list<FlyingObject> flyingObjects; // newest first
 
     // Sound.
     std::unique_ptr<SoundDevice> soundDevice;

@@ -30,7 +30,8 @@ std::int32_t menuButtonAt(int x, int y) {
 }
 
 void drawMenu(Game& game, platform::Point cursor) {
-    if (game.backBuffer == nullptr || platform::getDC(game.directDraw, game.backBuffer) != S_OK) {
+    if (game.backBuffer == nullptr ||
+        platform::getDC(game.directDraw.get(), game.backBuffer) != S_OK) {
         return;
     }
     if (game.imageDC != nullptr) {
@@ -51,5 +52,5 @@ void drawMenu(Game& game, platform::Point cursor) {
                                       corners[i + 1][1], game.panelPen.width, pen);
         }
     }
-    platform::releaseDC(game.directDraw, game.backBuffer);
+    platform::releaseDC(game.directDraw.get(), game.backBuffer);
 }

@@ -60,7 +60,8 @@ void advanceGauges(Game& game) {
 }
 
 void drawStatusPanel(Game& game) {
-    if (game.backBuffer == nullptr || platform::getDC(game.directDraw, game.backBuffer) != S_OK) {
+    if (game.backBuffer == nullptr ||
+        platform::getDC(game.directDraw.get(), game.backBuffer) != S_OK) {
         return;
     }
     const PanelNumber numbers[] = {
@@ -74,7 +75,7 @@ void drawStatusPanel(Game& game) {
     };
     for (const PanelNumber& number : numbers) {
         const std::string text = std::to_string(number.value);
-        platform::textOut(game.directDraw, game.backBuffer, number.x, number.y, text.c_str(),
+        platform::textOut(game.directDraw.get(), game.backBuffer, number.x, number.y, text.c_str(),
                           static_cast<int>(text.size()), PanelText, PanelGrey);
     }
     game.backBuffer->fillRect(speedBarRect(game.launchPower, game.speedButtonDown),
@@ -82,5 +83,5 @@ void drawStatusPanel(Game& game) {
     const platform::Point end = needleEnd(game.launchAngle);
     game.backBuffer->drawLine(NeedleX, NeedleY, end.x, end.y, game.panelPen.width,
                               paletteIndex(game, game.panelPen.colour));
-    platform::releaseDC(game.directDraw, game.backBuffer);
+    platform::releaseDC(game.directDraw.get(), game.backBuffer);
 }

@@ -10,25 +10,21 @@
 #include "sound/sound_clip.h"
 #include "sound/wave_reader.h"
 
-SoundDevice::SoundDevice() : device(nullptr) {}
+SoundDevice::SoundDevice() = default;
 
-SoundDevice::~SoundDevice() {
-    // Every buffer of every clip goes with the device.
-    platform::releaseAudioDevice(device);
-    device = nullptr;
-}
+// Every buffer of every clip goes with the device.
+SoundDevice::~SoundDevice() = default;
 
 HResult SoundDevice::open(platform::Window* window, std::uint32_t level, std::uint32_t channels,
                           std::uint32_t samplesPerSecond, std::uint32_t bitsPerSample) {
-    if (device != nullptr) {
-        platform::releaseAudioDevice(device);
-        device = nullptr;
-    }
-    HResult result = platform::createAudioDevice(&device);
+    device.reset();
+    platform::AudioDevice* opened = nullptr;
+    HResult result = platform::createAudioDevice(&opened);
+    device.reset(opened);
     if (failed(result)) {
         return result;
     }
-    if (failed(result = platform::setCooperativeLevel(device, window, level))) {
+    if (failed(result = platform::setCooperativeLevel(device.get(), window, level))) {
         return result;
     }
     // Sound plays in whatever format the mixer keeps when it refuses this one.
@@ -44,7 +40,7 @@ HResult SoundDevice::setPrimaryFormat(std::uint32_t channels, std::uint32_t samp
     platform::BufferDescription description;
     description.flags = platform::DSBCAPS_PRIMARYBUFFER;
     platform::SoundBuffer* primary = nullptr;
-    HResult result = platform::createSoundBuffer(device, description, &primary);
+    HResult result = platform::createSoundBuffer(device.get(), description, &primary);
     if (failed(result)) {
         return result;
     }
@@ -97,7 +93,7 @@ HResult SoundDevice::createClip(std::unique_ptr<SoundClip>& clip, const char* fi
     description.bufferBytes = reader->dataSize();
     description.format = reader->format;
     description.algorithm = algorithm;
-    HResult result = platform::createSoundBuffer(device, description, &buffers[0]);
+    HResult result = platform::createSoundBuffer(device.get(), description, &buffers[0]);
     if (failed(result)) {
         return result;
     }
@@ -105,7 +101,8 @@ HResult SoundDevice::createClip(std::unique_ptr<SoundClip>& clip, const char* fi
     // The duplicates share the first buffer's samples. Buffers made before a failure stay with
     // the device.
     for (std::uint32_t i = 1; i < bufferCount; ++i) {
-        if (failed(result = platform::duplicateSoundBuffer(device, buffers[0], &buffers[i]))) {
+        if (failed(result =
+                       platform::duplicateSoundBuffer(device.get(), buffers[0], &buffers[i]))) {
             return result;
         }
     }

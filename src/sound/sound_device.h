@@ -29,5 +29,5 @@ public:
                        std::uint32_t creationFlags, const platform::AlgorithmId& algorithm,
                        std::uint32_t bufferCount);
 
-    platform::AudioDevice* device; // null until open succeeds
+    platform::AudioDevicePointer device; // null until open succeeds
 };

@@ -1,15 +1,8 @@
 // The life of one thrown figure, frame by frame.
 #include "world/flying_object.h"
 
-FlyingObject::FlyingObject(double vx, double vy, double x, double y, FlyingObject* next,
-                           ActorKind kind)
-    : airTime(100), lifeTime(1000), sprite(2 * kindIndex(kind)), vx(vx), vy(vy), x(x), y(y),
-      next(next) {}
-
-FlyingObject* FlyingObject::setNext(FlyingObject* following) {
-    next = following;
-    return following;
-}
+FlyingObject::FlyingObject(double vx, double vy, double x, double y, ActorKind kind)
+    : airTime(100), lifeTime(1000), sprite(2 * kindIndex(kind)), vx(vx), vy(vy), x(x), y(y) {}
 
 std::int32_t FlyingObject::tick() {
     if (airTime != 0) {

@@ -8,15 +8,13 @@
 
 class FlyingObject {
 public:
-    FlyingObject(double vx, double vy, double x, double y, FlyingObject* next, ActorKind kind);
+    FlyingObject(double vx, double vy, double x, double y, ActorKind kind);
 
-    FlyingObject* setNext(FlyingObject* next);
     std::int32_t getSprite() const { return sprite; }
     // One frame of age: returns the frames of life left.
     std::int32_t tick();
     double advanceX();
     double advanceY();
-    FlyingObject* getNext() const { return next; }
 
     std::int32_t airTime;  // frames of flight left; it moves only while this is not 0
     std::int32_t lifeTime; // frames left before it is removed
@@ -25,5 +23,4 @@ public:
     double vy;
     double x;
     double y;
-    FlyingObject* next; // the next older object
 };

@@ -31,29 +31,16 @@ void Game::launchFlyingObject(ActorKind kind) {
     const double power = launchPower;
     const double speed = power <= PeakPower ? power * 0.1 : (PeakPower - (power - PeakPower)) * 0.1;
     const double angle = launchAngle * 0.1;
-    auto* object = new (std::nothrow)
-        FlyingObject(speed * std::cos(angle), speed * std::sin(angle), whirlwindX + LaunchOffset,
-                     whirlwindY + LaunchOffset, flyingObjects, kind);
-    if (object != nullptr) {
-        flyingObjects = object;
-    }
+    flyingObjects.emplace_front(speed * std::cos(angle), speed * std::sin(angle),
+                                whirlwindX + LaunchOffset, whirlwindY + LaunchOffset, kind);
 }
 
 // The figures' pictures are always cut from the top-left corner of their surfaces.
 void Game::updateFlyingObjects(int /*spriteLeft*/, int /*spriteTop*/) {
-    FlyingObject* previous = nullptr;
-    FlyingObject* object = flyingObjects;
-    while (object != nullptr) {
+    for (auto object = flyingObjects.begin(); object != flyingObjects.end();) {
         const std::int32_t life = object->tick();
         if (life == 0) {
-            FlyingObject* following = object->getNext();
-            if (previous != nullptr) {
-                previous->setNext(following);
-            } else {
-                flyingObjects = following;
-            }
-            delete object;
-            object = following;
+            object = flyingObjects.erase(object);
             continue;
         }
         const double x = object->advanceX();
@@ -63,7 +50,6 @@ void Game::updateFlyingObjects(int /*spriteLeft*/, int /*spriteTop*/) {
             playSound(GameSound::Splat);
             score += landingScore(x, y);
         }
-        previous = object;
-        object = object->getNext();
+        ++object;
     }
 }

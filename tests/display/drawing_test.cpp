@@ -102,14 +102,14 @@ TEST_F(PanelTextOnScreen, IsDrawnInTheNearestColoursAndCutAtTheScreensEdge) {
     const std::uint8_t grey = g.palette->nearestIndex({115, 115, 115});
     const std::uint8_t black = g.palette->nearestIndex({0, 0, 0});
     g.backBuffer->fill(7);
-    ASSERT_EQ(platform::textOut(g.directDraw, g.backBuffer, 100, 200, "-1", 2, {0, 0, 0},
+    ASSERT_EQ(platform::textOut(g.directDraw.get(), g.backBuffer, 100, 200, "-1", 2, {0, 0, 0},
                                 {115, 115, 115}),
               S_OK);
     EXPECT_EQ(pixel(100, 200), grey);
     EXPECT_EQ(pixel(103, 207), black) << "the minus sign";
     EXPECT_EQ(pixel(124, 200), 7) << "two cells wide";
     EXPECT_EQ(pixel(100, 216), 7) << "sixteen rows high";
-    EXPECT_EQ(platform::textOut(g.directDraw, g.backBuffer, 1015, 760, "12345", 5, {0, 0, 0},
+    EXPECT_EQ(platform::textOut(g.directDraw.get(), g.backBuffer, 1015, 760, "12345", 5, {0, 0, 0},
                                 {115, 115, 115}),
               S_OK);
     EXPECT_EQ(pixel(1023, 767), grey);

@@ -5,8 +5,8 @@
 #include <tuple>
 
 #include "bitmap_file.h"
-#include "platform/headless/headless.h"
 #include "formats/image.h"
+#include "platform/headless/headless.h"
 #include "support/game_folder.h"
 #include "support/headless_game.h"
 

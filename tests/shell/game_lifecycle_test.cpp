@@ -42,8 +42,8 @@ TEST_F(Lifecycle, ConstructionGivesTheStartValues) {
               (std::array{ActorKind::Cow, ActorKind::Indian}));
     EXPECT_EQ((std::array{game.showCursor, game.active, game.menuOpen}),
               (std::array{true, true, false}));
-    EXPECT_EQ(game.directDraw, nullptr);
-    EXPECT_EQ(game.flyingObjects, nullptr);
+    EXPECT_EQ(game.directDraw.get(), nullptr);
+    EXPECT_TRUE(game.flyingObjects.empty());
     EXPECT_EQ(game.panelPen.width, 5);
     EXPECT_EQ(game.panelPen.colour, (platform::Rgb{115, 0, 0}));
     EXPECT_EQ(game.panelBrush.colour, (platform::Rgb{115, 0, 0}));

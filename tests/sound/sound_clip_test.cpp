@@ -246,7 +246,7 @@ TEST_F(SoundClipTest, ShortLoadFillsTheRestWithSilence) {
         description.bufferBytes = 300;
         description.format = reader->format;
         platform::SoundBuffer* buffer = nullptr;
-        ASSERT_EQ(platform::createSoundBuffer(device_.device, description, &buffer), S_OK);
+        ASSERT_EQ(platform::createSoundBuffer(device_.device.get(), description, &buffer), S_OK);
         void* region = nullptr;
         std::uint32_t regionBytes = 0;
         ASSERT_EQ(platform::lockBuffer(buffer, 0, 300, &region, &regionBytes), S_OK);

@@ -30,11 +30,7 @@ void drawIsland(GameFolder& folder) {
 }
 
 int inTheAir(const Game& game) {
-    int count = 0;
-    for (const FlyingObject* o = game.flyingObjects; o != nullptr; o = o->getNext()) {
-        ++count;
-    }
-    return count;
+    return static_cast<int>(game.flyingObjects.size());
 }
 
 TEST(Soak, AHundredThousandFramesOfRandomPlay) {

@@ -4,6 +4,8 @@
 // intact.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "world/flying_object.h"
 #include "world/scoring.h"
 #include "world_fixture.h"
@@ -43,10 +45,10 @@ protected:
 
     // A figure lying on the ground with the given frames of life left.
     FlyingObject* lyingAt(double x, double y, std::int32_t life) {
-        auto* object = new FlyingObject(0, 0, x, y, game().flyingObjects, ActorKind::Indian);
-        object->airTime = 0;
-        object->lifeTime = life;
-        return game().flyingObjects = object;
+        FlyingObject& object = game().flyingObjects.emplace_front(0, 0, x, y, ActorKind::Indian);
+        object.airTime = 0;
+        object.lifeTime = life;
+        return &object;
     }
 };
 
@@ -59,7 +61,7 @@ TEST_F(Throwing, ACaughtCowGoesAtPowerSixtyFiveDueEast) {
     EXPECT_TRUE(game().speedLatched);
     press(Direction);
     EXPECT_EQ(game().launchPower, 65); // the gauge stands while the speed button is down
-    ASSERT_EQ(game().flyingObjects, nullptr);
+    ASSERT_TRUE(game().flyingObjects.empty());
     const std::uint32_t moos = world.plays(GameSound::Cow);
     game().launchAngle = 0;
     release();
@@ -67,9 +69,8 @@ TEST_F(Throwing, ACaughtCowGoesAtPowerSixtyFiveDueEast) {
     expectPanelAtRest();
     EXPECT_EQ(game().caught[kindIndex(ActorKind::Cow)], 0);
     EXPECT_EQ(world.plays(GameSound::Cow), moos + 1);
-    ASSERT_NE(game().flyingObjects, nullptr);
-    const FlyingObject& cow = *game().flyingObjects;
-    EXPECT_EQ(cow.getNext(), nullptr);
+    ASSERT_EQ(game().flyingObjects.size(), 1u);
+    const FlyingObject& cow = game().flyingObjects.front();
     EXPECT_EQ(cow.vx, 6.5);
     EXPECT_EQ(cow.vy, 0.0);
     // From the middle of the whirlwind, with its first move made in the frame of the throw.
@@ -96,8 +97,8 @@ TEST_F(Throwing, TheThrowWeakensAgainPastThePeakOfThePowerGauge) {
     for (const auto& c : cases) {
         game().launchPower = c[0];
         game().launchFlyingObject(ActorKind::Farmer);
-        EXPECT_NEAR(game().flyingObjects->vx, c[1], 1e-12) << "power " << c[0];
-        EXPECT_EQ(game().flyingObjects->vy, 0.0);
+        EXPECT_NEAR(game().flyingObjects.front().vx, c[1], 1e-12) << "power " << c[0];
+        EXPECT_EQ(game().flyingObjects.front().vy, 0.0);
     }
 }
 
@@ -118,7 +119,7 @@ TEST_F(Throwing, ALatchCarriedOntoAKindWithNothingCaughtThrowsNothing) {
 
     expectPanelAtRest();
     EXPECT_EQ(game().caught, (std::array<std::int32_t, 4>{0, 0, 1, 0}));
-    EXPECT_EQ(game().flyingObjects, nullptr);
+    EXPECT_TRUE(game().flyingObjects.empty());
     EXPECT_EQ(world.plays(GameSound::Indian), calls);
     EXPECT_EQ(game().score, 0);
 
@@ -127,7 +128,7 @@ TEST_F(Throwing, ALatchCarriedOntoAKindWithNothingCaughtThrowsNothing) {
     click(Speed);
     click(Direction);
     EXPECT_EQ(game().caught[kindIndex(ActorKind::Cow)], 0);
-    EXPECT_NE(game().flyingObjects, nullptr);
+    EXPECT_FALSE(game().flyingObjects.empty());
 }
 
 TEST(Landing, RingsIncludeTheirOuterEdge) {
@@ -154,27 +155,30 @@ TEST_F(Throwing, TwoLandingsInOneFrameBothScoreEvenOutOfSight) {
 
 TEST_F(Throwing, ExpiredObjectsLeaveTheRestOfTheListInOrder) {
     // Newest first: the head, one in the middle and the last are at the end of their lives.
+    const auto order = [this] {
+        std::vector<const FlyingObject*> objects;
+        for (const FlyingObject& object : game().flyingObjects) {
+            objects.push_back(&object);
+        }
+        return objects;
+    };
     lyingAt(0, 0, 1);
     FlyingObject* older = lyingAt(0, 0, 500);
     lyingAt(0, 0, 1);
     FlyingObject* newer = lyingAt(0, 0, 500);
     lyingAt(0, 0, 1);
     game().updateFlyingObjects(0, 0);
-    EXPECT_EQ(game().flyingObjects, newer);
-    EXPECT_EQ(newer->getNext(), older);
-    EXPECT_EQ(older->getNext(), nullptr);
+    EXPECT_EQ(order(), (std::vector<const FlyingObject*>{newer, older}));
     EXPECT_EQ(older->lifeTime, 499);
     // Two ending one after the other, behind one that stays.
     lyingAt(0, 0, 1);
     lyingAt(0, 0, 1);
     FlyingObject* front = lyingAt(0, 0, 500);
     game().updateFlyingObjects(0, 0);
-    EXPECT_EQ(game().flyingObjects, front);
-    EXPECT_EQ(front->getNext(), newer);
-    EXPECT_EQ(newer->getNext(), older);
+    EXPECT_EQ(order(), (std::vector<const FlyingObject*>{front, newer, older}));
     front->lifeTime = newer->lifeTime = older->lifeTime = 1;
     game().updateFlyingObjects(0, 0);
-    EXPECT_EQ(game().flyingObjects, nullptr);
+    EXPECT_TRUE(game().flyingObjects.empty());
 }
 
 } // namespace

@@ -106,13 +106,12 @@ FolderLock::FolderLock(const std::string& folder) {
         errno = error;
         return;
     }
-    handle_ = new int(file);
+    descriptor_ = file;
 }
 
 FolderLock::~FolderLock() {
-    if (auto* file = static_cast<int*>(handle_)) {
-        close(*file); // and with it the lock
-        delete file;
+    if (descriptor_ >= 0) {
+        close(descriptor_); // and with it the lock
     }
 }
 

@@ -4,7 +4,6 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>

@@ -2,7 +2,6 @@
 // the count of frames shown.
 #pragma once
 
-#include <deque>
 #include <set>
 
 #include "platform/window.h"

@@ -19,7 +19,7 @@ namespace platform::backend {
 
 namespace {
 
-template <typename Interface> using ComPointer = std::unique_ptr<Interface, win32::ComRelease>;
+using win32::ComPointer;
 
 // The buffer that holds one set of samples; voices play duplicates of it.
 struct Samples {

@@ -20,7 +20,7 @@ namespace {
 
 constexpr int FramesPerSecond = 60;
 
-template <typename Interface> using ComPointer = std::unique_ptr<Interface, win32::ComRelease>;
+using win32::ComPointer;
 
 struct Screen {
     ComPointer<IDirectDraw7> directDraw;

@@ -2,7 +2,7 @@
 // its window procedure keeps between messages.
 #pragma once
 
-#include <deque>
+#include <memory>
 
 #include "platform/window.h"
 
@@ -29,5 +29,7 @@ void showLastFrame();
 struct ComRelease {
     template <typename Interface> void operator()(Interface* object) const { object->Release(); }
 };
+// A COM interface its holder owns.
+template <typename Interface> using ComPointer = std::unique_ptr<Interface, ComRelease>;
 
 } // namespace platform::win32
