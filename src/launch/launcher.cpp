@@ -95,7 +95,7 @@ private:
 // The settings from the file under the command line's, and the file's own kept to write back.
 struct Choices {
     std::string file;
-    Settings saved;
+    SettingsFile saved;
     Settings now;
 };
 
@@ -112,7 +112,7 @@ Choices loadChoices(const Options& options) {
             complain(choices.file + ": " + complaint);
         }
     }
-    choices.now = withOptions(choices.saved, options);
+    choices.now = withOptions(choices.saved.settings, options);
     return choices;
 }
 
@@ -177,9 +177,18 @@ int launch(int count, const char* const* arguments) {
     platform::chooseScreen({choices.now.fullscreen, choices.now.scale == Scale::Integer});
     platform::chooseSound(choices.now.sound, choices.now.volume);
     platform::onScreenModeChange([&choices](bool fullscreen) {
-        choices.saved.fullscreen = fullscreen;
+        if (choices.file.empty()) {
+            return;
+        }
+        if (choices.saved.ignored) {
+            complain(choices.file + " was ignored, so it is left as it is: the mode changes for "
+                                    "this run only");
+            return;
+        }
+        choices.saved.settings.fullscreen = fullscreen;
+        choices.saved.text = withMode(choices.saved.text, choices.saved.settings);
         std::string why;
-        if (!choices.file.empty() && !saveSettings(choices.file, choices.saved, why)) {
+        if (!saveSettings(choices.file, choices.saved.text, why)) {
             complain(why);
         }
     });
