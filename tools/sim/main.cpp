@@ -123,6 +123,7 @@ public:
         temporary_ = platform::makeTemporaryFolder("kestravan-sim-");
         if (!temporary_.empty()) {
             platform::setStoreFolder(temporary_);
+            platform::removeAfterExit(temporary_); // should a signal end the run
         }
     }
     ~RunStore() {
