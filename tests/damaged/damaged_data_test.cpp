@@ -1,15 +1,20 @@
-// The whole game on damaged data: each kind of data file missing, cut, replaced by a folder or
-// by noise, or with absurd header fields, under a rough game of 200 frames (steering, a catch
-// and a throw, a lost display, the menu). The game either plays on, naming on standard error
-// every file it cannot use, or stops with its error message and status 1; it never crashes,
-// never trips a sanitizer and takes no more memory than on sound data.
+// The whole game on damaged data: each kind of data file missing, cut, replaced by a folder, a
+// pipe or noise, or with absurd header fields, under a rough game of 200 frames (steering, a
+// catch and a throw, a lost display, the menu). The game either plays on, naming on standard
+// error every file it cannot use, or stops with its error message and status 1; it never
+// hangs, never crashes, never trips a sanitizer and takes no more memory than on sound data.
+// A best-score store it cannot read, or one another game keeps locked, costs no score kept.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -22,7 +27,7 @@ namespace fs = std::filesystem;
 namespace {
 
 enum class Outcome { PlaysOn, NamesAndPlays, Stops }; // Stops: "DirectSound Create FAILED"
-enum class Kind { Missing, Folder, Cut, Half, Noise, Field, FirstNumber };
+enum class Kind { Missing, Folder, Pipe, Cut, Half, Noise, Field, FirstNumber };
 
 // A damage, and what the game must make of it. A field is `size` little-endian bytes at `at`.
 struct Row {
@@ -63,9 +68,10 @@ constexpr Outcome Names = Outcome::NamesAndPlays;
 
 std::vector<Row> rowsFor(Outcome unusable, std::initializer_list<Row> own) {
     std::vector<Row> rows = {
-        {"missing", Kind::Missing, unusable},    {"empty", Kind::Cut, unusable, 0},
-        {"a folder", Kind::Folder, unusable},    {"cut in the header", Kind::Cut, unusable, 30},
-        {"random bytes", Kind::Noise, unusable}, {"cut in the body", Kind::Half, Names}};
+        {"missing", Kind::Missing, unusable},           {"empty", Kind::Cut, unusable, 0},
+        {"a folder", Kind::Folder, unusable},           {"a pipe", Kind::Pipe, unusable},
+        {"cut in the header", Kind::Cut, unusable, 30}, {"random bytes", Kind::Noise, unusable},
+        {"cut in the body", Kind::Half, Names}};
     rows.insert(rows.end(), own);
     return rows;
 }
@@ -111,16 +117,19 @@ struct GameRun {
     long peakKilobytes = 0;
 };
 
-// kestravan-sim plays the rough game on the folder.
-GameRun play(const std::string& folder) {
+// kestravan-sim plays the rough game (or frames of the script) on the folder, for half a
+// minute at most: a game that waits on a file is ended by SIGALRM.
+GameRun play(const std::string& folder, const char* script = ROUGH_PLAY_SCRIPT,
+             const char* frames = "200") {
     const TemporaryFolder out;
     const std::string errors = out.file("errors");
     const std::string store = folder + "/store";
     const pid_t child = fork();
     if (child == 0) {
         if (std::freopen("/dev/null", "w", stdout) && std::freopen(errors.c_str(), "w", stderr)) {
-            execl(KESTRAVAN_SIM, KESTRAVAN_SIM, "--data", folder.c_str(), "--frames", "200",
-                  "--script", ROUGH_PLAY_SCRIPT, "--store-dir", store.c_str(), nullptr);
+            alarm(30);
+            execl(KESTRAVAN_SIM, KESTRAVAN_SIM, "--data", folder.c_str(), "--frames", frames,
+                  "--script", script, "--store-dir", store.c_str(), nullptr);
         }
         _exit(127);
     }
@@ -165,6 +174,8 @@ TEST_P(DamagedData, TheGamePlaysOnNamingTheFileOrStopsWithItsMessage) {
         fs::remove_all(folder.file(path));
         if (row.kind == Kind::Folder) {
             folder.write(path + "/inside", "x");
+        } else if (row.kind == Kind::Pipe) {
+            mkfifo(folder.file(path).c_str(), 0600);
         } else if (row.kind != Kind::Missing) {
             folder.write(path, damaged(bytes, row));
         }
@@ -179,6 +190,51 @@ TEST_P(DamagedData, TheGamePlaysOnNamingTheFileOrStopsWithItsMessage) {
                                  : row.outcome == Names        ? gameName
                                                                : "";
         EXPECT_NE(run.errors.find(said), std::string::npos) << run.errors;
+    }
+}
+
+// The golden replay's first 750 frames score 175 points over a best score of 100: the store
+// keeps its 100, or whatever it held that the game cannot read.
+TEST(DamagedStore, AStoreTheGameCannotReadOrLockedByAnotherGameIsNamedAndLeftAsItIs) {
+    if (!fs::exists(fs::path(gameDataFolder()) / "Terrain.dat")) {
+        GTEST_SKIP() << "no generated game folder at " << gameDataFolder();
+    }
+    const TemporaryFolder folder;
+    for (const fs::path& file : fs::directory_iterator(gameDataFolder())) {
+        fs::create_symlink(file, folder.file(file.filename()));
+    }
+    const std::string score = folder.file("store/High Score");
+    const std::pair<const char*, std::function<void()>> stores[] = {
+        {"a pipe", [&] { mkfifo(score.c_str(), 0600); }},
+        {"20 characters", [&] { folder.write("store/High Score", "100" + std::string(17, ' ')); }},
+        {"1 GB",
+         [&] { folder.write("store/High Score", "100"), truncate(score.c_str(), 1L << 30); }},
+        {"a held lock", [&] { folder.write("store/High Score", "100\n"); }},
+    };
+    for (const auto& [name, make] : stores) {
+        SCOPED_TRACE(name);
+        fs::remove_all(folder.file("store"));
+        fs::create_directories(folder.file("store"));
+        make();
+        struct stat before {};
+        stat(score.c_str(), &before);
+        const bool locking = std::string(name) == "a held lock";
+        const int lock = open(folder.file("store").c_str(), O_RDONLY | O_DIRECTORY);
+        if (locking) {
+            flock(lock, LOCK_EX); // a game stuck while it holds the store's lock
+        }
+        const GameRun run = play(folder.path(), GOLDEN_SCRIPT, "750");
+        close(lock);
+        EXPECT_EQ(run.status, 0) << run.errors;
+        EXPECT_LT(run.peakKilobytes, 96 * 1024);
+        const std::string said = locking ? "another game holds the store's lock" : score;
+        EXPECT_NE(run.errors.find(said), std::string::npos) << run.errors;
+        // Named once; a held lock once each time the score rises past the best.
+        EXPECT_TRUE(locking || run.errors.find(said) == run.errors.rfind(said)) << run.errors;
+        struct stat after {};
+        stat(score.c_str(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_size, before.st_size);
     }
 }
 
