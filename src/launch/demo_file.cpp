@@ -3,7 +3,6 @@
 #include "launch/demo_file.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "sim/sim_script.h"
 
@@ -38,14 +37,8 @@ Step stepOf(const ScriptEvent& event) {
 } // namespace
 
 bool readDemo(const std::string& path, std::vector<Step>& steps, std::string& error) {
-    std::ifstream file(path);
-    if (!file) {
-        error = "cannot read the demo " + path;
-        return false;
-    }
     std::vector<ScriptEvent> events;
-    if (!parseScript(file, events, error)) {
-        error = path + ": " + error;
+    if (!readScriptFile(path, events, error)) {
         return false;
     }
     std::stable_sort(events.begin(), events.end(),

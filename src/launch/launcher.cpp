@@ -129,17 +129,26 @@ int runWithDemo(const std::string& record) {
         }
     };
     hooks.sleepWhileMinimised = !playing; // a demo plays on by itself
+    bool written = true;
     if (!record.empty()) {
-        hooks.atEnd = [&record](const Game& game) {
+        hooks.atEnd = [&record, &written](const Game& game) {
             const std::string dump = record + ".json";
-            if (!(std::ofstream(dump) << dumpState(game, platform::demo::frame(), true))) {
+            std::ofstream file(dump);
+            file << dumpState(game, platform::demo::frame(), true);
+            file.close();
+            if (!file) {
                 complain("cannot write " + dump);
+                written = false;
             }
         };
     }
     const int status = runGame(hooks);
-    platform::demo::stop();
-    return status;
+    if (!platform::demo::stop()) {
+        complain("cannot write the demo " + record + ": the disk is full or the file failed");
+        written = false;
+    }
+    // A game whose recording was lost does not end as a success.
+    return status == 0 && !written ? 1 : status;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -27,6 +28,7 @@ struct State {
     bool cursorWritten = false;
     Steady::time_point turnStart;
     std::ofstream file;
+    std::string path;
     std::vector<Step> steps;
     std::size_t next = 0;
     std::deque<Step> pending; // this frame's input and cursor steps not yet taken
@@ -52,6 +54,7 @@ bool startRecording(const std::string& path, std::string& error) {
     State& s = state();
     s = State{};
     s.file.open(path, std::ios::trunc);
+    s.path = path;
     if (!s.file) {
         error = "cannot write the demo " + path;
         return false;
@@ -71,10 +74,19 @@ void startPlaying(std::vector<Step> steps) {
     s.turnStart = Steady::now();
 }
 
-void stop() {
+bool stop() {
     State& s = state();
+    const bool recording = s.mode == Mode::Record;
     s.file.close();
     s.mode = Mode::Off;
+    if (recording && !s.file) {
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(s.path, ignored)) {
+            std::filesystem::remove(s.path, ignored);
+        }
+        return false;
+    }
+    return true;
 }
 
 void beginTurn() {

@@ -42,7 +42,7 @@ struct Options {
 bool parseCount(const std::string& text, int& value) {
     char* end = nullptr;
     const long number = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || number < 0 || number > 100000000) {
+    if (text.empty() || *end != '\0' || number < 0 || number > LastScriptFrame) {
         return false;
     }
     value = static_cast<int>(number);
@@ -65,12 +65,12 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
             options.data = value;
         } else if (option == "--frames") {
             if (!parseCount(value, options.frames)) {
-                error = "--frames takes a number of 0 or more";
+                error = "--frames takes a number from 0 to " + std::to_string(LastScriptFrame);
                 return false;
             }
         } else if (option == "--tick-ms") {
             if (!parseCount(value, options.tickMs)) {
-                error = "--tick-ms takes a number of 0 or more";
+                error = "--tick-ms takes a number from 0 to " + std::to_string(LastScriptFrame);
                 return false;
             }
         } else if (option == "--script") {
@@ -149,16 +149,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::vector<ScriptEvent> script;
-    if (!options.script.empty()) {
-        std::ifstream in(options.script);
-        if (!in) {
-            std::cerr << "kestravan-sim: cannot read the script " << options.script << "\n";
-            return 2;
-        }
-        if (!parseScript(in, script, error)) {
-            std::cerr << "kestravan-sim: " << options.script << ": " << error << "\n";
-            return 2;
-        }
+    if (!options.script.empty() && !readScriptFile(options.script, script, error)) {
+        std::cerr << "kestravan-sim: " << error << "\n";
+        return 2;
     }
     if (options.frames < 0) {
         const auto byFrame = [](const auto& a, const auto& b) { return a.frame < b.frame; };

@@ -1,9 +1,12 @@
 // Parsing input scripts. '#' starts a comment; blank lines are skipped.
 #include "sim/sim_script.h"
 
+#include <cstdio>
 #include <map>
 #include <sstream>
 
+#include "platform/file_system.h"
+#include "platform/printable.h"
 #include "platform/window.h"
 
 namespace {
@@ -37,6 +40,13 @@ bool parseScript(std::istream& in, std::vector<ScriptEvent>& events, std::string
     };
     std::string line;
     for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
+        const auto fail = [&](const std::string& why) {
+            error = "line " + std::to_string(lineNumber) + ": " + why;
+            return false;
+        };
+        if (line.size() > LongestScriptLine) {
+            return fail("longer than " + std::to_string(LongestScriptLine) + " characters");
+        }
         const std::size_t comment = line.find('#');
         if (comment != std::string::npos) {
             line.erase(comment);
@@ -46,18 +56,20 @@ bool parseScript(std::istream& in, std::vector<ScriptEvent>& events, std::string
         if (!(fields >> frameWord)) {
             continue;
         }
-        const auto fail = [&](const std::string& why) {
-            error = "line " + std::to_string(lineNumber) + ": " + why;
-            return false;
-        };
         ScriptEvent event;
         std::istringstream frameNumber(frameWord);
-        if (!(frameNumber >> event.frame) || !frameNumber.eof() || event.frame < 1) {
+        long long frame = 0;
+        if (!(frameNumber >> frame) || !frameNumber.eof() || frame < 1) {
             return fail("a frame number of 1 or more must come first");
         }
+        if (frame > LastScriptFrame) {
+            return fail("frame " + frameWord + " lies past the last frame a demo may name, " +
+                        std::to_string(LastScriptFrame) + " (19 days at 60 frames a second)");
+        }
+        event.frame = static_cast<int>(frame);
         std::string word;
         if (!(fields >> word) || words.count(word) == 0) {
-            return fail("unknown event '" + word + "'");
+            return fail("unknown event '" + platform::printable(word) + "'");
         }
         const auto [kind, arguments] = words.at(word);
         event.kind = kind;
@@ -68,12 +80,13 @@ bool parseScript(std::istream& in, std::vector<ScriptEvent>& events, std::string
             }
             if (kind == Kind::KeyDown || kind == Kind::KeyUp) {
                 if (!parseKey(argument, event.first)) {
-                    return fail("unknown key '" + argument + "'");
+                    return fail("unknown key '" + platform::printable(argument) + "'");
                 }
             } else {
                 std::istringstream number(argument);
                 if (!(number >> event.first) || !number.eof() || event.first < 0) {
-                    return fail("'" + argument + "' is not a number of 0 or more");
+                    return fail("'" + platform::printable(argument) +
+                                "' is not a number of 0 or more");
                 }
             }
         }
@@ -86,6 +99,44 @@ bool parseScript(std::istream& in, std::vector<ScriptEvent>& events, std::string
             return fail("too many arguments for " + word);
         }
         events.push_back(event);
+    }
+    return true;
+}
+
+bool readScriptFile(const std::string& path, std::vector<ScriptEvent>& events, std::string& error) {
+    platform::OpenFailure failure;
+    std::FILE* file = platform::openRegularFile(path, &failure);
+    if (file == nullptr) {
+        error = "cannot read " + path + ": " + failure.reason;
+        return false;
+    }
+    std::string text;
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        size = std::ftell(file);
+    }
+    if (size >= 0 && size <= LargestScriptFile && std::fseek(file, 0, SEEK_SET) == 0) {
+        // One byte more tells a file that grew since.
+        text.resize(static_cast<std::size_t>(size) + 1);
+        text.resize(std::fread(text.data(), 1, text.size(), file));
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (size < 0 || failed) {
+        error = "cannot read " + path;
+        return false;
+    }
+    if (size > LargestScriptFile || text.size() > static_cast<std::size_t>(LargestScriptFile)) {
+        error = path + ": larger than " + std::to_string(LargestScriptFile >> 20) +
+                " MB, more than any demo holds";
+        return false;
+    }
+    std::istringstream lines(text);
+    text.clear();
+    text.shrink_to_fit();
+    if (!parseScript(lines, events, error)) {
+        error = path + ": " + error;
+        return false;
     }
     return true;
 }
