@@ -11,15 +11,15 @@
 #include <utility>
 #include <vector>
 
+#include "formats/png_writer.h"
 #include "platform/file_system.h"
 #include "platform/headless/headless.h"
-#include "platform/png_writer.h"
 #include "platform/store.h"
+#include "replay/script_line.h"
+#include "replay/scripted_run.h"
+#include "replay/state_dump.h"
 #include "shell/application.h"
 #include "shell/game.h"
-#include "sim/scripted_run.h"
-#include "sim/sim_script.h"
-#include "sim/state_dump.h"
 
 namespace fs = std::filesystem;
 
@@ -42,7 +42,7 @@ struct Options {
 bool parseCount(const std::string& text, int& value) {
     char* end = nullptr;
     const long number = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || number < 0 || number > LastScriptFrame) {
+    if (text.empty() || *end != '\0' || number < 0 || number > replay::LastScriptFrame) {
         return false;
     }
     value = static_cast<int>(number);
@@ -65,12 +65,12 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
             options.data = value;
         } else if (option == "--frames") {
             if (!parseCount(value, options.frames)) {
-                error = "--frames takes a number from 0 to " + std::to_string(LastScriptFrame);
+                error = "--frames takes a number from 0 to " + std::to_string(replay::LastScriptFrame);
                 return false;
             }
         } else if (option == "--tick-ms") {
             if (!parseCount(value, options.tickMs)) {
-                error = "--tick-ms takes a number from 0 to " + std::to_string(LastScriptFrame);
+                error = "--tick-ms takes a number from 0 to " + std::to_string(replay::LastScriptFrame);
                 return false;
             }
         } else if (option == "--script") {
@@ -148,8 +148,9 @@ int main(int argc, char** argv) {
         std::cerr << "kestravan-sim: " << error << "\n" << Usage;
         return 2;
     }
-    std::vector<ScriptEvent> script;
-    if (!options.script.empty() && !readScriptFile(options.script, script, error)) {
+    std::vector<replay::ScriptLine> script;
+    if (!options.script.empty() &&
+        !replay::readScriptFile(options.script, "script", script, error)) {
         std::cerr << "kestravan-sim: " << error << "\n";
         return 2;
     }

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <iostream>
 
+#include "formats/png_writer.h"
 #include "platform/file_system.h"
-#include "platform/png_writer.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/session.h"
 
