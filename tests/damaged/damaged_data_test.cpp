@@ -7,12 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sched.h>
 #include <string>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -192,6 +195,124 @@ TEST_P(DamagedData, TheGamePlaysOnNamingTheFileOrStopsWithItsMessage) {
         EXPECT_NE(run.errors.find(said), std::string::npos) << run.errors;
     }
 }
+
+// A program run with its standard error kept, ended by SIGALRM after half a minute.
+GameRun runProgram(std::vector<std::string> arguments, const std::function<void()>& before = {}) {
+    const TemporaryFolder out;
+    const std::string errors = out.file("errors");
+    const pid_t child = fork();
+    if (child == 0) {
+        if (before) {
+            before();
+        }
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        if (std::freopen("/dev/null", "w", stdout) && std::freopen(errors.c_str(), "w", stderr)) {
+            alarm(30);
+            execv(argv[0], argv.data());
+        }
+        _exit(127);
+    }
+    GameRun run;
+    int status = 0;
+    rusage usage{};
+    if (child > 0 && wait4(child, &status, 0, &usage) == child) {
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        run.peakKilobytes = usage.ru_maxrss;
+    }
+    run.errors = out.read("errors");
+    return run;
+}
+
+// Demos and scripts that are no demo: refused at once with status 2 and a message, in memory
+// bounded by the 64 MB a demo may take.
+TEST(DamagedDemo, AnOversizedEndlessOrStrangeDemoIsRefusedWithItsReason) {
+    const TemporaryFolder folder;
+    const std::string demo = folder.file("demo");
+    const std::pair<std::function<std::string()>, const char*> demos[] = {
+        {[&] { return folder.path(); }, "a folder"},
+        {[&] { return mkfifo(demo.c_str(), 0600), demo; }, "a pipe"},
+        {[&] { return std::string("/dev/zero"); }, "a device"},
+        {[&] { return folder.write("demo", "1 lup\n"), truncate(demo.c_str(), 65L << 20), demo; },
+         "larger than 64 MB"},
+        {[&] { return folder.write("demo", "1 lup " + std::string(5000, ' ') + "\n"), demo; },
+         "longer than 4096 characters"},
+        {[&] { return folder.write("demo", "2147483648 lup\n"), demo; }, "100000000"},
+        {[&] { return folder.write("demo", "100000001 lup\n"), demo; }, "100000000"},
+        {[&] { return folder.write("demo", "1 \x1b[2Jx\n"), demo; }, "\\x1B[2Jx"},
+    };
+    for (const auto& [make, said] : demos) {
+        SCOPED_TRACE(said);
+        fs::remove_all(demo);
+        const std::string path = make();
+        std::vector<std::vector<std::string>> commands = {
+            {KESTRAVAN_SIM, "--data", gameDataFolder(), "--script", path}};
+#ifdef KESTRAVAN_GAME
+        commands.push_back({KESTRAVAN_GAME, "--play", path});
+#endif
+        for (const auto& command : commands) {
+            const GameRun run = runProgram(command);
+            EXPECT_EQ(run.status, 2) << command[0] << ": " << run.errors;
+            EXPECT_NE(run.errors.find(said), std::string::npos) << run.errors;
+            EXPECT_EQ(run.errors.find('\x1b'), std::string::npos);
+            EXPECT_LT(run.peakKilobytes, 160 * 1024);
+        }
+    }
+    EXPECT_EQ(runProgram({KESTRAVAN_SIM, "--frames", "100000001"}).status, 2);
+}
+
+#ifdef KESTRAVAN_GAME
+// A recording onto a full disk: a small memory file system of a private mount namespace where
+// the machine allows one, /dev/full otherwise. The game, ended by SIGTERM as by the window's
+// close button, says so and ends with status 1.
+TEST(DamagedDemo, ARecordingOntoAFullDiskIsReportedAndEndsWithStatusOne) {
+    if (!fs::exists(fs::path(gameDataFolder()) / "Terrain.dat")) {
+        GTEST_SKIP() << "no generated game folder at " << gameDataFolder();
+    }
+    const TemporaryFolder folder;
+    fs::create_directories(folder.file("disk"));
+    const std::string disk = folder.file("disk");
+    const bool ownDisk = [&] {
+        const pid_t probe = fork();
+        if (probe == 0) {
+            _exit(unshare(CLONE_NEWNS) == 0 ? 0 : 1);
+        }
+        int status = 0;
+        return waitpid(probe, &status, 0) == probe && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }();
+    const std::string demo = ownDisk ? disk + "/demo" : "/dev/full";
+    const auto fullDisk = [&] {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("XDG_DATA_HOME", folder.file("home").c_str(), 1);
+        if (ownDisk && (unshare(CLONE_NEWNS) != 0 ||
+                        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                        mount("kestravan", disk.c_str(), "tmpfs", 0, "size=16k") != 0)) {
+            _exit(126);
+        }
+        if (ownDisk) {
+            std::ofstream(disk + "/filler") << std::string(16384, 'x');
+        }
+        // SDL turns SIGTERM into the window's close.
+        const pid_t game = getpid();
+        if (fork() == 0) {
+            sleep(3);
+            kill(game, SIGTERM);
+            _exit(0);
+        }
+    };
+    const GameRun run = runProgram(
+        {KESTRAVAN_GAME, "--data", gameDataFolder(), "--windowed", "--no-sound", "--record", demo},
+        fullDisk);
+    EXPECT_EQ(run.status, 1) << run.errors;
+    EXPECT_NE(run.errors.find("cannot write the demo"), std::string::npos) << run.errors;
+    std::error_code ignored;
+    fs::remove("/dev/full.json", ignored); // beside /dev/full only when there is no disk
+}
+#endif
 
 // The golden replay's first 750 frames score 175 points over a best score of 100: the store
 // keeps its 100, or whatever it held that the game cannot read.
