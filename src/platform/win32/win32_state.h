@@ -1,5 +1,5 @@
-// What the Windows back end's parts share: the program instance, the game's window and the
-// events its window procedure has turned into the game's own.
+// What the Windows back end's parts share: the program instance, the game's window and what
+// its window procedure keeps between messages.
 #pragma once
 
 #include <deque>
@@ -16,7 +16,7 @@ struct State {
     int showCommand = SW_SHOWNORMAL;
     HWND window = nullptr;
     bool shown = false;
-    std::deque<Event> events; // translated by the window procedure, not yet taken
+    bool closePosted = false; // a close the game asked for is on its way
 };
 
 State& state();
