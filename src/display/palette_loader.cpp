@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/file_path.h"
+#include "platform/file_system.h"
 #include "platform/system.h"
 
 namespace {
@@ -34,9 +35,12 @@ void loadPaletteEntries(const char* path, platform::PaletteEntry* entries) {
     if (path == nullptr) {
         return;
     }
-    std::FILE* file = std::fopen(platform::nativePath(path).c_str(), "rb");
+    platform::OpenFailure failure;
+    std::FILE* file = platform::openRegularFile(platform::nativePath(path), &failure);
     if (file == nullptr) {
-        const std::string line = std::string(path) + ": missing; the default palette is used\n";
+        const std::string line = std::string(path) + ": " +
+                                 (failure.missing ? std::string("missing") : failure.reason) +
+                                 "; the default palette is used\n";
         platform::debugLine(line.c_str());
         return;
     }

@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "platform/file_path.h"
+#include "platform/file_system.h"
 
 namespace platform {
 
@@ -27,7 +28,7 @@ std::unique_ptr<Image> loadImage(const char* path) {
     if (path == nullptr) {
         return nullptr;
     }
-    std::FILE* file = std::fopen(nativePath(path).c_str(), "rb");
+    std::FILE* file = openRegularFile(nativePath(path));
     if (file == nullptr) {
         return nullptr;
     }

@@ -4,6 +4,7 @@
 
 #include <zlib.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -88,5 +89,9 @@ bool writePng(const std::string& path, int width, int height,
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     file.close();
-    return static_cast<bool>(file);
+    if (!file) {
+        std::remove(path.c_str()); // no cut-off picture is left behind
+        return false;
+    }
+    return true;
 }

@@ -102,7 +102,7 @@ private:
 // The settings from the file under the command line's, and the file's own kept to write back.
 struct Choices {
     std::string file;
-    Settings saved;
+    SettingsFile saved;
     Settings now;
 };
 
@@ -130,7 +130,7 @@ Choices loadChoices(const Options& options) {
             complain(reading + ": " + complaint);
         }
     }
-    choices.now = withOptions(choices.saved, options);
+    choices.now = withOptions(choices.saved.settings, options);
     return choices;
 }
 
@@ -147,17 +147,26 @@ int runWithDemo(const std::string& record) {
         }
     };
     hooks.sleepWhileMinimised = !playing; // a demo plays on by itself
+    bool written = true;
     if (!record.empty()) {
-        hooks.atEnd = [&record](const Game& game) {
+        hooks.atEnd = [&record, &written](const Game& game) {
             const std::string dump = record + ".json";
-            if (!(std::ofstream(dump) << dumpState(game, replay::demo::frame(), true))) {
+            std::ofstream file(dump);
+            file << dumpState(game, replay::demo::frame(), true);
+            file.close();
+            if (!file) {
                 complain("cannot write " + dump);
+                written = false;
             }
         };
     }
     const int status = runGame(hooks);
-    replay::demo::stop();
-    return status;
+    if (!replay::demo::stop()) {
+        complain("cannot write the demo " + record + ": the disk is full or the file failed");
+        written = false;
+    }
+    // A game whose recording was lost does not end as a success.
+    return status == 0 && !written ? 1 : status;
 }
 
 } // namespace
@@ -194,24 +203,32 @@ int launch(int count, const char* const* arguments) {
     }
     platform::chooseScreen({choices.now.fullscreen, choices.now.scale == Scale::Integer});
     platform::chooseSound(choices.now.sound, choices.now.volume);
-    const auto keep = [&choices] {
+    // A change the player makes in the game rewrites only its own line of the file; a file the
+    // game ignored is left as it is.
+    const auto keep = [&choices](const char* name, const std::string& value, const char* what) {
         if (choices.file.empty()) {
             return;
         }
+        if (choices.saved.ignored) {
+            complain(choices.file + " was ignored, so it is left as it is: " + what +
+                     " for this run only");
+            return;
+        }
+        choices.saved.text = withSetting(choices.saved.text, choices.saved.settings, name, value);
         std::string why;
         std::error_code ignored;
         fs::create_directories(fs::path(choices.file).parent_path(), ignored);
-        if (!saveSettings(choices.file, choices.saved, why)) {
+        if (!saveSettings(choices.file, choices.saved.text, why)) {
             complain(why);
         }
     };
     platform::onScreenModeChange([&choices, keep](bool fullscreen) {
-        choices.saved.fullscreen = fullscreen;
-        keep();
+        choices.saved.settings.fullscreen = fullscreen;
+        keep("mode", fullscreen ? "fullscreen" : "windowed", "the mode changes");
     });
     platform::onSilenceKept([&choices, keep] {
-        choices.saved.sound = false;
-        keep();
+        choices.saved.settings.sound = false;
+        keep("sound", "off", "the game plays without sound");
     });
     const std::string folder = platform::defaultStoreFolder();
     if (!folder.empty()) {

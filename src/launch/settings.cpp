@@ -3,16 +3,19 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
-namespace fs = std::filesystem;
+#include "platform/file_system.h"
+#include "platform/printable.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+
 // Far more than any settings file holds: a larger file is not ours.
-constexpr std::uintmax_t LargestFile = 64 * 1024;
+constexpr std::size_t LargestFile = 64 * 1024;
 
 std::string trimmed(const std::string& text) {
     const auto space = [](unsigned char c) { return std::isspace(c) != 0; };
@@ -104,9 +107,10 @@ Settings readSettings(std::istream& in, std::vector<std::string>& complaints) {
         const auto entry = std::find_if(std::begin(entries), std::end(entries),
                                         [&](const Entry& e) { return name == e.name; });
         if (entry == std::end(entries)) {
-            complaints.push_back(where + "unknown setting '" + name + "'");
+            complaints.push_back(where + "unknown setting '" + platform::printable(name) + "'");
         } else if (!entry->apply(value, settings)) {
-            complaints.push_back(where + name + " takes " + entry->takes + ", not '" + value + "'");
+            complaints.push_back(where + name + " takes " + entry->takes + ", not '" +
+                                 platform::printable(value) + "'");
         }
     }
     return settings;
@@ -124,22 +128,30 @@ std::string settingsText(const Settings& settings) {
     return text.str();
 }
 
-Settings loadSettings(const std::string& path, std::vector<std::string>& complaints) {
-    std::error_code failure;
-    if (!fs::exists(path, failure)) {
-        return Settings{};
+SettingsFile loadSettings(const std::string& path, std::vector<std::string>& complaints) {
+    SettingsFile file;
+    platform::OpenFailure failure;
+    std::FILE* in = platform::openRegularFile(path, &failure);
+    if (in == nullptr) {
+        if (!failure.missing) {
+            complaints.push_back("cannot be read (" + failure.reason + "); ignored");
+            file.ignored = true;
+        }
+        return file;
     }
-    const std::uintmax_t size = fs::file_size(path, failure);
-    if (failure || size > LargestFile) {
-        complaints.push_back("too large to be a settings file, or unreadable; ignored");
-        return Settings{};
+    // One byte more than the largest file tells a file that is too large.
+    file.text.resize(LargestFile + 1);
+    file.text.resize(std::fread(file.text.data(), 1, file.text.size(), in));
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed || file.text.size() > LargestFile) {
+        complaints.push_back(failed ? "cannot be read; ignored"
+                                    : "larger than any settings file (64 kB); ignored");
+        return SettingsFile{Settings{}, std::string(), true};
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        complaints.push_back("cannot be read; ignored");
-        return Settings{};
-    }
-    return readSettings(file, complaints);
+    std::istringstream lines(file.text);
+    file.settings = readSettings(lines, complaints);
+    return file;
 }
 
 std::string moveSettingsFile(const std::string& from, const std::string& to,
@@ -166,24 +178,55 @@ std::string moveSettingsFile(const std::string& from, const std::string& to,
     return to;
 }
 
-bool saveSettings(const std::string& path, const Settings& settings, std::string& error) {
-    const std::string temporary = path + ".new";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file << settingsText(settings);
-        file.close();
-        if (!file) {
-            error = "cannot write " + temporary;
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
+std::string withMode(const std::string& text, const Settings& settings) {
+    return withSetting(text, settings, "mode", settings.fullscreen ? "fullscreen" : "windowed");
+}
+
+std::string withSetting(const std::string& text, const Settings& settings, const std::string& name,
+                        const std::string& mode) {
+    if (text.empty()) {
+        return settingsText(settings);
     }
-    std::error_code failure;
-    fs::rename(temporary, path, failure);
-    if (failure) {
-        error = "cannot replace " + path + ": " + failure.message();
-        fs::remove(temporary, failure);
+    const auto space = [](unsigned char c) { return std::isspace(c) != 0; };
+    std::string out;
+    bool found = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t newline = text.find('\n', start);
+        const std::size_t end = newline == std::string::npos ? text.size() : newline + 1;
+        std::string line = text.substr(start, end - start);
+        start = end;
+        // The line as the reader sees it: up to its comment, then its name before the '='.
+        const std::size_t comment = std::min(line.find_first_of("#;"), line.size());
+        const std::string setting = trimmed(line.substr(0, comment));
+        const std::size_t equals = line.find('=');
+        if (setting.empty() || setting.front() == '[' || equals >= comment ||
+            lowered(trimmed(line.substr(0, equals))) != name) {
+            out += line;
+            continue;
+        }
+        // The value's own characters give way to the new value; the spaces around it stay.
+        std::size_t first = equals + 1;
+        while (first < comment && (line[first] == ' ' || line[first] == '\t')) {
+            ++first;
+        }
+        std::size_t last = comment;
+        while (last > first && space(line[last - 1])) {
+            --last;
+        }
+        const std::string value = first == last && first == equals + 1 ? " " + mode : mode;
+        out += line.substr(0, first) + value + line.substr(last);
+        found = true;
+    }
+    if (!found) {
+        out += (out.back() == '\n' ? "" : "\n") + name + " = " + mode + "\n";
+    }
+    return out;
+}
+
+bool saveSettings(const std::string& path, const std::string& text, std::string& error) {
+    if (!platform::replaceFile(path, text.data(), text.size())) {
+        error = "cannot replace " + path + ": " + platform::lastFileError();
         return false;
     }
     return true;

@@ -27,9 +27,12 @@ Settings readSettings(std::istream& in, std::vector<std::string>& complaints);
 // The settings file's text, with a comment on each line saying what it takes.
 std::string settingsText(const Settings& settings);
 
-// Reads the file at path: missing means the defaults; a file that cannot be read, or one
-// larger than any settings file, is reported and ignored.
-Settings loadSettings(const std::string& path, std::vector<std::string>& complaints);
+// The settings file as it was read.
+struct SettingsFile {
+    Settings settings;
+    std::string text;     // its bytes, kept to be written back around a changed mode
+    bool ignored = false; // unreadable, not a regular file or too large: never written over
+};
 
 // Moves the settings file an earlier version kept at from to its place at to, once: only when
 // from is a regular file and nothing is at to yet. Returns the file to read: to, or from when
@@ -37,8 +40,21 @@ Settings loadSettings(const std::string& path, std::vector<std::string>& complai
 std::string moveSettingsFile(const std::string& from, const std::string& to,
                              std::vector<std::string>& complaints);
 
-// Replaces the file at once and whole; false with the reason when it cannot.
-bool saveSettings(const std::string& path, const Settings& settings, std::string& error);
+// Reads the file at path: missing means the defaults; a file that cannot be read, is not a
+// regular file, or is larger than any settings file, is reported and ignored.
+SettingsFile loadSettings(const std::string& path, std::vector<std::string>& complaints);
+
+// The file's text with the mode set: every mode line gets the new value in place of its own,
+// and every other line (comments, order, settings the game does not know) stays as it was. A
+// text without a mode line gains one at its end; an empty one becomes settingsText().
+std::string withMode(const std::string& text, const Settings& settings);
+// The same for any one setting: the lines named name get value, and nothing else changes.
+std::string withSetting(const std::string& text, const Settings& settings, const std::string& name,
+                        const std::string& value);
+
+// Replaces the file with the text at once and whole, through a new file of a unique name
+// beside it; false with the reason when it cannot.
+bool saveSettings(const std::string& path, const std::string& text, std::string& error);
 
 // One setting's value as the file and the command line spell it; false when it is not one.
 bool parseMode(const std::string& text, bool& fullscreen);

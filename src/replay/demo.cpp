@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <deque>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -31,6 +32,7 @@ struct State {
     bool cursorWritten = false;
     Steady::time_point turnStart;
     std::ofstream file;
+    std::string path;
     std::vector<ScriptLine> steps;
     std::size_t next = 0;
     std::deque<ScriptLine> pending; // this frame's input and cursor steps not yet taken
@@ -98,6 +100,7 @@ bool startRecording(const std::string& path, std::string& error) {
     State& s = state();
     s = State{};
     s.file.open(path, std::ios::trunc);
+    s.path = path;
     if (!s.file) {
         error = "cannot write the demo " + path;
         return false;
@@ -119,11 +122,20 @@ void startPlaying(std::vector<ScriptLine> steps) {
     platform::input::setTap(&theTap);
 }
 
-void stop() {
+bool stop() {
     State& s = state();
+    const bool recording = s.mode == Mode::Record;
     s.file.close();
     s.mode = Mode::Off;
     platform::input::setTap(nullptr);
+    if (recording && !s.file) {
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(s.path, ignored)) {
+            std::filesystem::remove(s.path, ignored);
+        }
+        return false;
+    }
+    return true;
 }
 
 void beginTurn() {

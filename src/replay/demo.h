@@ -22,8 +22,9 @@ Mode mode();
 bool startRecording(const std::string& path, std::string& error);
 // Starts showing the steps (in frame order).
 void startPlaying(std::vector<ScriptLine> lines);
-// Writes out what is left and goes back to live play.
-void stop();
+// Writes out what is left and goes back to live play. False when the recorded demo could not
+// be written whole (a full disk): then the cut-off file is removed, when it is a file.
+bool stop();
 
 // A new turn of the message loop: the next frame, and its clock advance (measured when
 // recording, as recorded when playing; a playing turn waits until its time has come).

@@ -2,9 +2,12 @@
 #include "replay/script_line.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cstdio>
 #include <map>
 #include <sstream>
+
+#include "platform/file_system.h"
+#include "platform/printable.h"
 
 namespace replay {
 
@@ -59,6 +62,13 @@ const std::map<std::string, Word>& words() {
 bool readScript(std::istream& in, std::vector<ScriptLine>& lines, std::string& error) {
     std::string text;
     for (int lineNumber = 1; std::getline(in, text); ++lineNumber) {
+        const auto fail = [&](const std::string& why) {
+            error = "line " + std::to_string(lineNumber) + ": " + why;
+            return false;
+        };
+        if (text.size() > LongestScriptLine) {
+            return fail("longer than " + std::to_string(LongestScriptLine) + " characters");
+        }
         const std::size_t comment = text.find('#');
         if (comment != std::string::npos) {
             text.erase(comment);
@@ -68,18 +78,20 @@ bool readScript(std::istream& in, std::vector<ScriptLine>& lines, std::string& e
         if (!(fields >> frameWord)) {
             continue;
         }
-        const auto fail = [&](const std::string& why) {
-            error = "line " + std::to_string(lineNumber) + ": " + why;
-            return false;
-        };
         ScriptLine line;
         std::istringstream frameNumber(frameWord);
-        if (!(frameNumber >> line.frame) || !frameNumber.eof() || line.frame < 1) {
+        long long frame = 0;
+        if (!(frameNumber >> frame) || !frameNumber.eof() || frame < 1) {
             return fail("a frame number of 1 or more must come first");
         }
+        if (frame > LastScriptFrame) {
+            return fail("frame " + frameWord + " lies past the last frame a demo may name, " +
+                        std::to_string(LastScriptFrame) + " (19 days at 60 frames a second)");
+        }
+        line.frame = static_cast<int>(frame);
         std::string word;
         if (!(fields >> word) || words().count(word) == 0) {
-            return fail("unknown event '" + word + "'");
+            return fail("unknown event '" + platform::printable(word) + "'");
         }
         const Word& meaning = words().at(word);
         line.what = meaning.what;
@@ -94,12 +106,13 @@ bool readScript(std::istream& in, std::vector<ScriptLine>& lines, std::string& e
             }
             if (meaning.type == EventType::KeyDown || meaning.type == EventType::KeyUp) {
                 if (!parseKey(argument, line.event.key)) {
-                    return fail("unknown key '" + argument + "'");
+                    return fail("unknown key '" + platform::printable(argument) + "'");
                 }
             } else {
                 std::istringstream number(argument);
                 if (!(number >> first) || !number.eof() || first < 0) {
-                    return fail("'" + argument + "' is not a number of 0 or more");
+                    return fail("'" + platform::printable(argument) +
+                                "' is not a number of 0 or more");
                 }
             }
         }
@@ -123,13 +136,37 @@ bool readScript(std::istream& in, std::vector<ScriptLine>& lines, std::string& e
 
 bool readScriptFile(const std::string& path, const std::string& what,
                     std::vector<ScriptLine>& lines, std::string& error) {
-    std::ifstream file(path);
-    if (!file) {
+    platform::OpenFailure failure;
+    std::FILE* file = platform::openRegularFile(path, &failure);
+    if (file == nullptr) {
+        error = "cannot read the " + what + " " + path + ": " + failure.reason;
+        return false;
+    }
+    std::string text;
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        size = std::ftell(file);
+    }
+    if (size >= 0 && size <= LargestScriptFile && std::fseek(file, 0, SEEK_SET) == 0) {
+        // One byte more tells a file that grew since.
+        text.resize(static_cast<std::size_t>(size) + 1);
+        text.resize(std::fread(text.data(), 1, text.size(), file));
+    }
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (size < 0 || failed) {
         error = "cannot read the " + what + " " + path;
         return false;
     }
+    if (size > LargestScriptFile || text.size() > static_cast<std::size_t>(LargestScriptFile)) {
+        error = path + ": larger than " + std::to_string(LargestScriptFile >> 20) +
+                " MB, more than any " + what + " holds";
+        return false;
+    }
+    std::istringstream in(text);
+    text = std::string();
     lines.clear();
-    if (!readScript(file, lines, error)) {
+    if (!readScript(in, lines, error)) {
         error = path + ": " + error;
         return false;
     }

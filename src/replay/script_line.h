@@ -2,6 +2,7 @@
 // frame runs. The simulator plays them, the game records and shows them, tests write them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <string>
@@ -22,12 +23,19 @@ struct ScriptLine {
     std::uint32_t ms = 0;   // Tick
 };
 
+// The last frame a script may name: some 19 days of play at 60 frames a second.
+inline constexpr int LastScriptFrame = 100000000;
+// The largest script file read, and its longest line.
+inline constexpr long LargestScriptFile = 64L << 20;
+inline constexpr std::size_t LongestScriptLine = 4096;
+
 // Reads the whole script; on a bad line, false with the reason (and the line's number).
 bool readScript(std::istream& in, std::vector<ScriptLine>& lines, std::string& error);
 
 // Reads a script file, its lines put in frame order (a frame's own lines keep theirs); false
-// with the reason when it cannot be read or is no script. What names the file in a message
-// ("script", "demo").
+// with the reason when it cannot be read or is no script. Only a regular file of
+// LargestScriptFile bytes at most is read, so that the memory it takes is bounded by that.
+// What names the file in a message ("script", "demo").
 bool readScriptFile(const std::string& path, const std::string& what,
                     std::vector<ScriptLine>& lines, std::string& error);
 

@@ -8,8 +8,21 @@
 #include "platform/system.h"
 
 namespace {
+
 // The value is read into a buffer of 20 bytes, its terminating zero included.
 constexpr std::size_t ScoreBufferSize = 20;
+
+// A store the game cannot read is named when the game starts, and again only when a score
+// is not kept in a store that was readable then.
+std::string reportedPlace;
+
+void reportUnreadable(const platform::StoreFailure& failure, const std::string& outcome) {
+    reportedPlace = failure.place;
+    const std::string line = "Kestravan: the best score in " + failure.place + " cannot be read (" +
+                             failure.reason + "); " + outcome + "\n";
+    platform::debugLine(line.c_str());
+}
+
 } // namespace
 
 std::int32_t parseScoreText(const char* text, std::size_t length) {
@@ -44,27 +57,39 @@ std::string scoreText(std::int32_t score) {
 std::int32_t readBestScore() {
     char buffer[ScoreBufferSize];
     std::size_t length = 0;
-    if (!platform::readStoredValue(BestScoreName, buffer, sizeof buffer, length)) {
+    platform::StoreFailure failure;
+    switch (platform::readStoredValue(BestScoreName, buffer, sizeof buffer, length, failure)) {
+    case platform::StoredValue::Found:
+        reportedPlace.clear();
+        return parseScoreText(buffer, length);
+    case platform::StoredValue::Unreadable:
+        reportUnreadable(failure, "the game starts from 0 and leaves it as it is");
+        return 0;
+    default:
         return 0;
     }
-    return parseScoreText(buffer, length);
 }
 
 bool writeBestScore(std::int32_t score) {
     const std::string text = scoreText(score);
-    // The stored value counts as readBestScore would read it: a value too long for the
-    // score buffer, like a missing one, is 0.
+    // The stored value counts as readBestScore reads it: a missing one is 0, and one that
+    // cannot be read is left as it is.
     const auto beatsStored = [score](const char* stored, std::size_t length) {
-        return stored == nullptr || length >= ScoreBufferSize
-                   ? score > 0
-                   : score > parseScoreText(stored, length);
+        return stored == nullptr ? score > 0 : score > parseScoreText(stored, length);
     };
     platform::StoreFailure failure;
-    if (platform::replaceStoredValueIf(BestScoreName, text.c_str(), text.size(), beatsStored,
-                                       failure) != platform::StoreOutcome::Failed) {
+    const platform::StoreOutcome outcome = platform::replaceStoredValueIf(
+        BestScoreName, text.c_str(), text.size(), ScoreBufferSize, beatsStored, failure);
+    if (outcome == platform::StoreOutcome::Unreadable) {
+        if (failure.place != reportedPlace) {
+            reportUnreadable(failure, "the score " + text + " is not kept, to leave it as it is");
+        }
+        return false;
+    }
+    if (outcome != platform::StoreOutcome::Failed) {
         return true;
     }
-    const std::string line = "Kestravan: the best score " + text + " could not be kept in " +
+    const std::string line = "Kestravan: the best score " + text + " is not kept this time in " +
                              failure.place + ": " + failure.reason + "\n";
     platform::debugLine(line.c_str());
     return false;

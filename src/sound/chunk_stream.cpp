@@ -8,6 +8,7 @@
 #include <new>
 
 #include "platform/file_path.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ bool ChunkStream::openFile(const char* path) {
     if (buffer_ == nullptr) {
         return false;
     }
-    file_.reset(std::fopen(platform::nativePath(path).c_str(), "rb"));
+    file_.reset(platform::openRegularFile(platform::nativePath(path)));
     if (file_ == nullptr) {
         return false;
     }

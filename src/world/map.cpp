@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/file_system.h"
 #include "platform/system.h"
 #include "shell/game.h"
 
@@ -23,9 +24,13 @@ void Game::loadTerrain() {
     groundTiles.fill(Ground::Water);
     structureTiles.fill(Structure::Empty);
 
-    std::FILE* file = std::fopen("Terrain.dat", "rb");
+    platform::OpenFailure failure;
+    std::FILE* file = platform::openRegularFile("Terrain.dat", &failure);
     if (file == nullptr) {
-        reportTerrainProblem("cannot be opened; the whole map is water");
+        // The same words on every system for a missing file or one that is not a file.
+        reportTerrainProblem("cannot be opened (" +
+                             (failure.missing ? std::string("missing") : failure.reason) +
+                             "); the whole map is water");
         return;
     }
     std::string text;

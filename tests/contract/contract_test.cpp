@@ -78,8 +78,11 @@ std::uint32_t statusOf(platform::SoundBuffer* buffer) {
 std::string stored(const char* name) {
     char value[16] = {};
     std::size_t length = 0;
-    return platform::readStoredValue(name, value, sizeof value, length) ? std::string(value, length)
-                                                                        : "(none)";
+    platform::StoreFailure failure;
+    return platform::readStoredValue(name, value, sizeof value, length, failure) ==
+                   platform::StoredValue::Found
+               ? std::string(value, length)
+               : "(none)";
 }
 
 TEST_F(BackEnd, KeysArriveWithTheGamesCodes) {
@@ -211,10 +214,13 @@ TEST_F(BackEnd, TheStoreKeepsValuesWholeAndReplacesThemOnlyWhenAsked) {
     EXPECT_EQ(stored("Score"), "(none)");
     char untouched[4] = "abc";
     std::size_t length = 99;
-    EXPECT_FALSE(platform::readStoredValue("Score", untouched, sizeof untouched, length));
+    platform::StoreFailure unread;
+    EXPECT_EQ(platform::readStoredValue("Score", untouched, sizeof untouched, length, unread),
+              platform::StoredValue::Missing);
     ASSERT_TRUE(platform::writeStoredValue("Score", "1750", 4));
     EXPECT_EQ(stored("Score"), "1750");
-    EXPECT_FALSE(platform::readStoredValue("Score", untouched, sizeof untouched, length))
+    EXPECT_EQ(platform::readStoredValue("Score", untouched, sizeof untouched, length, unread),
+              platform::StoredValue::Unreadable)
         << "four bytes and the zero do not fit in four";
     EXPECT_STREQ(untouched, "abc");
     EXPECT_EQ(length, 99u);
@@ -239,7 +245,7 @@ TEST_F(BackEnd, TheStoreKeepsValuesWholeAndReplacesThemOnlyWhenAsked) {
         std::string shown = "(not asked)";
         platform::StoreFailure failure;
         const Outcome outcome = platform::replaceStoredValueIf(
-            replace.name, replace.text, std::strlen(replace.text),
+            replace.name, replace.text, std::strlen(replace.text), 16,
             [&](const char* value, std::size_t size) {
                 shown = value != nullptr ? std::string(value, size) : "(none)";
                 return replace.answer;
@@ -254,7 +260,7 @@ TEST_F(BackEnd, TheStoreKeepsValuesWholeAndReplacesThemOnlyWhenAsked) {
     platform::setStoreFolder(contract::unusableStore());
     platform::StoreFailure failure;
     EXPECT_EQ(platform::replaceStoredValueIf(
-                  "Score", "5", 1, [](const char*, std::size_t) { return true; }, failure),
+                  "Score", "5", 1, 16, [](const char*, std::size_t) { return true; }, failure),
               Outcome::Failed);
     EXPECT_FALSE(failure.place.empty());
     EXPECT_FALSE(failure.reason.empty());

@@ -1,15 +1,23 @@
-// The whole game on damaged data: each kind of data file missing, cut, replaced by a folder or
-// by noise, or with absurd header fields, under a rough game of 200 frames (steering, a catch
-// and a throw, a lost display, the menu). The game either plays on, naming on standard error
-// every file it cannot use, or stops with its error message and status 1; it never crashes,
-// never trips a sanitizer and takes no more memory than on sound data.
+// The whole game on damaged data: each kind of data file missing, cut, replaced by a folder, a
+// pipe or noise, or with absurd header fields, under a rough game of 200 frames (steering, a
+// catch and a throw, a lost display, the menu). The game either plays on, naming on standard
+// error every file it cannot use, or stops with its error message and status 1; it never
+// hangs, never crashes, never trips a sanitizer and takes no more memory than on sound data.
+// A best-score store it cannot read, or one another game keeps locked, costs no score kept.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sched.h>
 #include <string>
+#include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -22,7 +30,7 @@ namespace fs = std::filesystem;
 namespace {
 
 enum class Outcome { PlaysOn, NamesAndPlays, Stops }; // Stops: "DirectSound Create FAILED"
-enum class Kind { Missing, Folder, Cut, Half, Noise, Field, FirstNumber };
+enum class Kind { Missing, Folder, Pipe, Cut, Half, Noise, Field, FirstNumber };
 
 // A damage, and what the game must make of it. A field is `size` little-endian bytes at `at`.
 struct Row {
@@ -63,9 +71,10 @@ constexpr Outcome Names = Outcome::NamesAndPlays;
 
 std::vector<Row> rowsFor(Outcome unusable, std::initializer_list<Row> own) {
     std::vector<Row> rows = {
-        {"missing", Kind::Missing, unusable},    {"empty", Kind::Cut, unusable, 0},
-        {"a folder", Kind::Folder, unusable},    {"cut in the header", Kind::Cut, unusable, 30},
-        {"random bytes", Kind::Noise, unusable}, {"cut in the body", Kind::Half, Names}};
+        {"missing", Kind::Missing, unusable},           {"empty", Kind::Cut, unusable, 0},
+        {"a folder", Kind::Folder, unusable},           {"a pipe", Kind::Pipe, unusable},
+        {"cut in the header", Kind::Cut, unusable, 30}, {"random bytes", Kind::Noise, unusable},
+        {"cut in the body", Kind::Half, Names}};
     rows.insert(rows.end(), own);
     return rows;
 }
@@ -111,16 +120,19 @@ struct GameRun {
     long peakKilobytes = 0;
 };
 
-// kestravan-sim plays the rough game on the folder.
-GameRun play(const std::string& folder) {
+// kestravan-sim plays the rough game (or frames of the script) on the folder, for half a
+// minute at most: a game that waits on a file is ended by SIGALRM.
+GameRun play(const std::string& folder, const char* script = ROUGH_PLAY_SCRIPT,
+             const char* frames = "200") {
     const TemporaryFolder out;
     const std::string errors = out.file("errors");
     const std::string store = folder + "/store";
     const pid_t child = fork();
     if (child == 0) {
         if (std::freopen("/dev/null", "w", stdout) && std::freopen(errors.c_str(), "w", stderr)) {
-            execl(KESTRAVAN_SIM, KESTRAVAN_SIM, "--data", folder.c_str(), "--frames", "200",
-                  "--script", ROUGH_PLAY_SCRIPT, "--store-dir", store.c_str(), nullptr);
+            alarm(30);
+            execl(KESTRAVAN_SIM, KESTRAVAN_SIM, "--data", folder.c_str(), "--frames", frames,
+                  "--script", script, "--store-dir", store.c_str(), nullptr);
         }
         _exit(127);
     }
@@ -165,6 +177,8 @@ TEST_P(DamagedData, TheGamePlaysOnNamingTheFileOrStopsWithItsMessage) {
         fs::remove_all(folder.file(path));
         if (row.kind == Kind::Folder) {
             folder.write(path + "/inside", "x");
+        } else if (row.kind == Kind::Pipe) {
+            mkfifo(folder.file(path).c_str(), 0600);
         } else if (row.kind != Kind::Missing) {
             folder.write(path, damaged(bytes, row));
         }
@@ -179,6 +193,169 @@ TEST_P(DamagedData, TheGamePlaysOnNamingTheFileOrStopsWithItsMessage) {
                                  : row.outcome == Names        ? gameName
                                                                : "";
         EXPECT_NE(run.errors.find(said), std::string::npos) << run.errors;
+    }
+}
+
+// A program run with its standard error kept, ended by SIGALRM after half a minute.
+GameRun runProgram(std::vector<std::string> arguments, const std::function<void()>& before = {}) {
+    const TemporaryFolder out;
+    const std::string errors = out.file("errors");
+    const pid_t child = fork();
+    if (child == 0) {
+        if (before) {
+            before();
+        }
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        if (std::freopen("/dev/null", "w", stdout) && std::freopen(errors.c_str(), "w", stderr)) {
+            alarm(30);
+            execv(argv[0], argv.data());
+        }
+        _exit(127);
+    }
+    GameRun run;
+    int status = 0;
+    rusage usage{};
+    if (child > 0 && wait4(child, &status, 0, &usage) == child) {
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        run.peakKilobytes = usage.ru_maxrss;
+    }
+    run.errors = out.read("errors");
+    return run;
+}
+
+// Demos and scripts that are no demo: refused at once with status 2 and a message, in memory
+// bounded by the 64 MB a demo may take.
+TEST(DamagedDemo, AnOversizedEndlessOrStrangeDemoIsRefusedWithItsReason) {
+    const TemporaryFolder folder;
+    const std::string demo = folder.file("demo");
+    const std::pair<std::function<std::string()>, const char*> demos[] = {
+        {[&] { return folder.path(); }, "a folder"},
+        {[&] { return mkfifo(demo.c_str(), 0600), demo; }, "a pipe"},
+        {[&] { return std::string("/dev/zero"); }, "a device"},
+        {[&] { return folder.write("demo", "1 lup\n"), truncate(demo.c_str(), 65L << 20), demo; },
+         "larger than 64 MB"},
+        {[&] { return folder.write("demo", "1 lup " + std::string(5000, ' ') + "\n"), demo; },
+         "longer than 4096 characters"},
+        {[&] { return folder.write("demo", "2147483648 lup\n"), demo; }, "100000000"},
+        {[&] { return folder.write("demo", "100000001 lup\n"), demo; }, "100000000"},
+        {[&] { return folder.write("demo", "1 \x1b[2Jx\n"), demo; }, "\\x1B[2Jx"},
+    };
+    for (const auto& [make, said] : demos) {
+        SCOPED_TRACE(said);
+        fs::remove_all(demo);
+        const std::string path = make();
+        std::vector<std::vector<std::string>> commands = {
+            {KESTRAVAN_SIM, "--data", gameDataFolder(), "--script", path}};
+#ifdef KESTRAVAN_GAME
+        commands.push_back({KESTRAVAN_GAME, "--play", path});
+#endif
+        for (const auto& command : commands) {
+            const GameRun run = runProgram(command);
+            EXPECT_EQ(run.status, 2) << command[0] << ": " << run.errors;
+            EXPECT_NE(run.errors.find(said), std::string::npos) << run.errors;
+            EXPECT_EQ(run.errors.find('\x1b'), std::string::npos);
+            EXPECT_LT(run.peakKilobytes, 160 * 1024);
+        }
+    }
+    EXPECT_EQ(runProgram({KESTRAVAN_SIM, "--frames", "100000001"}).status, 2);
+}
+
+#ifdef KESTRAVAN_GAME
+// A recording onto a full disk: a small memory file system of a private mount namespace where
+// the machine allows one, /dev/full otherwise. The game, ended by SIGTERM as by the window's
+// close button, says so and ends with status 1.
+TEST(DamagedDemo, ARecordingOntoAFullDiskIsReportedAndEndsWithStatusOne) {
+    if (!fs::exists(fs::path(gameDataFolder()) / "Terrain.dat")) {
+        GTEST_SKIP() << "no generated game folder at " << gameDataFolder();
+    }
+    const TemporaryFolder folder;
+    fs::create_directories(folder.file("disk"));
+    const std::string disk = folder.file("disk");
+    const bool ownDisk = [&] {
+        const pid_t probe = fork();
+        if (probe == 0) {
+            _exit(unshare(CLONE_NEWNS) == 0 ? 0 : 1);
+        }
+        int status = 0;
+        return waitpid(probe, &status, 0) == probe && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }();
+    const std::string demo = ownDisk ? disk + "/demo" : "/dev/full";
+    const auto fullDisk = [&] {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        setenv("XDG_DATA_HOME", folder.file("home").c_str(), 1);
+        if (ownDisk && (unshare(CLONE_NEWNS) != 0 ||
+                        mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                        mount("kestravan", disk.c_str(), "tmpfs", 0, "size=16k") != 0)) {
+            _exit(126);
+        }
+        if (ownDisk) {
+            std::ofstream(disk + "/filler") << std::string(16384, 'x');
+        }
+        // SDL turns SIGTERM into the window's close.
+        const pid_t game = getpid();
+        if (fork() == 0) {
+            sleep(3);
+            kill(game, SIGTERM);
+            _exit(0);
+        }
+    };
+    const GameRun run = runProgram(
+        {KESTRAVAN_GAME, "--data", gameDataFolder(), "--windowed", "--no-sound", "--record", demo},
+        fullDisk);
+    EXPECT_EQ(run.status, 1) << run.errors;
+    EXPECT_NE(run.errors.find("cannot write the demo"), std::string::npos) << run.errors;
+    std::error_code ignored;
+    fs::remove("/dev/full.json", ignored); // beside /dev/full only when there is no disk
+}
+#endif
+
+// The golden replay's first 750 frames score 175 points over a best score of 100: the store
+// keeps its 100, or whatever it held that the game cannot read.
+TEST(DamagedStore, AStoreTheGameCannotReadOrLockedByAnotherGameIsNamedAndLeftAsItIs) {
+    if (!fs::exists(fs::path(gameDataFolder()) / "Terrain.dat")) {
+        GTEST_SKIP() << "no generated game folder at " << gameDataFolder();
+    }
+    const TemporaryFolder folder;
+    for (const fs::path& file : fs::directory_iterator(gameDataFolder())) {
+        fs::create_symlink(file, folder.file(file.filename()));
+    }
+    const std::string score = folder.file("store/High Score");
+    const std::pair<const char*, std::function<void()>> stores[] = {
+        {"a pipe", [&] { mkfifo(score.c_str(), 0600); }},
+        {"20 characters", [&] { folder.write("store/High Score", "100" + std::string(17, ' ')); }},
+        {"1 GB",
+         [&] { folder.write("store/High Score", "100"), truncate(score.c_str(), 1L << 30); }},
+        {"a held lock", [&] { folder.write("store/High Score", "100\n"); }},
+    };
+    for (const auto& [name, make] : stores) {
+        SCOPED_TRACE(name);
+        fs::remove_all(folder.file("store"));
+        fs::create_directories(folder.file("store"));
+        make();
+        struct stat before {};
+        stat(score.c_str(), &before);
+        const bool locking = std::string(name) == "a held lock";
+        const int lock = open(folder.file("store").c_str(), O_RDONLY | O_DIRECTORY);
+        if (locking) {
+            flock(lock, LOCK_EX); // a game stuck while it holds the store's lock
+        }
+        const GameRun run = play(folder.path(), GOLDEN_SCRIPT, "750");
+        close(lock);
+        EXPECT_EQ(run.status, 0) << run.errors;
+        EXPECT_LT(run.peakKilobytes, 96 * 1024);
+        const std::string said = locking ? "another game holds the store's lock" : score;
+        EXPECT_NE(run.errors.find(said), std::string::npos) << run.errors;
+        // Named once; a held lock once each time the score rises past the best.
+        EXPECT_TRUE(locking || run.errors.find(said) == run.errors.rfind(said)) << run.errors;
+        struct stat after {};
+        stat(score.c_str(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_size, before.st_size);
     }
 }
 

@@ -151,7 +151,9 @@ TEST_F(Frames, ABeatenBestScoreIsStoredAtOnceAndShownInBothRows) {
     EXPECT_EQ(g.bestScore, 1500);
     char stored[20] = {};
     std::size_t length = 0;
-    ASSERT_TRUE(platform::readStoredValue("High Score", stored, sizeof stored, length));
+    platform::StoreFailure failure;
+    ASSERT_EQ(platform::readStoredValue("High Score", stored, sizeof stored, length, failure),
+              platform::StoredValue::Found);
     EXPECT_EQ(std::string(stored, length), "1500");
     // The score's row and the best score's row carry the same picture, the seconds' another.
     const auto textRow = [&g](int top) {

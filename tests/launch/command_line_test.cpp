@@ -2,8 +2,10 @@
 // and which of the two wins.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "launch/options.h"
@@ -113,22 +115,55 @@ TEST(SettingsFile, BadLinesAreNamedAndKeepTheirDefaults) {
 TEST(SettingsFile, AMissingOrStrangeFileGivesTheDefaultsAndASavedOneReplacesIt) {
     TemporaryFolder folder;
     std::vector<std::string> complaints;
-    EXPECT_EQ(loadSettings(folder.file("none.ini"), complaints).volume, 100);
+    EXPECT_EQ(loadSettings(folder.file("none.ini"), complaints).settings.volume, 100);
     EXPECT_TRUE(complaints.empty());
 
     folder.write("huge.ini", std::string(200 * 1024, 'x'));
-    const char binary[] = "\0\xff\n\x01\nvolume=3\r\n";
+    const char binary[] = "\0\xff\n\x1b[2J = 1\nvolume=3\r\n";
     folder.write("binary.ini", std::string(binary, sizeof binary - 1));
-    EXPECT_EQ(loadSettings(folder.file("huge.ini"), complaints).volume, 100);
-    EXPECT_EQ(loadSettings(folder.file("binary.ini"), complaints).volume, 3);
-    EXPECT_EQ(complaints.size(), 3u); // the huge file, then two bad lines
+    mkfifo(folder.file("pipe.ini").c_str(), 0600);
+    EXPECT_TRUE(loadSettings(folder.file("huge.ini"), complaints).ignored);
+    EXPECT_TRUE(loadSettings(folder.file("pipe.ini"), complaints).ignored);
+    const SettingsFile read = loadSettings(folder.file("binary.ini"), complaints);
+    EXPECT_EQ(read.settings.volume, 3);
+    ASSERT_EQ(complaints.size(), 4u); // the huge file, the pipe, then two bad lines
+    EXPECT_EQ(complaints[3], "line 2: unknown setting '\\x1B[2j'"); // never the byte itself
 
     std::string error;
-    ASSERT_TRUE(
-        saveSettings(folder.file("binary.ini"), Settings{false, Scale::Fit, 20, true}, error));
+    Settings windowed = read.settings;
+    windowed.fullscreen = false;
+    ASSERT_TRUE(saveSettings(folder.file("binary.ini"), withMode(read.text, windowed), error));
     complaints.clear();
-    EXPECT_FALSE(loadSettings(folder.file("binary.ini"), complaints).fullscreen);
-    EXPECT_TRUE(complaints.empty());
-    EXPECT_FALSE(saveSettings(folder.file("no/such/folder.ini"), Settings{}, error));
+    EXPECT_FALSE(loadSettings(folder.file("binary.ini"), complaints).settings.fullscreen);
+    EXPECT_EQ(complaints.size(), 2u); // the lines it does not understand are kept
+    EXPECT_FALSE(saveSettings(folder.file("no/such/folder.ini"), "", error));
     EXPECT_FALSE(error.empty());
+}
+
+TEST(SettingsFile, ANewModeChangesOnlyTheModeLines) {
+    const std::pair<std::string, std::string> rewrites[] = {
+        {"", settingsText(Settings{false})},
+        {"# mine\nvolume = 7 ; quiet\nmode = fullscreen    # how\nextra = 1\n",
+         "# mine\nvolume = 7 ; quiet\nmode = windowed    # how\nextra = 1\n"},
+        {"[Kestravan]\r\n  MODE=Bogus;x\r\nmode =\r\n",
+         "[Kestravan]\r\n  MODE=windowed;x\r\nmode = windowed\r\n"},
+        {"volume = 3", "volume = 3\nmode = windowed\n"},
+        {"# mode = fullscreen\n[mode = x]\n", "# mode = fullscreen\n[mode = x]\nmode = windowed\n"},
+    };
+    for (const auto& [before, after] : rewrites) {
+        EXPECT_EQ(withMode(before, Settings{false}), after) << before;
+    }
+}
+
+TEST(SettingsFile, TheFileIsReplacedThroughANewFileOfAUniqueName) {
+    TemporaryFolder folder;
+    folder.write("kestravan.ini", "mode = fullscreen\n");
+    folder.write("elsewhere", "kept");
+    // A link planted where a fixed temporary name would be.
+    std::filesystem::create_symlink(folder.file("elsewhere"), folder.file("kestravan.ini.new"));
+    std::string error;
+    ASSERT_TRUE(saveSettings(folder.file("kestravan.ini"), "mode = windowed\n", error)) << error;
+    EXPECT_EQ(folder.read("elsewhere"), "kept");
+    EXPECT_EQ(folder.read("kestravan.ini"), "mode = windowed\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 3);
 }

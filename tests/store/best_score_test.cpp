@@ -1,10 +1,13 @@
 // The best score between runs: what reading makes of the stored text, a write that never
 // leaves the old value half replaced nor lowers it, even with another game writing at the same
 // time, and a failed write that says so.
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -86,9 +89,9 @@ TEST_F(StoreFixture, TheStoreFolderIsMadeWhenMissing) {
 TEST_F(StoreFixture, OnlyAHigherScoreReplacesTheStoredOneWholeLeavingNothingBehind) {
     // Stored text as the game reads it, a score to write, and what is stored afterwards.
     const std::tuple<std::string, std::int32_t, std::string> writes[] = {
-        {"500\n", 400, "500\n"}, {"500\n", 500, "500\n"},         {"500\n", 501, "501\n"},
-        {"12ab", 13, "13\n"},    {"garbage", 1, "1\n"},           {"garbage", 0, "garbage"},
-        {"-40", -3, "-3\n"},     {std::string(25, '7'), 5, "5\n"}};
+        {"500\n", 400, "500\n"}, {"500\n", 500, "500\n"}, {"500\n", 501, "501\n"},
+        {"12ab", 13, "13\n"},    {"garbage", 1, "1\n"},   {"garbage", 0, "garbage"},
+        {"-40", -3, "-3\n"}};
     for (const auto& [stored, score, after] : writes) {
         folder.write(BestScoreName, stored);
         const ino_t before = inodeOf(folder.file(BestScoreName));
@@ -101,24 +104,76 @@ TEST_F(StoreFixture, OnlyAHigherScoreReplacesTheStoredOneWholeLeavingNothingBehi
     EXPECT_EQ(std::distance(Files(folder.path()), Files()), 1);
 }
 
+TEST_F(StoreFixture, AStoreTheGameCannotReadIsNamedOnceAndNeverWrittenOver) {
+    alarm(20); // a store that makes the game wait fails the test, not the suite
+    chmod(folder.path().c_str(), 0777);
+    const std::string file = folder.file(BestScoreName);
+    const std::pair<const char*, std::function<void()>> stores[] = {
+        {"20 characters", [&] { folder.write(BestScoreName, "500" + std::string(17, ' ')); }},
+        {"NULs", [&] { folder.write(BestScoreName, "5" + std::string(19, '\0')); }},
+        {"20 digits", [&] { folder.write(BestScoreName, "12345678901234567890"); }},
+        {"1 GB", [&] { folder.write(BestScoreName, "500"), truncate(file.c_str(), 1L << 30); }},
+        {"a pipe", [&] { mkfifo(file.c_str(), 0600); }},
+        {"mode 000", [&] { folder.write(BestScoreName, "500\n"), chmod(file.c_str(), 0); }},
+    };
+    for (const auto& [name, make] : stores) {
+        std::filesystem::remove(file);
+        make();
+        struct stat before {};
+        stat(file.c_str(), &before);
+        // A game of the player's own, who cannot read a file of mode 000 as root could.
+        const pid_t game = inAnotherProcess([&] {
+            if (geteuid() == 0 && setgid(65534) + setuid(65534) != 0) {
+                return false;
+            }
+            ::testing::internal::CaptureStderr();
+            const bool playedOn = readBestScore() == 0 && !writeBestScore(2000000000);
+            const std::string said = ::testing::internal::GetCapturedStderr();
+            return playedOn && said.find(file) != std::string::npos &&
+                   std::count(said.begin(), said.end(), '\n') == 1;
+        });
+        EXPECT_TRUE(succeeded(game)) << name;
+        struct stat after {};
+        stat(file.c_str(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino) << name;
+        EXPECT_EQ(after.st_size, before.st_size) << name;
+    }
+    alarm(0);
+}
+
 TEST_F(StoreFixture, TwoGamesWritingAtOnceNeverLoseTheHigherScore) {
     // Two processes raise the score in turns, one the odd numbers, the other the even ones;
-    // each checks after every write that the store holds at least what it just wrote.
+    // each checks after every write it was told was kept that the store holds at least that,
+    // and ends with the highest score kept as its status (a write may find the other game
+    // holding the lock too long, and say so).
     const auto player = [](int first) {
-        return [first] {
-            bool kept = true;
+        const pid_t child = fork();
+        if (child == 0) {
+            int highest = 0;
             for (int score = first; score <= 60; score += 2) {
-                kept = writeBestScore(score) && readBestScore() >= score && kept;
+                if (writeBestScore(score)) {
+                    highest = score;
+                    if (readBestScore() < score) {
+                        _exit(255);
+                    }
+                }
             }
-            return kept;
+            _exit(highest);
+        }
+        int status = 0;
+        return [child, status]() mutable {
+            return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status)
+                                                                            : 255;
         };
     };
     for (int round = 0; round < 5; ++round) {
         std::filesystem::remove(folder.file(BestScoreName));
-        const pid_t odd = inAnotherProcess(player(1));
-        const pid_t even = inAnotherProcess(player(2));
-        EXPECT_TRUE(succeeded(odd) && succeeded(even)) << "round " << round;
-        ASSERT_EQ(readBestScore(), 60) << "round " << round;
+        auto odd = player(1);
+        auto even = player(2);
+        const int highest = std::max(odd(), even());
+        ASSERT_LT(highest, 255) << "round " << round;
+        ASSERT_EQ(readBestScore(), highest) << "round " << round;
+        EXPECT_GE(highest, 59) << "round " << round; // the lock is seldom held that long
     }
 }
 
@@ -128,7 +183,7 @@ TEST_F(StoreFixture, AScoreThatCannotBeKeptIsReportedInOneLine) {
     folder.write("file", "x");
     folder.write("blocked/High Score/inside", "x");
     const std::pair<std::string, std::string> blocked[] = {
-        {folder.file("file/store"), "Not a directory"}, {folder.file("blocked"), "Is a directory"}};
+        {folder.file("file/store"), "Not a directory"}, {folder.file("blocked"), "a folder"}};
     for (const auto& [store, reason] : blocked) {
         platform::setStoreFolder(store);
         ::testing::internal::CaptureStderr();
@@ -144,6 +199,24 @@ TEST_F(StoreFixture, AScoreThatCannotBeKeptIsReportedInOneLine) {
     }
     platform::setStoreFolder(folder.path());
     EXPECT_EQ(readBestScore(), 300);
+}
+
+TEST_F(StoreFixture, AHeldLockIsWaitedForATenthOfASecondAndTheScoreNotKeptThisTime) {
+    ASSERT_TRUE(writeBestScore(300));
+    const int held = open(folder.path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(flock(held, LOCK_EX), 0); // another game, stuck while it holds the lock
+    ::testing::internal::CaptureStderr();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(writeBestScore(400));
+    const auto waited = std::chrono::steady_clock::now() - start;
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    close(held);
+    EXPECT_LT(waited, std::chrono::milliseconds(500));
+    EXPECT_GE(waited, std::chrono::milliseconds(90));
+    EXPECT_NE(said.find("lock"), std::string::npos) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(readBestScore(), 300);
+    EXPECT_TRUE(writeBestScore(400)); // the lock given back
 }
 
 TEST_F(StoreFixture, WithoutADataFolderNoScoreIsReadOrWrittenInTheWorkingDirectory) {

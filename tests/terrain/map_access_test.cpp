@@ -11,10 +11,15 @@
 
 namespace {
 
+// A "Terrain.dat" that is a folder.
+const std::string AFolder = "<a folder>";
+
 // Constructs a game in a folder holding the given "Terrain.dat" (none when absent).
 struct MapFixture {
     explicit MapFixture(const std::optional<std::string>& terrain) {
-        if (terrain) {
+        if (terrain == AFolder) {
+            folder.write("Terrain.dat/inside", "1 1 1");
+        } else if (terrain) {
             folder.write("Terrain.dat", *terrain);
         }
         game = &session.construct();
@@ -40,9 +45,11 @@ int cellOfNumber(int k) {
 } // namespace
 
 TEST(GameMap, BadFilesStartTheGameWithWaterAndOneClearLine) {
-    // The file, the last number read with its value, the first number left as Water, the line.
+    // The file, the last number read with its value, the first number left as Water, the line,
+    // in the same words on every system.
     const std::tuple<std::optional<std::string>, int, std::int32_t, int, const char*> files[] = {
-        {std::nullopt, -1, 0, 0, "Terrain.dat: cannot be opened"},
+        {std::nullopt, -1, 0, 0, "Terrain.dat: cannot be opened (missing)"},
+        {AFolder, -1, 0, 0, "Terrain.dat: cannot be opened (a folder, not a regular file)"},
         {mapText(300, "1"), 299, Ground::Grass, 300, "holds only 300 of 46872 numbers"},
         {"1 1 grass 1", 1, Ground::Grass, 2, "number 3 is not a number"},
         {"7 300 " + mapText(CellCount - 2, "1"), 0, 7, 1, "1 numbers lie outside 0..124"}};

@@ -1,8 +1,9 @@
-// The best score in the registry: what reading makes of the stored value, whatever its type
-// or length, and a write read back whole.
+// The best score in the registry: what reading makes of the stored value, a value the game
+// cannot read left as it is whatever its type or length, and a write read back whole.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/store.h"
 #include "shell/best_score.h"
@@ -33,6 +34,19 @@ struct RegistryFixture : ::testing::Test {
         RegCloseKey(handle);
     }
 
+    // The value's bytes as the registry holds them.
+    std::string stored() const {
+        std::vector<BYTE> bytes(1 << 20);
+        DWORD size = static_cast<DWORD>(bytes.size());
+        HKEY handle = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != 0) {
+            return "no key";
+        }
+        RegQueryValueExA(handle, BestScoreName, nullptr, nullptr, bytes.data(), &size);
+        RegCloseKey(handle);
+        return std::string(reinterpret_cast<const char*>(bytes.data()), size);
+    }
+
     std::string key;
 };
 
@@ -43,14 +57,10 @@ TEST_F(RegistryFixture, StoredValuesReadAsTheGameExpects) {
         std::string bytes;
         std::int32_t score;
     } readings[] = {
-        {REG_SZ, std::string("1234", 5), 1234},             // with its zero
-        {REG_SZ, "987", 987},                               // written without one
-        {REG_SZ, std::string("-77\0", 4), -77},             //
-        {REG_SZ, std::string(19, '1') + '\0', 2147483647},  // fills the score buffer
-        {REG_SZ, std::string(20, '1') + '\0', 0},           // one too long
-        {REG_SZ, std::string(300, '5') + '\0', 0},          // past what the reader looks at
-        {REG_DWORD, std::string("\x10\x00\x00\x00", 4), 0}, // not text
-        {REG_BINARY, "42", 0},
+        {REG_SZ, std::string("1234", 5), 1234},            // with its zero
+        {REG_SZ, "987", 987},                              // written without one
+        {REG_SZ, std::string("-77\0", 4), -77},            //
+        {REG_SZ, std::string(19, '1') + '\0', 2147483647}, // fills the score buffer
     };
     for (const auto& reading : readings) {
         put(reading.type, reading.bytes);
@@ -59,12 +69,44 @@ TEST_F(RegistryFixture, StoredValuesReadAsTheGameExpects) {
     }
 }
 
+TEST_F(RegistryFixture, AValueTheGameCannotReadIsReportedAndNeverWrittenOver) {
+    const struct {
+        DWORD type;
+        std::string bytes;
+    } unreadable[] = {
+        {REG_SZ, std::string(20, '1') + '\0'}, // one too long for the score buffer
+        {REG_SZ, std::string("500") + std::string(17, ' ')},
+        {REG_SZ, std::string(100000, '5') + '\0'},       // past what the reader looks at
+        {REG_DWORD, std::string("\x10\x00\x00\x00", 4)}, // not text
+        {REG_QWORD, std::string(8, '\x01')},
+        {REG_BINARY, "42"},
+        {REG_EXPAND_SZ, std::string("42", 3)},
+        {REG_MULTI_SZ, std::string("42\0\0", 4)},
+    };
+    for (const auto& value : unreadable) {
+        put(value.type, value.bytes);
+        const std::string before = stored(); // as the registry keeps it
+        platform::StoreFailure failure;
+        char text[20];
+        std::size_t length = 0;
+        EXPECT_EQ(platform::readStoredValue(BestScoreName, text, sizeof text, length, failure),
+                  platform::StoredValue::Unreadable)
+            << value.bytes.size() << " bytes of type " << value.type;
+        EXPECT_NE(failure.place.find(key), std::string::npos) << failure.reason;
+        EXPECT_EQ(readBestScore(), 0);
+        EXPECT_FALSE(writeBestScore(2000000000));
+        EXPECT_EQ(stored(), before) << value.bytes.size() << " bytes of type " << value.type;
+    }
+}
+
 TEST_F(RegistryFixture, AWriteMakesTheKeyAndReadsBackAsText) {
     ASSERT_TRUE(platform::openStore());
     ASSERT_TRUE(writeBestScore(1500));
     char text[20] = {};
     std::size_t length = 0;
-    ASSERT_TRUE(platform::readStoredValue(BestScoreName, text, sizeof text, length));
+    platform::StoreFailure failure;
+    ASSERT_EQ(platform::readStoredValue(BestScoreName, text, sizeof text, length, failure),
+              platform::StoredValue::Found);
     EXPECT_EQ(std::string(text, length), "1500");
     ASSERT_TRUE(writeBestScore(900)); // only a higher score takes the stored one's place
     EXPECT_EQ(readBestScore(), 1500);

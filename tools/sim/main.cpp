@@ -45,7 +45,7 @@ struct Options {
 bool parseCount(const std::string& text, int& value) {
     char* end = nullptr;
     const long number = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || number < 0 || number > 100000000) {
+    if (text.empty() || *end != '\0' || number < 0 || number > replay::LastScriptFrame) {
         return false;
     }
     value = static_cast<int>(number);
@@ -68,12 +68,12 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
             options.data = value;
         } else if (option == "--frames") {
             if (!parseCount(value, options.frames)) {
-                error = "--frames takes a number of 0 or more";
+                error = "--frames takes a number from 0 to " + std::to_string(replay::LastScriptFrame);
                 return false;
             }
         } else if (option == "--tick-ms") {
             if (!parseCount(value, options.tickMs)) {
-                error = "--tick-ms takes a number of 0 or more";
+                error = "--tick-ms takes a number from 0 to " + std::to_string(replay::LastScriptFrame);
                 return false;
             }
         } else if (option == "--start-ms") {
@@ -134,6 +134,7 @@ public:
         temporary_ = platform::makeTemporaryFolder("kestravan-sim-");
         if (!temporary_.empty()) {
             platform::setStoreFolder(temporary_);
+            platform::removeAfterExit(temporary_); // should a signal end the run
         }
     }
     ~RunStore() {

@@ -23,11 +23,15 @@ std::string pathOf(const std::string& folder, const char* name) {
 }
 
 // Reads the value's file whole when it fits in capacity bytes with a terminating zero; a
-// line feed ending the file is not part of the value.
-bool readValue(const std::string& path, char* buffer, std::size_t capacity, std::size_t& length) {
-    FILE* file = std::fopen(path.c_str(), "rb");
+// line feed ending the file is not part of the value. Reads no more than that, whatever the
+// file's size.
+StoredValue readValue(const std::string& path, char* buffer, std::size_t capacity,
+                      std::size_t& length, StoreFailure& failure) {
+    OpenFailure openFailure;
+    FILE* file = openRegularFile(path, &openFailure);
     if (file == nullptr) {
-        return false;
+        failure = StoreFailure{path, openFailure.reason};
+        return openFailure.missing ? StoredValue::Missing : StoredValue::Unreadable;
     }
     // One byte more than fits tells a value that is too long from one that just fits.
     char text[ValueRoom];
@@ -39,13 +43,20 @@ bool readValue(const std::string& path, char* buffer, std::size_t capacity, std:
     if (size > 0 && text[size - 1] == '\n') {
         --size; // the file ends its one line with a line feed
     }
-    if (readError || capacity == 0 || size >= capacity || read > limit) {
-        return false;
+    if (readError) {
+        failure = StoreFailure{path, "reading it failed"};
+        return StoredValue::Unreadable;
+    }
+    if (capacity == 0 || size >= capacity || read > limit) {
+        failure =
+            StoreFailure{path, "it holds more than " +
+                                   std::to_string(capacity > 0 ? capacity - 1 : 0) + " characters"};
+        return StoredValue::Unreadable;
     }
     std::memcpy(buffer, text, size);
     buffer[size] = '\0';
     length = size;
-    return true;
+    return StoredValue::Found;
 }
 
 // The folder, made when missing; false with failure filled in when there is none.
@@ -88,9 +99,11 @@ bool openStore() {
     return !folder.empty() && makeFolders(folder);
 }
 
-bool readStoredValue(const char* name, char* buffer, std::size_t capacity, std::size_t& length) {
+StoredValue readStoredValue(const char* name, char* buffer, std::size_t capacity,
+                            std::size_t& length, StoreFailure& failure) {
     const std::string folder = storeFolder();
-    return !folder.empty() && readValue(pathOf(folder, name), buffer, capacity, length);
+    return folder.empty() ? StoredValue::Missing
+                          : readValue(pathOf(folder, name), buffer, capacity, length, failure);
 }
 
 bool writeStoredValue(const char* name, const char* text, std::size_t length) {
@@ -101,19 +114,27 @@ bool writeStoredValue(const char* name, const char* text, std::size_t length) {
 }
 
 StoreOutcome replaceStoredValueIf(const char* name, const char* text, std::size_t length,
-                                  const ReplaceTest& shouldReplace, StoreFailure& failure) {
+                                  std::size_t capacity, const ReplaceTest& shouldReplace,
+                                  StoreFailure& failure) {
     const std::string folder = storeFolder();
     if (!prepareFolder(folder, failure)) {
         return StoreOutcome::Failed;
     }
     const FolderLock lock(folder);
     if (!lock.held()) {
-        failure = StoreFailure{folder, lastFileError()};
+        failure = StoreFailure{folder, lock.busy() ? "another game holds the store's lock"
+                                                   : lastFileError()};
         return StoreOutcome::Failed;
     }
     char stored[ValueRoom];
     std::size_t storedLength = 0;
-    const bool found = readValue(pathOf(folder, name), stored, sizeof stored, storedLength);
+    const StoredValue read =
+        readValue(pathOf(folder, name), stored, capacity < sizeof stored ? capacity : sizeof stored,
+                  storedLength, failure);
+    if (read == StoredValue::Unreadable) {
+        return StoreOutcome::Unreadable;
+    }
+    const bool found = read == StoredValue::Found;
     return shouldReplace(found ? stored : nullptr, found ? storedLength : 0)
                ? replaceValue(folder, name, text, length, failure)
                : StoreOutcome::Kept;

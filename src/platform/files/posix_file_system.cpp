@@ -1,5 +1,7 @@
-// Folders, whole-file replacement and scratch folders on a POSIX system.
+// Regular files, folders, whole-file replacement, the folder lock and scratch folders on a
+// POSIX system.
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +12,7 @@
 #include <unistd.h>
 
 #include "platform/file_system.h"
+#include "platform/system.h"
 
 namespace platform {
 
@@ -30,12 +33,58 @@ bool writeAll(int file, const char* data, std::size_t length) {
     return true;
 }
 
+const char* kindOf(mode_t mode) {
+    return S_ISDIR(mode)                    ? "a folder"
+           : S_ISFIFO(mode)                 ? "a pipe"
+           : S_ISSOCK(mode)                 ? "a socket"
+           : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                            : "not a file";
+}
+
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
 } // namespace
+
+// Opened without waiting (a pipe with no writer would block open() itself), then checked by
+// what the open handle is, so that nothing can be swapped in between.
+std::FILE* openRegularFile(const std::string& path, OpenFailure* failure) {
+    const int file = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file < 0) {
+        if (failure != nullptr) {
+            *failure = OpenFailure{errno == ENOENT, std::strerror(errno)};
+        }
+        return nullptr;
+    }
+    struct stat info {};
+    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const std::string reason = std::string(kindOf(info.st_mode)) + ", not a regular file";
+        close(file);
+        if (failure != nullptr) {
+            *failure = OpenFailure{false, reason};
+        } else {
+            debugLine((path + ": " + reason + "; not read\n").c_str());
+        }
+        errno = EINVAL;
+        return nullptr;
+    }
+    const int flags = fcntl(file, F_GETFL);
+    std::FILE* stream = nullptr;
+    if (flags != -1 && fcntl(file, F_SETFL, flags & ~O_NONBLOCK) == 0) {
+        stream = fdopen(file, "rb");
+    }
+    if (stream == nullptr) {
+        const int error = errno;
+        close(file);
+        errno = error;
+        if (failure != nullptr) {
+            *failure = OpenFailure{false, std::strerror(error)};
+        }
+    }
+    return stream;
+}
 
 bool makeFolders(const std::string& path) {
     struct stat made {};
@@ -97,11 +146,20 @@ FolderLock::FolderLock(const std::string& folder) {
     if (file < 0) {
         return;
     }
-    int locked = 0;
-    while ((locked = flock(file, LOCK_EX)) != 0 && errno == EINTR) {
+    // Tries every millisecond for a tenth of a second: a game that holds it longer is stuck.
+    int locked = -1;
+    for (int attempt = 0; attempt <= 100; ++attempt) {
+        if (attempt > 0) {
+            usleep(1000);
+        }
+        locked = flock(file, LOCK_EX | LOCK_NB);
+        if (locked == 0 || (errno != EWOULDBLOCK && errno != EINTR)) {
+            break;
+        }
     }
     if (locked != 0) {
         const int error = errno;
+        busy_ = error == EWOULDBLOCK;
         close(file);
         errno = error;
         return;
@@ -120,6 +178,41 @@ std::string makeTemporaryFolder(const char* prefix) {
     std::string pattern =
         std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/" + prefix + "XXXXXX";
     return mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+}
+
+// The watcher holds the read end of a pipe whose write end only this process has; the read
+// sees the end of the pipe when the process is gone. The watcher ignores the signals that end
+// the game, holds no other file open, and removes the folder with rm: after fork in a process
+// that may run threads, only calls that need no lock are safe.
+bool removeAfterExit(const std::string& folder) {
+    int ends[2];
+    if (pipe(ends) != 0) {
+        return false;
+    }
+    const pid_t watcher = fork();
+    if (watcher == 0) {
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE}) {
+            std::signal(signal, SIG_IGN);
+        }
+        for (int file = 0; file < 1024; ++file) {
+            if (file != ends[0]) {
+                close(file);
+            }
+        }
+        char byte = 0;
+        while (read(ends[0], &byte, 1) != 0 && errno == EINTR) {
+        }
+        execl("/bin/rm", "rm", "-rf", "--", folder.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(ends[0]);
+    if (watcher < 0) {
+        close(ends[1]);
+        return false;
+    }
+    // Programs this process starts do not keep the folder.
+    fcntl(ends[1], F_SETFD, FD_CLOEXEC);
+    return true;
 }
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "formats/png_writer.h"
+#include "platform/file_system.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/session.h"
 
@@ -100,8 +101,12 @@ void writeScreenshot(const Surface& frame, const Palette& palette) {
             rgb.insert(rgb.end(), {entry.red, entry.green, entry.blue});
         }
     }
-    if (folder.empty() || !writePng(path.string(), frame.width(), frame.height(), rgb)) {
-        std::cerr << "kestravan: cannot write a screenshot into " << folder << "\n";
+    // Written whole beside its name and then renamed: a full disk leaves no cut-off picture.
+    const std::vector<std::uint8_t> png = encodePng(frame.width(), frame.height(), rgb);
+    if (folder.empty() || png.empty() ||
+        !replaceFile(path.string(), reinterpret_cast<const char*>(png.data()), png.size())) {
+        std::cerr << "kestravan: cannot write a screenshot into " << folder << ": "
+                  << lastFileError() << "\n";
         return;
     }
     std::cout << "Screenshot: " << path.string() << std::endl;

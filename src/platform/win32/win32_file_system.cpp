@@ -1,11 +1,16 @@
-// Folders, whole-file replacement and scratch folders on Windows.
+// Regular files, folders, whole-file replacement, the folder lock and scratch folders on
+// Windows.
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/system.h"
+#include "platform/win32/win32_error.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 namespace platform {
@@ -21,6 +26,61 @@ std::string uniqueSuffix() {
 }
 
 } // namespace
+
+std::string windowsErrorText(unsigned long code) {
+    char text[256] = {};
+    const DWORD size =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                       MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), text, sizeof text, nullptr);
+    std::string words(text, size);
+    while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == ' ' ||
+                              words.back() == '.')) {
+        words.pop_back();
+    }
+    return words.empty() ? "system error " + std::to_string(code) : words;
+}
+
+// Opened with sharing for others, then checked by what the handle is: a disk file, not a
+// console, printer port or pipe, and not a folder.
+std::FILE* openRegularFile(const std::string& path, OpenFailure* failure) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (failure != nullptr) {
+            *failure = OpenFailure{error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND,
+                                   windowsErrorText(error)};
+        }
+        SetLastError(error);
+        return nullptr;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool disk = GetFileType(file) == FILE_TYPE_DISK;
+    if (!disk || GetFileInformationByHandle(file, &info) == 0 ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        CloseHandle(file);
+        const std::string reason =
+            std::string(disk ? "a folder" : "a device") + ", not a regular file";
+        if (failure != nullptr) {
+            *failure = OpenFailure{false, reason};
+        } else {
+            debugLine((path + ": " + reason + "; not read\n").c_str());
+        }
+        SetLastError(ERROR_INVALID_FUNCTION);
+        return nullptr;
+    }
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_RDONLY | _O_BINARY);
+    if (descriptor == -1) {
+        CloseHandle(file);
+        return nullptr;
+    }
+    std::FILE* stream = _fdopen(descriptor, "rb");
+    if (stream == nullptr) {
+        _close(descriptor);
+    }
+    return stream;
+}
 
 bool makeFolders(const std::string& path) {
     std::error_code error;
@@ -55,10 +115,11 @@ bool replaceFile(const std::string& path, const char* bytes, std::size_t length)
 }
 
 std::string lastFileError() {
-    return "Windows error " + std::to_string(GetLastError());
+    return windowsErrorText(GetLastError());
 }
 
-// A named mutex of the folder's own: other processes locking the same folder wait for it.
+// A named mutex of the folder's own: other processes locking the same folder wait for it, a
+// tenth of a second at most.
 FolderLock::FolderLock(const std::string& folder) {
     std::string name = "Local\\Kestravan-store-";
     for (const char c : folder) {
@@ -68,9 +129,11 @@ FolderLock::FolderLock(const std::string& folder) {
     if (mutex == nullptr) {
         return;
     }
-    const DWORD waited = WaitForSingleObject(mutex, INFINITE);
+    const DWORD waited = WaitForSingleObject(mutex, 100);
     if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        busy_ = waited == WAIT_TIMEOUT;
         CloseHandle(mutex);
+        SetLastError(busy_ ? ERROR_LOCK_VIOLATION : GetLastError());
         return;
     }
     handle_ = mutex;
@@ -99,6 +162,12 @@ std::string makeTemporaryFolder(const char* prefix) {
         }
     }
     return std::string();
+}
+
+// Windows removes nothing for a process that is ended from outside; the folder goes when its
+// owner ends normally.
+bool removeAfterExit(const std::string&) {
+    return false;
 }
 
 } // namespace platform

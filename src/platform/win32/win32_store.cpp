@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/store.h"
+#include "platform/win32/win32_error.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <windows.h>
@@ -32,9 +33,8 @@ public:
                                KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_,
                                nullptr) == ERROR_SUCCESS;
     }
-    bool open(const std::string& path) {
-        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key_) ==
-               ERROR_SUCCESS;
+    LONG open(const std::string& path) {
+        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &key_);
     }
     HKEY get() const { return key_; }
 
@@ -61,18 +61,56 @@ bool openStore() {
     return key.create(storeFolder());
 }
 
-bool readStoredValue(const char* name, char* buffer, std::size_t capacity, std::size_t& length) {
+const char* typeName(DWORD type) {
+    switch (type) {
+    case REG_DWORD:
+        return "REG_DWORD";
+    case REG_QWORD:
+        return "REG_QWORD";
+    case REG_BINARY:
+        return "REG_BINARY";
+    case REG_EXPAND_SZ:
+        return "REG_EXPAND_SZ";
+    case REG_MULTI_SZ:
+        return "REG_MULTI_SZ";
+    default:
+        return "an unknown type";
+    }
+}
+
+StoredValue readStoredValue(const char* name, char* buffer, std::size_t capacity,
+                            std::size_t& length, StoreFailure& failure) {
+    const std::string place = "HKEY_CURRENT_USER\\" + storeFolder() + "\\" + name;
+    const auto unreadable = [&](const std::string& reason) {
+        failure = StoreFailure{place, reason};
+        return StoredValue::Unreadable;
+    };
     RegistryKey key;
-    if (!key.open(storeFolder())) {
-        return false;
+    const LONG opened = key.open(storeFolder());
+    if (opened == ERROR_FILE_NOT_FOUND) {
+        return StoredValue::Missing;
+    }
+    if (opened != ERROR_SUCCESS) {
+        return unreadable(windowsErrorText(opened));
     }
     // The registry refuses a value longer than the buffer offered, so the read is bounded.
     BYTE text[256];
     DWORD type = 0;
     DWORD size = sizeof text;
-    if (RegQueryValueExA(key.get(), name, nullptr, &type, text, &size) != ERROR_SUCCESS ||
-        type != REG_SZ) {
-        return false;
+    const LONG queried = RegQueryValueExA(key.get(), name, nullptr, &type, text, &size);
+    if (queried == ERROR_FILE_NOT_FOUND) {
+        return StoredValue::Missing;
+    }
+    const std::string tooLong =
+        "it holds more than " + std::to_string(capacity > 0 ? capacity - 1 : 0) + " characters";
+    if (queried == ERROR_MORE_DATA) {
+        return unreadable(tooLong);
+    }
+    if (queried != ERROR_SUCCESS) {
+        return unreadable(windowsErrorText(queried));
+    }
+    if (type != REG_SZ) {
+        return unreadable(std::string("it is of type ") + typeName(type) + ", not text (REG_SZ)");
     }
     // The stored zero, when the writer put one there, is not part of the value.
     std::size_t used = size;
@@ -80,12 +118,12 @@ bool readStoredValue(const char* name, char* buffer, std::size_t capacity, std::
         --used;
     }
     if (capacity == 0 || used >= capacity) {
-        return false;
+        return unreadable(tooLong);
     }
     std::memcpy(buffer, text, used);
     buffer[used] = '\0';
     length = used;
-    return true;
+    return StoredValue::Found;
 }
 
 bool writeStoredValue(const char* name, const char* text, std::size_t length) {
@@ -98,24 +136,31 @@ bool writeStoredValue(const char* name, const char* text, std::size_t length) {
                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
-// Two games at once take turns through one named mutex of the current user's session.
+// Two games at once take turns through one named mutex of the current user's session, waited
+// for a tenth of a second at most.
 StoreOutcome replaceStoredValueIf(const char* name, const char* text, std::size_t length,
-                                  const ReplaceTest& shouldReplace, StoreFailure& failure) {
+                                  std::size_t capacity, const ReplaceTest& shouldReplace,
+                                  StoreFailure& failure) {
     const std::string place = "HKEY_CURRENT_USER\\" + storeFolder() + "\\" + name;
     HANDLE mutex = CreateMutexA(nullptr, FALSE, "Local\\Kestravan-High-Score");
-    const DWORD waited = mutex != nullptr ? WaitForSingleObject(mutex, INFINITE) : WAIT_FAILED;
+    const DWORD waited = mutex != nullptr ? WaitForSingleObject(mutex, 100) : WAIT_FAILED;
     if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
         if (mutex != nullptr) {
             CloseHandle(mutex);
         }
-        failure = StoreFailure{place, "the store's lock could not be had"};
+        failure = StoreFailure{place, waited == WAIT_TIMEOUT ? "another game holds the store's lock"
+                                                             : "the store's lock could not be had"};
         return StoreOutcome::Failed;
     }
     char stored[256];
     std::size_t storedLength = 0;
-    const bool found = readStoredValue(name, stored, sizeof stored, storedLength);
+    const StoredValue read = readStoredValue(
+        name, stored, capacity < sizeof stored ? capacity : sizeof stored, storedLength, failure);
+    const bool found = read == StoredValue::Found;
     StoreOutcome outcome = StoreOutcome::Kept;
-    if (shouldReplace(found ? stored : nullptr, found ? storedLength : 0)) {
+    if (read == StoredValue::Unreadable) {
+        outcome = StoreOutcome::Unreadable;
+    } else if (shouldReplace(found ? stored : nullptr, found ? storedLength : 0)) {
         outcome =
             writeStoredValue(name, text, length) ? StoreOutcome::Replaced : StoreOutcome::Failed;
         if (outcome == StoreOutcome::Failed) {
