@@ -1,5 +1,6 @@
-// The click rule: a release that follows its press within one turn of the loop waits for the
-// next turn, and whatever came after it waits behind it.
+// The click rule: a button's press or release that follows another change of that button
+// within one turn of the loop waits for the next turn, and whatever came after it waits behind
+// it. So a release is seen after its press, and a press after the release before it.
 #include "platform/click_rule.h"
 
 namespace platform {
@@ -9,21 +10,12 @@ namespace {
 constexpr unsigned LeftBit = 1;
 constexpr unsigned RightBit = 2;
 
-unsigned pressBit(EventType type) {
+unsigned buttonBit(EventType type) {
     switch (type) {
     case EventType::LeftButtonDown:
-        return LeftBit;
-    case EventType::RightButtonDown:
-        return RightBit;
-    default:
-        return 0;
-    }
-}
-
-unsigned releaseBit(EventType type) {
-    switch (type) {
     case EventType::LeftButtonUp:
         return LeftBit;
+    case EventType::RightButtonDown:
     case EventType::RightButtonUp:
         return RightBit;
     default:
@@ -34,11 +26,11 @@ unsigned releaseBit(EventType type) {
 } // namespace
 
 bool ClickRule::mayTake(const Event& event) const {
-    return (releaseBit(event.type) & pressedThisTurn_) == 0;
+    return (buttonBit(event.type) & changedThisTurn_) == 0;
 }
 
 void ClickRule::taken(const Event& event) {
-    pressedThisTurn_ |= pressBit(event.type);
+    changedThisTurn_ |= buttonBit(event.type);
 }
 
 } // namespace platform
