@@ -3,6 +3,23 @@
 
 namespace platform {
 
+namespace {
+
+bool isMouse(EventType type) {
+    switch (type) {
+    case EventType::MouseMove:
+    case EventType::LeftButtonDown:
+    case EventType::LeftButtonUp:
+    case EventType::RightButtonDown:
+    case EventType::RightButtonUp:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void LiveInput::push(const Event& event) {
     waiting_.push_back({event, false, {}});
 }
@@ -32,9 +49,11 @@ bool LiveInput::take(Event& event) {
     const Waiting next = waiting_.front();
     waiting_.pop_front();
     clicks_.taken(next.event);
-    if (next.event.type == EventType::MouseMove) {
-        padCursor_ = next.fromPad;
+    if (next.fromPad && next.event.type == EventType::MouseMove) {
+        padCursor_ = true;
         padPoint_ = next.cursor;
+    } else if (!next.fromPad && isMouse(next.event.type)) {
+        padCursor_ = false; // the mouse has the cursor back
     }
     event = next.event;
     return true;

@@ -25,7 +25,7 @@ public:
     // Whether an event is waiting (one that a held release keeps back counts).
     bool waiting() const { return !waiting_.empty(); }
 
-    // The cursor the game sees: where the pad put it until the mouse moves again.
+    // The cursor the game sees: where the pad put it until the mouse is used again.
     Point cursor(Point mouse) const { return padCursor_ ? padPoint_ : mouse; }
 
     PadMapping& mapping() { return mapping_; }
