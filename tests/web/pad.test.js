@@ -1,7 +1,8 @@
 // A pad plays the browser version in headless Chromium: navigator.getGamepads is replaced
 // before the page loads by a pad in the standard mapping that the test works. It steers,
 // picks a kind, is unplugged and plugged again, works the menu and quits; and a mouse press
-// and release delivered together still count as a click.
+// and release delivered together still count as a click. Then it runs a farmer down, brings
+// him back and throws him at the target for points.
 const { test, before, after } = require("node:test");
 const assert = require("node:assert/strict");
 const { serve, launch, gameState, waitForState } = require("./support.js");
@@ -115,5 +116,74 @@ test("a pad steers, picks a kind, is plugged again, works the menu and quits; a 
   await waitForState(page, (s) => s.menuOpen, "Start opening the menu once more");
   await tap(Start);
   await page.waitForSelector("#start:not([hidden])");
+  await page.close();
+});
+
+// Steers with the stick toward the point pick gives, until it gives none: at a full push, or
+// slowing down near the point.
+async function steerWhile(page, pick, what, { full = false, timeout = 40000 } = {}) {
+  const end = Date.now() + timeout;
+  for (;;) {
+    const state = await gameState(page);
+    const target = pick(state);
+    if (target === null) {
+      await page.evaluate(() => { window.testPad.axes[0] = 0; window.testPad.axes[1] = 0; });
+      return state;
+    }
+    if (Date.now() > end) {
+      throw new Error(`timed out steering: ${what}; whirlwind at ${state.whirlwind.x}, ${state.whirlwind.y}`);
+    }
+    const dx = target.x - state.whirlwind.x;
+    const dy = target.y - state.whirlwind.y;
+    const length = Math.hypot(dx, dy) || 1;
+    const push = full ? 1 : Math.min(1, length / 120);
+    await page.evaluate(([x, y]) => { window.testPad.axes[0] = x; window.testPad.axes[1] = y; },
+                        [(dx / length) * push, (dy / length) * push]);
+    await page.waitForTimeout(16);
+  }
+}
+
+test("a pad runs down a figure, freezes the speed and throws it for points", async () => {
+  const page = await browser.newPage({ viewport: { width: 1024, height: 768 } });
+  await page.addInitScript(installPad);
+  await page.goto(site.address + "index.html?autostart");
+  const first = await waitForState(page, (state) => state.frame >= 1, "the first frame");
+  await page.evaluate(() => { window.testPad.connected = true; });
+  const tap = (button) => page.evaluate((b) => window.testPad.tapped.add(b), button);
+  const hold = (button, down) => page.evaluate(([b, d]) => { window.testPad.buttons[b] = d; }, [button, down]);
+
+  // The farmer nearest the whirlwind, chased until something is caught.
+  const distance = (a, s) => Math.hypot(a.x - s.whirlwind.x, a.y - s.whirlwind.y);
+  const farmer = first.farmers.indexOf(first.farmers.reduce((a, b) => (distance(a, first) <= distance(b, first) ? a : b)));
+  // A figure is caught 10 to 35 pixels right of the whirlwind's point and 5 to 30 below it.
+  const chased = await steerWhile(page, (s) => (s.caught.some((n) => n > 0) ? null
+    : { x: s.farmers[farmer].x - 22, y: s.farmers[farmer].y - 17 }), "the chase", { full: true });
+  const kind = chased.caught.findIndex((n) => n > 0) + 1;
+  // Back to where the round starts: from there a throw due east at power 30 lands on the target.
+  const home = await steerWhile(page, (s) => (distance({ x: 6400, y: 640 }, s) < 24 ? null : { x: 6400, y: 640 }), "the way back");
+
+  for (let turns = 0; turns < 4 && (await gameState(page)).selectedKind !== kind; ++turns) {
+    const before = (await gameState(page)).selectedKind;
+    await tap(RightShoulder);
+    await waitForState(page, (s) => s.selectedKind !== before, "the right shoulder stepping on");
+  }
+  assert.equal((await gameState(page)).selectedKind, kind);
+
+  // Power p flies 9.9 p pixels; the press lands a frame or two after it is asked for.
+  const power = Math.round((6715 - 15 - home.whirlwind.x) / 9.9);
+  await waitForState(page, (s) => s.launchPower >= power - 3 && s.launchPower <= power - 1, `the gauge near ${power}`);
+  await hold(South, true);
+  const pressed = await waitForState(page, (s) => s.speedButtonDown, "south holding the speed button");
+  await hold(South, false);
+  const latched = await waitForState(page, (s) => s.speedLatched, "the speed latched");
+  assert.equal(latched.launchPower, pressed.launchPower, "the speed stands");
+
+  await hold(East, true);
+  await waitForState(page, (s) => s.directionButtonDown, "east holding the direction button");
+  const turn = 2 * Math.PI;
+  await waitForState(page, (s) => (s.launchAngle * 0.1) % turn > turn - 0.25, "the needle nearly due east");
+  await hold(East, false);
+  await waitForState(page, (s) => s.caught[kind - 1] === chased.caught[kind - 1] - 1 && !s.speedLatched, "the throw");
+  await waitForState(page, (s) => s.score > 0, "the throw scoring");
   await page.close();
 });
