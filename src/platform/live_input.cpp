@@ -20,8 +20,8 @@ bool isMouse(EventType type) {
 
 } // namespace
 
-void LiveInput::push(const Event& event) {
-    waiting_.push_back({event, false, {}});
+void LiveInput::push(const Event& event, bool posted) {
+    waiting_.push_back({event, false, posted, {}});
 }
 
 void LiveInput::padState(int id, const PadState& state) {
@@ -36,12 +36,12 @@ void LiveInput::padRemoved(int id) {
 
 void LiveInput::takePadEvents() {
     for (const PadEvent& padEvent : padEvents_) {
-        waiting_.push_back({padEvent.event, true, padEvent.cursor});
+        waiting_.push_back({padEvent.event, true, false, padEvent.cursor});
     }
     padEvents_.clear();
 }
 
-bool LiveInput::take(Event& event) {
+bool LiveInput::take(Event& event, bool& posted) {
     if (waiting_.empty() || !clicks_.mayTake(waiting_.front().event)) {
         clicks_.turnEnded();
         return false;
@@ -56,12 +56,8 @@ bool LiveInput::take(Event& event) {
         padCursor_ = false; // the mouse has the cursor back
     }
     event = next.event;
+    posted = next.posted;
     return true;
-}
-
-LiveInput& liveInput() {
-    static LiveInput theInput;
-    return theInput;
 }
 
 void tellPlayContext(const PlayContext& context) {

@@ -14,14 +14,16 @@ namespace platform {
 
 class LiveInput {
 public:
-    // An event of the keyboard, the mouse or the window.
-    void push(const Event& event);
+    // An event of the keyboard, the mouse or the window; a posted one is the game's or the
+    // back end's own (a close asked for, the quit after the window went).
+    void push(const Event& event, bool posted = false);
     // Another look at pad `id`, or the pad is gone.
     void padState(int id, const PadState& state);
     void padRemoved(int id);
 
-    // The next event of this turn of the loop; false ends the turn, and the frame runs.
-    bool take(Event& event);
+    // The next event of this turn of the loop, and whether it was posted; false ends the turn,
+    // and the frame runs.
+    bool take(Event& event, bool& posted);
     // Whether an event is waiting (one that a held release keeps back counts).
     bool waiting() const { return !waiting_.empty(); }
 
@@ -34,6 +36,7 @@ private:
     struct Waiting {
         Event event;
         bool fromPad = false;
+        bool posted = false;
         Point cursor; // a pad's mouse move: where it goes
     };
 
@@ -47,7 +50,7 @@ private:
     Point padPoint_;
 };
 
-// The live input every back end feeds.
+// The live input every back end feeds: the queue at the input seam.
 LiveInput& liveInput();
 
 } // namespace platform

@@ -13,7 +13,8 @@ std::string turns(platform::LiveInput& input) {
     std::string text;
     for (int turn = 0; turn < 8 && input.waiting(); ++turn) {
         platform::Event event;
-        while (input.take(event)) {
+        bool posted = false;
+        while (input.take(event, posted)) {
             text += std::to_string(static_cast<int>(event.type)) + ' ';
         }
         text += "| ";
@@ -59,12 +60,13 @@ TEST(LiveInput, ThePadsCursorHoldsUntilTheMouseMoves) {
     platform::LiveInput input;
     input.padState(0, {0, 0, platform::PadSouth});
     platform::Event event;
-    while (input.take(event)) {
+    bool posted = false;
+    while (input.take(event, posted)) {
     }
     EXPECT_EQ(input.cursor({5, 5}), (platform::Point{853, 696}));
     event = {};
     input.push(event);
-    EXPECT_TRUE(input.take(event));
+    EXPECT_TRUE(input.take(event, posted));
     EXPECT_EQ(input.cursor({5, 5}), (platform::Point{5, 5}));
 }
 

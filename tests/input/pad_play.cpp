@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/demo.h"
 #include "platform/pad.h"
 #include "platform/window.h"
+#include "replay/demo.h"
+#include "replay/state_dump.h"
 #include "shell/application.h"
-#include "sim/state_dump.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ std::string playSteps(const std::vector<PadStep>& steps, std::string* endState) 
     RunHooks hooks;
     hooks.beforeTurn = [&](platform::Window* window) {
         if (endState != nullptr) {
-            platform::demo::beginTurn();
+            replay::demo::beginTurn();
         }
         if (theGame == nullptr || !failed.empty()) {
             return;
@@ -75,7 +75,7 @@ std::string playSteps(const std::vector<PadStep>& steps, std::string* endState) 
     };
     hooks.atEnd = [&](const Game& game) {
         if (endState != nullptr) {
-            *endState = dumpState(game, platform::demo::frame(), true);
+            *endState = dumpState(game, replay::demo::frame(), true);
         }
     };
     if (runGame(hooks) != 0) {

@@ -9,11 +9,11 @@
 #include <string>
 
 #include "pad_play.h"
-#include "platform/demo.h"
 #include "platform/pad.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/session.h"
 #include "platform/store.h"
+#include "replay/demo.h"
 #include "support/command.h"
 #include "support/temporary_folder.h"
 
@@ -110,10 +110,10 @@ TEST_F(PadOnSdl, ADemoOfThePadReplaysInTheSimulator) {
     TemporaryFolder demoFolder;
     const std::string demo = demoFolder.file("pad.demo");
     std::string error;
-    ASSERT_TRUE(platform::demo::startRecording(demo, error)) << error;
+    ASSERT_TRUE(replay::demo::startRecording(demo, error)) << error;
     std::string endState;
     EXPECT_EQ(playSteps(padOnlyGame(pad_), &endState), "");
-    platform::demo::stop();
+    replay::demo::stop();
     ASSERT_NE(endState, "");
     const std::string replayed = demoFolder.file("replayed.json");
     ASSERT_EQ(runCommand(quoted(KESTRAVAN_SIM) + " --data " +

@@ -4,9 +4,8 @@
 #include <SDL.h>
 #include <cstdint>
 
-#include "platform/demo.h"
 #include "platform/display_backend.h"
-#include "platform/palette_expander.h"
+#include "platform/emulation/palette_expander.h"
 #include "platform/sdl/sdl_state.h"
 
 namespace platform::backend {
@@ -99,13 +98,7 @@ HResult present(const Surface& frame, const Palette& palette) {
     if (state.renderer == nullptr || state.screen == nullptr) {
         return DDERR_GENERIC;
     }
-    if (demo::mode() == demo::Mode::Play && demo::lossDue()) {
-        state.surfacesLost = true;
-    }
     if (state.surfacesLost) {
-        if (demo::frame() > 0) {
-            demo::recordLoss();
-        }
         return DDERR_SURFACELOST;
     }
     if (state.screenshotWanted) {

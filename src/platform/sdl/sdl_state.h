@@ -34,15 +34,12 @@ struct State {
     std::unique_ptr<SDL_Window, Release> window;
     std::unique_ptr<SDL_Renderer, Release> renderer;
     std::unique_ptr<SDL_Texture, Release> screen;
-    std::deque<EventType> posted; // events the game posts to itself, not yet taken
-    bool surfacesLost = false;    // the renderer reset since the last frame
+    bool surfacesLost = false; // the renderer reset since the last frame
     struct Pad {
         std::unique_ptr<SDL_GameController, Release> controller;
         PadState state; // as its events have left it
     };
-    std::map<int, Pad> pads;   // by SDL's instance id
-    bool turnStarted = false;  // the pads have been read in this turn of the loop
-    bool liveTurnOver = false; // the live input has ended this turn
+    std::map<int, Pad> pads; // by SDL's instance id
 
     ScreenChoice choice;                    // as the player chose it; Alt+Enter switches
     std::function<void(bool)> modeListener; // told of each switch

@@ -1,15 +1,13 @@
 // The game's window on SDL: one borderless full-screen window, or a 1024 x 768 one, with a
 // 1024 x 768 logical screen, the game's icon, the system cursor hidden, and SDL's events
-// turned into the game's. While a demo records, every event the game takes is written down;
-// while one plays, the game takes the demo's events instead of the player's.
+// turned into the game's and handed to the input queue.
 #include <SDL.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/demo.h"
 #include "platform/display_backend.h"
-#include "platform/live_input.h"
+#include "platform/input_queue.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/window.h"
 
@@ -58,12 +56,6 @@ int keyCode(SDL_Keycode key) {
         return '0' + (key - SDLK_0);
     }
     return 0xFF;
-}
-
-// The game's own events wait behind every event already waiting and are taken in the same
-// turn of the message loop, as the scripted back end takes them.
-void post(EventType type) {
-    sdl::state().posted.push_back(type);
 }
 
 // Turns one SDL event into a game event; false for events the game does not see.
@@ -163,20 +155,6 @@ Point liveCursor() {
     return clampToScreen(static_cast<int>(x), static_cast<int>(y));
 }
 
-// While a demo plays, the player's input is not the game's: Escape or closing the window ends
-// the show, the game's own events pass, and the rest is dropped.
-bool takeWhilePlaying(const SDL_Event& in, Event& out) {
-    if (!translate(in, out)) {
-        return false;
-    }
-    if (in.type == SDL_QUIT || (out.type == EventType::KeyDown && out.key == KeyEscape)) {
-        out = Event{};
-        out.type = EventType::Close;
-        return true;
-    }
-    return false;
-}
-
 } // namespace
 
 Window* createWindow(const char* title) {
@@ -222,89 +200,41 @@ void destroyWindow(Window* /*window*/) {
     if (state.window == nullptr) {
         return;
     }
+    // The game's own events wait behind every event already waiting, SDL's too.
+    backend::pumpEvents();
     backend::closeDisplay();
     state.window.reset();
-    post(EventType::Quit);
+    input::post(EventType::Quit);
 }
 
 void postClose(Window* /*window*/) {
-    post(EventType::Close);
+    backend::pumpEvents();
+    input::post(EventType::Close);
 }
 
-bool peekEvent(Event& event) {
-    const demo::Mode mode = demo::mode();
-    if (demo::needsCursor()) {
-        // A recorded game starts where the mouse is.
-        event = Event{};
-        event.type = EventType::MouseMove;
-        demo::recordInput(event, liveCursor());
-        return true;
-    }
-    auto& state = sdl::state();
+void backend::pumpEvents() {
     SDL_Event in;
     while (SDL_PollEvent(&in) != 0) {
-        event = Event{};
+        Event event;
         if (sdl::padEvent(in)) {
             continue;
         }
-        if (mode == demo::Mode::Play) {
-            if (takeWhilePlaying(in, event)) {
-                return true;
-            }
-            continue;
-        }
         if (translate(in, event)) {
-            liveInput().push(event);
+            input::push(event);
         }
     }
-    if (mode == demo::Mode::Play) {
-        // The pad's Start ends the show as Escape does; the rest of the pad is not heard.
-        Event padEvent;
-        while (liveInput().take(padEvent)) {
-            if (padEvent.type == EventType::KeyDown && padEvent.key == KeyEscape) {
-                event = Event{};
-                event.type = EventType::Close;
-                return true;
-            }
-        }
-        if (demo::nextInput(event)) {
-            return true;
-        }
-    } else if (!state.liveTurnOver) {
-        if (!state.turnStarted) {
-            state.turnStarted = true;
-            sdl::readPads();
-        }
-        if (liveInput().take(event)) {
-            demo::recordInput(event, liveInput().cursor(liveCursor()));
-            return true;
-        }
-        state.liveTurnOver = true;
-    }
-    auto& posted = state.posted;
-    if (posted.empty()) {
-        // The turn ends: the frame runs, and the next turn reads the pads afresh.
-        state.turnStarted = false;
-        state.liveTurnOver = false;
-        return false;
-    }
-    event = Event{};
-    event.type = posted.front();
-    posted.pop_front();
-    return true;
+    // Once a turn as well: the mapping follows the game's menu between the pad's changes.
+    sdl::readPads();
 }
 
 void waitForEvent() {
-    if (sdl::state().posted.empty() && !liveInput().waiting()) {
+    if (!input::waiting()) {
         SDL_WaitEvent(nullptr);
     }
 }
 
-Point cursorPosition() {
-    // A demo's cursor comes from a file: it is held to the screen as the live one is.
-    const Point cursor =
-        demo::mode() == demo::Mode::Off ? liveInput().cursor(liveCursor()) : demo::cursor();
-    return clampToScreen(cursor.x, cursor.y);
+Point backend::mouseCursor() {
+    return liveCursor();
 }
 
 } // namespace platform

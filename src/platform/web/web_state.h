@@ -16,7 +16,6 @@ struct State {
     bool hidden = false; // the page is in a background tab: the game counts as minimised
     int framesShown = 0;
     std::set<int> padsConnected; // by the Gamepad API's index
-    bool turnStarted = false;    // the pads have been sampled in this turn of the loop
 };
 
 State& state();

@@ -6,7 +6,7 @@
 #include <emscripten/html5.h>
 
 #include "platform/display_backend.h"
-#include "platform/live_input.h"
+#include "platform/input_queue.h"
 #include "platform/web/web_state.h"
 #include "platform/window.h"
 
@@ -28,7 +28,7 @@ namespace {
 Window theWindow;
 
 void queue(EventType type, int key = 0, bool minimized = false) {
-    liveInput().push({type, key, minimized});
+    input::push({type, key, minimized});
 }
 
 // The game's key codes, which the browser's own key codes already are for letters, digits,
@@ -176,38 +176,29 @@ void destroyWindow(Window* /*window*/) {
     backend::closeDisplay();
     listen(false);
     state.windowOpen = false;
-    queue(EventType::Quit);
+    input::post(EventType::Quit);
 }
 
 void postClose(Window* /*window*/) {
     if (web::state().windowOpen) {
-        queue(EventType::Close);
+        input::post(EventType::Close);
     }
 }
 
-bool peekEvent(Event& event) {
-    auto& state = web::state();
-    if (!state.turnStarted) {
-        state.turnStarted = true;
-        web::readPads();
-    }
-    if (liveInput().take(event)) {
-        return true;
-    }
-    // The turn ends: the frame runs, and the next turn samples the pads afresh.
-    state.turnStarted = false;
-    return false;
+// The browser delivers its events between the game's turns; they are in the queue already.
+void backend::pumpEvents() {
+    web::readPads();
 }
 
 // While the game waits, the browser runs: it is the browser that delivers the events.
 void waitForEvent() {
-    while (!liveInput().waiting()) {
+    while (!input::waiting()) {
         emscripten_sleep(50);
     }
 }
 
-Point cursorPosition() {
-    return liveInput().cursor(web::state().cursor);
+Point backend::mouseCursor() {
+    return web::state().cursor;
 }
 
 } // namespace platform

@@ -1,6 +1,8 @@
-// What the Windows back end's parts share: the program instance, the game's window and the
-// pads XInput reports.
+// What the Windows back end's parts share: the program instance, the game's window and what
+// its window procedure keeps between messages.
 #pragma once
+
+#include <deque>
 
 #include "platform/window.h"
 
@@ -15,7 +17,7 @@ struct State {
     int showCommand = SW_SHOWNORMAL;
     HWND window = nullptr;
     bool shown = false;
-    bool turnStarted = false; // the pads have been read in this turn of the loop
+    bool closePosted = false; // a close the game asked for is on its way
 
     // XInput's XInputGetState from xinput9_1_0.dll, loaded at run time: null on a machine
     // without it, which plays on without pads. A test may put a function of its own here.
@@ -28,7 +30,7 @@ struct State {
 
 State& state();
 
-// XInput's pads: loaded once, then read once a turn for the controller mapping.
+// XInput's pads: loaded once, then read for the controller mapping.
 void startPads();
 void readPads();
 

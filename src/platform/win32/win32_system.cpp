@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/display_backend.h"
+#include "platform/input_queue.h"
 #include "platform/system.h"
 #include "platform/win32/win32_state.h"
 
@@ -12,7 +13,7 @@
 
 namespace platform {
 
-std::uint32_t tickCount() {
+std::uint32_t backend::clockTicks() {
     return GetTickCount();
 }
 
@@ -21,7 +22,7 @@ std::int64_t performanceCounter() {
     return QueryPerformanceCounter(&counter) != 0 ? counter.QuadPart : 0;
 }
 
-void sleep(std::uint32_t milliseconds) {
+void backend::clockSleep(std::uint32_t milliseconds) {
     // Long waits go in slices, the screen shown again after each.
     constexpr std::uint32_t Slice = 100;
     while (milliseconds > Slice) {

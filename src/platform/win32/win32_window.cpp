@@ -3,7 +3,7 @@
 // mouse messages into the game's events.
 
 #include "platform/display_backend.h"
-#include "platform/live_input.h"
+#include "platform/input_queue.h"
 #include "platform/win32/win32_state.h"
 #include "platform/window.h"
 
@@ -31,7 +31,7 @@ constexpr int IconResource = 101;
 Window theWindow;
 
 void queue(EventType type, int key = 0, bool minimized = false) {
-    liveInput().push({type, key, minimized});
+    input::push({type, key, minimized});
 }
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,7 +72,12 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_CLOSE:
         // The game destroys the window itself when it is asked to close (Alt+F4, the menu).
-        queue(EventType::Close);
+        if (win32::state().closePosted) {
+            win32::state().closePosted = false; // the game's own, which no demo records
+            input::post(EventType::Close);
+        } else {
+            queue(EventType::Close);
+        }
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
@@ -129,47 +134,37 @@ void destroyWindow(Window* /*window*/) {
 
 void postClose(Window* /*window*/) {
     if (win32::state().window != nullptr) {
+        win32::state().closePosted = true;
         PostMessageA(win32::state().window, WM_CLOSE, 0, 0);
     }
 }
 
-bool peekEvent(Event& event) {
-    auto& state = win32::state();
-    if (!state.turnStarted) {
-        state.turnStarted = true;
-        win32::readPads();
-    }
+void backend::pumpEvents() {
+    win32::readPads();
     MSG message;
-    while (!liveInput().waiting() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
         if (message.message == WM_QUIT) {
-            event = Event{EventType::Quit, 0, false};
-            return true;
+            input::post(EventType::Quit);
+            return;
         }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    if (liveInput().take(event)) {
-        return true;
-    }
-    // The turn ends: the frame runs, and the next turn reads the pads afresh.
-    state.turnStarted = false;
-    return false;
 }
 
 void waitForEvent() {
-    if (!liveInput().waiting()) {
+    if (!input::waiting()) {
         WaitMessage();
     }
 }
 
-Point cursorPosition() {
+Point backend::mouseCursor() {
     POINT cursor{};
     GetCursorPos(&cursor);
     if (win32::state().window != nullptr) {
         ScreenToClient(win32::state().window, &cursor);
     }
-    return liveInput().cursor(
-        clampToScreen(static_cast<int>(cursor.x), static_cast<int>(cursor.y)));
+    return clampToScreen(static_cast<int>(cursor.x), static_cast<int>(cursor.y));
 }
 
 } // namespace platform

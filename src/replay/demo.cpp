@@ -1,18 +1,22 @@
 // The demo recorder and player. Recording measures each loop turn on a steady clock and hands
 // the game a clock of its own that moves only by those whole milliseconds and by sleeps, so
 // that the simulator, fed the same advances, sees exactly the same times.
-#include "platform/demo.h"
+#include "replay/demo.h"
 
 #include <chrono>
 #include <deque>
 #include <fstream>
 #include <thread>
 
-namespace platform::demo {
+#include "platform/input_queue.h"
+
+namespace replay::demo {
 
 namespace {
 
 using Steady = std::chrono::steady_clock;
+using What = ScriptLine::What;
+using platform::EventType;
 
 // The advance of a turn the demo does not time (the simulator's default).
 constexpr std::uint32_t DefaultTickMs = 16;
@@ -27,9 +31,9 @@ struct State {
     bool cursorWritten = false;
     Steady::time_point turnStart;
     std::ofstream file;
-    std::vector<Step> steps;
+    std::vector<ScriptLine> steps;
     std::size_t next = 0;
-    std::deque<Step> pending; // this frame's input and cursor steps not yet taken
+    std::deque<ScriptLine> pending; // this frame's input and cursor steps not yet taken
     bool lossDue = false;
 };
 
@@ -38,9 +42,51 @@ State& state() {
     return theState;
 }
 
-void write(const Step& step) {
+void write(const ScriptLine& step) {
     state().file << scriptLine(step) << '\n';
 }
+
+// The demo at the input seam, the same on every back end.
+class DemoTap final : public platform::InputTap {
+public:
+    bool before(Event& event, Point liveCursor) override {
+        if (!needsCursor()) {
+            return false;
+        }
+        // A recorded game starts where the mouse is.
+        event = Event{};
+        event.type = EventType::MouseMove;
+        recordInput(event, liveCursor);
+        return true;
+    }
+    bool pass(Event& event, Point liveCursor) override {
+        if (mode() != Mode::Play) {
+            recordInput(event, liveCursor);
+            return true;
+        }
+        // While a demo plays, the player's input is not the game's: Escape or closing the
+        // window ends the show, and the rest is dropped.
+        if (event.type == EventType::Close ||
+            (event.type == EventType::KeyDown && event.key == platform::KeyEscape)) {
+            event = Event{};
+            event.type = EventType::Close;
+            return true;
+        }
+        return false;
+    }
+    bool after(Event& event) override { return mode() == Mode::Play && nextInput(event); }
+    std::uint32_t clock() override { return demo::clock(); }
+    void sleep(std::uint32_t milliseconds) override { demo::sleep(milliseconds); }
+    Point cursor(Point /*liveCursor*/) override { return demo::cursor(); }
+    bool lossDue() override { return mode() == Mode::Play && demo::lossDue(); }
+    void surfacesLost() override {
+        if (frame() > 0) {
+            recordLoss();
+        }
+    }
+};
+
+DemoTap theTap;
 
 } // namespace
 
@@ -60,21 +106,24 @@ bool startRecording(const std::string& path, std::string& error) {
               "shows it.\n";
     s.mode = Mode::Record;
     s.turnStart = Steady::now();
+    platform::input::setTap(&theTap);
     return true;
 }
 
-void startPlaying(std::vector<Step> steps) {
+void startPlaying(std::vector<ScriptLine> steps) {
     State& s = state();
     s = State{};
     s.steps = std::move(steps);
     s.mode = Mode::Play;
     s.turnStart = Steady::now();
+    platform::input::setTap(&theTap);
 }
 
 void stop() {
     State& s = state();
     s.file.close();
     s.mode = Mode::Off;
+    platform::input::setTap(nullptr);
 }
 
 void beginTurn() {
@@ -92,24 +141,24 @@ void beginTurn() {
         s.turnStart += elapsed;
         const auto ms = static_cast<std::uint32_t>(elapsed.count());
         s.clock += ms;
-        write({s.frame, Step::What::Tick, {}, {}, ms});
+        write({s.frame, What::Tick, {}, {}, ms});
         return;
     }
     std::uint32_t ms = DefaultTickMs;
     for (; s.next < s.steps.size() && s.steps[s.next].frame <= s.frame; ++s.next) {
-        const Step& step = s.steps[s.next];
+        const ScriptLine& step = s.steps[s.next];
         if (step.frame < s.frame) {
             continue;
         }
         switch (step.what) {
-        case Step::What::Input:
-        case Step::What::Cursor:
+        case What::Input:
+        case What::Cursor:
             s.pending.push_back(step);
             break;
-        case Step::What::Tick:
+        case What::Tick:
             ms = step.ms;
             break;
-        case Step::What::Lose:
+        case What::Lose:
             s.lossDue = true;
             break;
         }
@@ -153,15 +202,15 @@ void recordInput(const Event& event, Point cursor) {
     if (event.type == EventType::MouseMove) {
         s.cursor = cursor;
         s.cursorWritten = true;
-        write({s.frame, Step::What::Cursor, {}, cursor, 0});
+        write({s.frame, What::Cursor, {}, cursor, 0});
     } else {
-        write({s.frame, Step::What::Input, event, {}, 0});
+        write({s.frame, What::Input, event, {}, 0});
     }
 }
 
 void recordLoss() {
     if (state().mode == Mode::Record) {
-        write({state().frame, Step::What::Lose, {}, {}, 0});
+        write({state().frame, What::Lose, {}, {}, 0});
     }
 }
 
@@ -174,10 +223,10 @@ bool nextInput(Event& event) {
     if (s.pending.empty()) {
         return false;
     }
-    const Step step = s.pending.front();
+    const ScriptLine step = s.pending.front();
     s.pending.pop_front();
     event = step.event;
-    if (step.what == Step::What::Cursor) {
+    if (step.what == What::Cursor) {
         s.cursor = step.cursor;
         event = Event{};
         event.type = EventType::MouseMove;
@@ -196,42 +245,4 @@ bool finished() {
     return s.mode == Mode::Play && s.next >= s.steps.size() && s.pending.empty();
 }
 
-std::string scriptLine(const Step& step) {
-    std::string line = std::to_string(step.frame) + ' ';
-    switch (step.what) {
-    case Step::What::Tick:
-        return line + "tick " + std::to_string(step.ms);
-    case Step::What::Lose:
-        return line + "lose";
-    case Step::What::Cursor:
-        return line + "mouse " + std::to_string(step.cursor.x) + ' ' +
-               std::to_string(step.cursor.y);
-    case Step::What::Input:
-        break;
-    }
-    const Event& event = step.event;
-    switch (event.type) {
-    case EventType::KeyDown:
-        return line + "keydown " + std::to_string(event.key);
-    case EventType::KeyUp:
-        return line + "keyup " + std::to_string(event.key);
-    case EventType::LeftButtonDown:
-        return line + "ldown";
-    case EventType::LeftButtonUp:
-        return line + "lup";
-    case EventType::RightButtonDown:
-        return line + "rdown";
-    case EventType::RightButtonUp:
-        return line + "rup";
-    case EventType::Activate:
-        return line + (event.minimized ? "minimize" : "restore");
-    case EventType::Close:
-        return line + "close";
-    case EventType::MouseMove:
-    case EventType::Quit:
-        break;
-    }
-    return "# " + line + "(an event the simulator has no word for)";
-}
-
-} // namespace platform::demo
+} // namespace replay::demo
