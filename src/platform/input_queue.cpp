@@ -10,6 +10,7 @@ namespace platform {
 namespace {
 
 struct Seam {
+    Seam() { events.useClickRule(false); }
     LiveInput events;
     InputTap* tap = nullptr;
 };
@@ -31,6 +32,10 @@ void post(EventType type) {
     Event event;
     event.type = type;
     seam().events.push(event, true);
+}
+
+void useClickRule(bool on) {
+    seam().events.useClickRule(on);
 }
 
 bool waiting() {

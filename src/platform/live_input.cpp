@@ -42,7 +42,7 @@ void LiveInput::takePadEvents() {
 }
 
 bool LiveInput::take(Event& event, bool& posted) {
-    if (waiting_.empty() || !clicks_.mayTake(waiting_.front().event)) {
+    if (waiting_.empty() || (clickRule_ && !clicks_.mayTake(waiting_.front().event))) {
         clicks_.turnEnded();
         return false;
     }

@@ -32,6 +32,9 @@ public:
 
     PadMapping& mapping() { return mapping_; }
 
+    // The click rule is the live back ends': the scripted one delivers its events as written.
+    void useClickRule(bool on) { clickRule_ = on; }
+
 private:
     struct Waiting {
         Event event;
@@ -46,6 +49,7 @@ private:
     std::vector<PadEvent> padEvents_;
     ClickRule clicks_;
     PadMapping mapping_;
+    bool clickRule_ = true;
     bool padCursor_ = false;
     Point padPoint_;
 };

@@ -185,6 +185,7 @@ Window* createWindow(const char* title) {
     setIcon(state.window.get());
     SDL_ShowCursor(SDL_DISABLE);
     sdl::startPads();
+    input::useClickRule(true);
     return &theWindow;
 }
 

@@ -161,6 +161,7 @@ void listen(bool on) {
 Window* createWindow(const char* /*title*/) {
     listen(true);
     web::state().windowOpen = true;
+    input::useClickRule(true);
     return &theWindow;
 }
 

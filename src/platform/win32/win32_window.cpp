@@ -106,6 +106,7 @@ Window* createWindow(const char* title) {
     windowClass.lpszClassName = title;
     RegisterClassExA(&windowClass);
     win32::startPads();
+    input::useClickRule(true);
     state.window = CreateWindowExA(WS_EX_TOPMOST, title, title, WS_POPUP, 0, 0, ScreenWidth,
                                    ScreenHeight, nullptr, nullptr, state.instance, nullptr);
     return state.window != nullptr ? &theWindow : nullptr;
