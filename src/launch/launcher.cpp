@@ -14,6 +14,7 @@
 #include "launch/data_folder.h"
 #include "launch/options.h"
 #include "launch/settings.h"
+#include "platform/pad.h"
 #include "platform/session.h"
 #include "platform/store.h"
 #include "platform/system.h"
@@ -203,6 +204,7 @@ int launch(int count, const char* const* arguments) {
     }
     platform::chooseScreen({choices.now.fullscreen, choices.now.scale == Scale::Integer});
     platform::chooseSound(choices.now.sound, choices.now.volume);
+    platform::choosePadDeadzone(choices.now.stickDeadzone);
     // A change the player makes in the game rewrites only its own line of the file; a file the
     // game ignored is left as it is.
     const auto keep = [&choices](const char* name, const std::string& value, const char* what) {

@@ -1,21 +1,17 @@
-// The one event queue between the back ends and the game, with the tap that a demo puts there.
+// The one event queue between the back ends and the game, with the controller mapping's events
+// in it, the click rule on its way out, and the tap that a demo puts there.
 #include "platform/input_queue.h"
 
-#include <deque>
-
+#include "platform/live_input.h"
 #include "platform/system.h"
 
 namespace platform {
 
 namespace {
 
-struct Waiting {
-    Event event;
-    bool posted = false; // made by the game or the back end, not by the player
-};
-
 struct Seam {
-    std::deque<Waiting> events;
+    Seam() { events.useClickRule(false); }
+    LiveInput events;
     InputTap* tap = nullptr;
 };
 
@@ -29,17 +25,21 @@ Seam& seam() {
 namespace input {
 
 void push(const Event& event) {
-    seam().events.push_back({event, false});
+    seam().events.push(event);
 }
 
 void post(EventType type) {
     Event event;
     event.type = type;
-    seam().events.push_back({event, true});
+    seam().events.push(event, true);
+}
+
+void useClickRule(bool on) {
+    seam().events.useClickRule(on);
 }
 
 bool waiting() {
-    return !seam().events.empty();
+    return seam().events.waiting();
 }
 
 void clear() {
@@ -56,20 +56,31 @@ InputTap* tap() {
 
 } // namespace input
 
+LiveInput& liveInput() {
+    return seam().events;
+}
+
+namespace {
+
+// The mouse's place, or the pad's while it has the cursor.
+Point liveCursor() {
+    return seam().events.cursor(backend::mouseCursor());
+}
+
+} // namespace
+
 bool peekEvent(Event& event) {
     Seam& s = seam();
-    if (s.tap != nullptr && s.tap->before(event, backend::mouseCursor())) {
+    if (s.tap != nullptr && s.tap->before(event, liveCursor())) {
         return true;
     }
     backend::pumpEvents();
-    // The place for what turns live input into the game's: the controller mapping adds its
-    // events to the queue here, and the click rule holds a release that came with its press
-    // back for the next frame, before the tap sees either.
-    while (!s.events.empty()) {
-        const Waiting next = s.events.front();
-        s.events.pop_front();
-        event = next.event;
-        if (next.posted || s.tap == nullptr || s.tap->pass(event, backend::mouseCursor())) {
+    // The back ends have handed in the controller mapping's events with their own; the click
+    // rule holds a release that came with its press back for the next frame, before the tap
+    // sees either.
+    bool posted = false;
+    while (s.events.take(event, posted)) {
+        if (posted || s.tap == nullptr || s.tap->pass(event, liveCursor())) {
             return true;
         }
     }
@@ -77,7 +88,7 @@ bool peekEvent(Event& event) {
 }
 
 Point cursorPosition() {
-    const Point live = backend::mouseCursor();
+    const Point live = liveCursor();
     const Point cursor = seam().tap != nullptr ? seam().tap->cursor(live) : live;
     return clampToScreen(cursor.x, cursor.y);
 }

@@ -42,6 +42,9 @@ void push(const Event& event);
 void post(EventType type);
 // Whether an event is waiting.
 bool waiting();
+// A live back end holds a release that comes with its press for one frame (the click rule);
+// the scripted one does not.
+void useClickRule(bool on);
 // Empties the queue and removes the tap (a fresh machine).
 void clear();
 

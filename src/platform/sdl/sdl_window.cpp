@@ -192,6 +192,8 @@ Window* createWindow(const char* title) {
     }
     setIcon(state.window.get());
     SDL_ShowCursor(SDL_DISABLE);
+    sdl::startPads();
+    input::useClickRule(true);
     return &theWindow;
 }
 
@@ -223,10 +225,15 @@ void backend::pumpEvents() {
     SDL_Event in;
     while (SDL_PollEvent(&in) != 0) {
         Event event;
+        if (sdl::padEvent(in)) {
+            continue;
+        }
         if (translate(in, event)) {
             input::push(event);
         }
     }
+    // Once a turn as well: the mapping follows the game's menu between the pad's changes.
+    sdl::readPads();
 }
 
 void waitForEvent() {

@@ -1,5 +1,5 @@
-// What the browser back end's parts share: the cursor and
-// the count of frames shown.
+// What the browser back end's parts share: the keys and buttons held, the cursor, the pads
+// heard, and the count of frames shown.
 #pragma once
 
 #include <set>
@@ -15,9 +15,13 @@ struct State {
     bool windowOpen = false;
     bool hidden = false; // the page is in a background tab: the game counts as minimised
     int framesShown = 0;
+    std::set<int> padsConnected; // by the Gamepad API's index
 };
 
 State& state();
+
+// Samples the pads for the controller mapping.
+void readPads();
 
 // The page's canvas, as the html5 calls name it.
 inline constexpr const char* CanvasTarget = "#canvas";

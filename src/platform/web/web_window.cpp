@@ -161,6 +161,7 @@ void listen(bool on) {
 Window* createWindow(const char* /*title*/) {
     listen(true);
     web::state().windowOpen = true;
+    input::useClickRule(true);
     return &theWindow;
 }
 
@@ -186,7 +187,9 @@ void postClose(Window* /*window*/) {
 }
 
 // The browser delivers its events between the game's turns; they are in the queue already.
-void backend::pumpEvents() {}
+void backend::pumpEvents() {
+    web::readPads();
+}
 
 // While the game waits, the browser runs: it is the browser that delivers the events.
 void waitForEvent() {

@@ -105,6 +105,8 @@ Window* createWindow(const char* title) {
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = title;
     RegisterClassExA(&windowClass);
+    win32::startPads();
+    input::useClickRule(true);
     state.window = CreateWindowExA(WS_EX_TOPMOST, title, title, WS_POPUP, 0, 0, ScreenWidth,
                                    ScreenHeight, nullptr, nullptr, state.instance, nullptr);
     return state.window != nullptr ? &theWindow : nullptr;
@@ -139,6 +141,7 @@ void postClose(Window* /*window*/) {
 }
 
 void backend::pumpEvents() {
+    win32::readPads();
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
         if (message.message == WM_QUIT) {
