@@ -1,6 +1,6 @@
 // Loading the sprite pictures: every file of the catalogue into a fresh off-screen surface of
-// the catalogue's size, with the transparent colour set on the keyed ones. Runs at start-up
-// and again whenever the display has lost its surfaces.
+// the catalogue's size, with the transparent colour set on the keyed ones. Runs once, at
+// start-up: the surfaces are the game's own memory, which no display takes away.
 #include "display/sprite_catalogue.h"
 
 #include <cstdio>

@@ -16,6 +16,7 @@ struct Settings {
     Scale scale = Scale::Fit;
     int volume = 100; // percent
     bool sound = true;
+    bool exclusive = true; // full screen by the display's own mode, where there is one
 };
 
 inline constexpr const char* SettingsFileName = "kestravan.ini";
