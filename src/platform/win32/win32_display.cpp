@@ -165,6 +165,7 @@ HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height,
     if (step == DisplayStep::CooperativeLevel) {
         // The window shows from here on, so that the splash is seen while the game loads.
         win32::useMode(win32::chosenMode(s.choice));
+        win32::logLine(std::string("Showing the game in ") + win32::modeName(s.mode) + "\n");
         ShowWindow(s.window, SW_SHOWNORMAL);
         UpdateWindow(s.window);
         s.shown = true;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/store.h"
+#include "platform/system.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <windows.h>
@@ -70,8 +71,14 @@ bool readStoredValue(const char* name, char* buffer, std::size_t capacity, std::
     BYTE text[256];
     DWORD type = 0;
     DWORD size = sizeof text;
-    if (RegQueryValueExA(key.get(), name, nullptr, &type, text, &size) != ERROR_SUCCESS ||
-        type != REG_SZ) {
+    const LONG found = RegQueryValueExA(key.get(), name, nullptr, &type, text, &size);
+    if (found != ERROR_SUCCESS || type != REG_SZ) {
+        // Only text is read; anything else there is named, once, and left alone.
+        if (found != ERROR_FILE_NOT_FOUND) {
+            debugLine(("The registry value \"" + std::string(name) +
+                       "\" is not a short text: ignored\n")
+                          .c_str());
+        }
         return false;
     }
     // The stored zero, when the writer put one there, is not part of the value.
