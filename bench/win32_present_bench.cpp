@@ -33,7 +33,8 @@ double millisecondsPerFrame(const std::function<void(int)>& draw) {
     for (int i = 1; i <= Frames; ++i) {
         draw(i);
     }
-    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    const std::chrono::duration<double, std::milli> spent =
+        std::chrono::steady_clock::now() - start;
     return spent.count() / Frames;
 }
 
@@ -101,9 +102,8 @@ struct DirectDrawWindow {
             expand[i] = (c.rgbRed << 16) | (c.rgbGreen << 8) | c.rgbBlue;
         }
         for (int y = 0; y < Height; ++y) {
-            auto* out = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(
-                                                             description.lpSurface) +
-                                                         y * description.lPitch);
+            auto* out = reinterpret_cast<std::uint32_t*>(
+                static_cast<std::uint8_t*>(description.lpSurface) + y * description.lPitch);
             const std::uint8_t* in = source.pixels.data() + y * Width;
             for (int x = 0; x < Width; ++x) {
                 out[x] = expand[in[x]];

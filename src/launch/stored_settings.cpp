@@ -33,7 +33,8 @@ const StoredSetting StoredSettings[] = {
     {"Volume", "a whole number from 0 to 100",
      [](const std::string& v, Settings& s) { return parseVolume(v, s.volume); },
      [](const Settings& s) { return std::to_string(s.volume); }},
-    {"Sound", "on or off", [](const std::string& v, Settings& s) { return parseSwitch(v, s.sound); },
+    {"Sound", "on or off",
+     [](const std::string& v, Settings& s) { return parseSwitch(v, s.sound); },
      [](const Settings& s) { return s.sound ? "on" : "off"; }},
 };
 

@@ -6,8 +6,11 @@
 #   registry  the best score is read from and written to the registry: -5 put there with
 #             "wine reg add" is beaten by the first frame's 0, which the game writes back; 40 is
 #             not beaten and stays.
-#   error     without Data\Splat.wav the set-up fails: the error box "Kestravan - Error" shows,
-#             is dismissed, and the game ends with status 1.
+#   error     without Data\Splat.wav the game does not start: the error box "Kestravan - Error"
+#             shows, is dismissed, and the game ends with status 1; the log names the file.
+#   no-sound  with no sound output: --no-sound plays; without it the game asks whether to play
+#             without sound, and "No" ends it with status 1 after its error box.
+#   command-line  --help and --version go to the console; a bad option is named there, status 2.
 #   fallback  on a 1920 x 1080 screen the display refuses 1024 x 768 x 8: the game says so in
 #             its log and plays borderless, its first frame fitted 1.41 times with bars.
 #   integer   on that screen, --borderless --scale integer: the first frame at 1x in the middle.
@@ -45,7 +48,8 @@ trap stopWine EXIT
 # DirectSound needs a sound device: ALSA's null device, for this run only.
 { cat /usr/share/alsa/alsa.conf; printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n'; } \
     >"$work/alsa.conf"
-export ALSA_CONFIG_PATH=$work/alsa.conf
+# Without it there is no sound output at all: a machine without sound hardware.
+[ "$mode" = no-sound ] || export ALSA_CONFIG_PATH=$work/alsa.conf
 wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
@@ -91,6 +95,30 @@ sameAsSimulator() {
         sleep 0.3
     done
     fail "the screen differs from the simulator's first frame at ($x, $y) scaled $times/$by"
+}
+# answerBox CAPTION KEY: the message box with that caption shows and gets the key.
+answerBox() {
+    local box=
+    for _ in $(seq 100); do
+        box=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
+        [ -n "$box" ] && break
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended without the box '$1'"
+        sleep 0.2
+    done
+    [ -n "$box" ] || fail "no box '$1' within 20 s"
+    echo "seen: the box '$1'"
+    xdotool windowactivate --sync "$box" key "$2" 2>/dev/null || xdotool key --window "$box" "$2"
+}
+endsWithOne() {
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    wait "$game_pid"
+    local status=$?
+    game_pid=
+    [ "$status" -eq 1 ] || fail "after the error box the game ended with status $status, not 1"
+    echo "after the error box the game ended with status 1"
 }
 black() { [ "$(pixel "$work/screen.png" "$1" "$2")" = "#000000" ] || fail "no black bar at ($1, $2)"; }
 # Processor time of the game and its Wine server, in clock ticks.
@@ -242,26 +270,33 @@ error)
     cp -r "$game_dir" "$work/game"
     rm "$work/game/Data/Splat.wav"
     startGame "$work/game"
-    box=
-    for _ in $(seq 100); do
-        box=$(xdotool search --name "^Kestravan - Error$" 2>/dev/null | head -1)
-        [ -n "$box" ] && break
-        kill -0 "$game_pid" 2>/dev/null || fail "the game ended without an error box"
-        sleep 0.2
-    done
-    [ -n "$box" ] || fail "no error box within 20 s"
-    echo "seen: the error box"
-    xdotool windowactivate --sync "$box" key Return 2>/dev/null ||
-        xdotool key --window "$box" Return
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    wait "$game_pid"
+    answerBox "Kestravan - Error" Return
+    endsWithOne
+    log | grep -q 'Splat.wav is missing in' || { log; fail "the log does not name Splat.wav"; }
+    echo "the box and the log name Data\\Splat.wav"
+    ;;
+no-sound)
+    startGame "$game_dir" kestravan.exe --no-sound
+    xdotool mousemove 2 2
+    gameFrame
+    xdotool key Escape sleep 0.3 key Escape
+    waitForEnd "Escape twice"
+    startGame "$game_dir"
+    answerBox "Kestravan - No sound" n
+    answerBox "Kestravan - Error" Return
+    endsWithOne
+    waitForLog "No sound output, and no game without it"
+    ;;
+command-line)
+    (cd "$game_dir" && wine kestravan.exe --help) >"$work/help.txt" 2>&1
+    grep -q -- "--borderless" "$work/help.txt" || fail "--help did not show the options"
+    (cd "$game_dir" && wine kestravan.exe --version) | grep -q "^Kestravan [0-9]" ||
+        fail "--version did not show the version"
+    (cd "$game_dir" && wine kestravan.exe --scale huge) >/dev/null 2>"$work/bad.txt"
     status=$?
-    game_pid=
-    [ "$status" -eq 1 ] || fail "after the error box the game ended with status $status, not 1"
-    echo "after the error box the game ended with status 1"
+    [ "$status" -eq 2 ] || fail "a bad option ended with status $status, not 2"
+    grep -q "scale takes fit or integer, not 'huge'" "$work/bad.txt" || fail "the bad option was not named"
+    echo "--help, --version and a bad option answered on the console"
     ;;
 *)
     fail "unknown mode $mode"

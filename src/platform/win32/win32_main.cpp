@@ -1,9 +1,11 @@
 // Kestravan on Windows: the process entry reads the command line over the settings stored
 // beside the best score, hands the player's choice of screen, the program's instance and its
 // show command to the back end, and runs the game. Alt+Enter's choice is stored for next time.
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "launch/data_folder.h"
 #include "launch/options.h"
 #include "launch/stored_settings.h"
 #include "platform/session.h"
@@ -14,17 +16,65 @@
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <windows.h>
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// Makes the game folder the working directory: the one named, else the working folder or the
+// one beside the executable, whichever holds the game's data first. False, after a box that
+// names what is missing and where it was looked for, when the data is not all there.
+bool enterGameFolder(const std::string& named) {
+    std::error_code failure;
+    std::vector<std::string> places = {named};
+    if (named.empty()) {
+        places = {fs::current_path(failure).string(), platform::executableFolder()};
+    }
+    std::string folder = chooseGameFolder(places);
+    std::string where;
+    for (const std::string& place : places) {
+        where += "\n  " + place;
+    }
+    if (folder.empty()) {
+        platform::errorBox("Kestravan - Error",
+                           ("The game's data (Terrain.dat and the Data folder) is in none of:" +
+                            where + "\n\n--data FOLDER names its folder.")
+                               .c_str());
+        return false;
+    }
+    fs::current_path(folder, failure);
+    const std::vector<std::string> missing = missingGameFiles(".");
+    if (failure || !missing.empty()) {
+        std::string text = "The game cannot start: ";
+        text += failure ? "the folder cannot be entered"
+                        : "the file " + missing.front() +
+                              (missing.size() > 1
+                                   ? " (and " + std::to_string(missing.size() - 1) + " more)"
+                                   : std::string()) +
+                              " is missing";
+        platform::errorBox("Kestravan - Error", (text + " in\n  " + folder).c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int showCommand) {
     Options options;
     std::string error;
     if (!parseCommandLine(__argc - 1, __argv + 1, options, error)) {
-        platform::errorBox("Kestravan - Error", (error + "\n\n" + Usage).c_str());
+        platform::win32::tellPlayer("kestravan: " + error + "\nTry 'kestravan --help'.\n", true);
         return 2;
     }
-    if (options.help) {
-        MessageBoxA(nullptr, Usage, "Kestravan", MB_OK | MB_ICONINFORMATION);
+    if (options.help || options.version) {
+        platform::win32::tellPlayer(options.help ? Usage : "Kestravan " KESTRAVAN_VERSION "\n",
+                                    false);
         return 0;
+    }
+    if (!enterGameFolder(options.data)) {
+        platform::shutdown();
+        return 1;
     }
     std::vector<std::string> complaints;
     Settings saved = loadStoredSettings(complaints);
@@ -32,6 +82,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         platform::debugLine((complaint + "\n").c_str());
     }
     const Settings settings = withOptions(saved, options);
+    platform::chooseSound(settings.sound, settings.volume);
     platform::chooseScreen(
         {settings.fullscreen, settings.scale == Scale::Integer, settings.exclusive});
     platform::onScreenModeChange([&saved](bool fullscreen) {

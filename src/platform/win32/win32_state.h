@@ -58,6 +58,9 @@ void logLine(const std::string& text);
 // Where the log is; empty when the player has no local application-data folder.
 std::string logPath();
 
+// Words for the player at start: to the console the game was started from, else in a box.
+void tellPlayer(const std::string& text, bool error);
+
 // Keys that only a test build knows; true when the key was one of them.
 bool testKey(WPARAM key);
 

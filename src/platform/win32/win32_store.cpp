@@ -75,9 +75,9 @@ bool readStoredValue(const char* name, char* buffer, std::size_t capacity, std::
     if (found != ERROR_SUCCESS || type != REG_SZ) {
         // Only text is read; anything else there is named, once, and left alone.
         if (found != ERROR_FILE_NOT_FOUND) {
-            debugLine(("The registry value \"" + std::string(name) +
-                       "\" is not a short text: ignored\n")
-                          .c_str());
+            debugLine(
+                ("The registry value \"" + std::string(name) + "\" is not a short text: ignored\n")
+                    .c_str());
         }
         return false;
     }
