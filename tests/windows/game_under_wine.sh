@@ -13,7 +13,8 @@
 #   command-line  --help and --version go to the console; a bad option is named there, status 2.
 #   fallback  on a 1920 x 1080 screen the display refuses 1024 x 768 x 8: the game says so in
 #             its log and plays borderless, its first frame fitted 1.41 times with bars.
-#   integer   on that screen, --borderless --scale integer: the first frame at 1x in the middle.
+#   integer   on that screen, --borderless --scale integer: the first frame at 1x in the middle;
+#             F12 writes the unscaled frame into the player's Pictures\Kestravan.
 #   focus     the test build leaves the game (Ctrl+F11) and comes back 1.5 s later: meanwhile
 #             the game is paused and the processor near idle; then the display mode is set
 #             again, the first frame's points show and the arrow keys steer.
@@ -185,6 +186,15 @@ integer)
     startGame "$game_dir" kestravan.exe --borderless --scale integer
     sameAsSimulator 448 156 1 1
     grab && black 100 540 && black 960 60 && black 960 1000
+    xdotool key F12
+    waitForLog "Screenshot: "
+    shot=$(winepath -u "$(log | sed -n 's/^Screenshot: //p' | tr -d '\r' | head -1)" 2>/dev/null)
+    [ -f "$shot" ] || fail "no screenshot at '$shot'"
+    trap 'rm -f "$shot"; stopWine' EXIT
+    [ "$(identify -format %wx%h "$shot")" = 1024x768 ] || fail "the screenshot is not 1024 x 768"
+    [ "$(pixel "$shot" 805 357)" = "$(pixel "$work/first.png" 805 357)" ] ||
+        fail "the screenshot is not the game's frame"
+    echo "F12 wrote the frame into $shot"
     xdotool key Escape sleep 0.3 key Escape
     waitForEnd "Escape twice"
     ;;

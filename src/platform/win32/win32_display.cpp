@@ -188,6 +188,10 @@ HResult present(const Surface& frame, const Palette& palette) {
     if (!win32::displayMade) {
         return DDERR_GENERIC;
     }
+    if (win32::state().screenshotWanted) {
+        win32::state().screenshotWanted = false;
+        win32::writeScreenshot(frame, palette);
+    }
     auto& last = win32::lastFrame;
     last.pixels.assign(frame.pixels(),
                        frame.pixels() + static_cast<std::size_t>(frame.width()) *

@@ -6,7 +6,9 @@
 #include <functional>
 #include <string>
 
+#include "platform/palette.h"
 #include "platform/session.h"
+#include "platform/surface.h"
 #include "platform/window.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
@@ -31,6 +33,7 @@ struct State {
     ScreenMode mode = ScreenMode::Exclusive; // the one in force
     std::function<void(bool fullscreen)> modeListener;
     bool away = false; // the player is elsewhere: another window has the focus, or minimised
+    bool screenshotWanted = false; // F12 was pressed; the next frame is written
 };
 
 State& state();
@@ -52,6 +55,9 @@ void focusChanged(bool away);
 // while the player is away) nobody draws, and a window that came on screen after its frame
 // (as under Wine) would stay black.
 void showLastFrame();
+
+// The frame as a PNG file in the screenshot folder.
+void writeScreenshot(const Surface& frame, const Palette& palette);
 
 // One line of the game's diagnostics, into the log and the debugger's output.
 void logLine(const std::string& text);

@@ -82,6 +82,9 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         if (win32::testKey(wParam)) {
             return 0;
         }
+        if (wParam == VK_F12 && (lParam & (1 << 30)) == 0) {
+            win32::state().screenshotWanted = true; // and the game sees a key, as any other
+        }
         [[fallthrough]];
     case WM_KEYUP:
         // The virtual-key codes are the game's key codes.
