@@ -36,7 +36,7 @@ build-sanitized: deps
 # suite for Windows, which runs under Wine.
 windows: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j $(JOBS) --target kestravan-datagen
+	cmake --build $(BUILD) -j $(JOBS) --target kestravan-datagen kestravan-sim
 	cmake -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 	    -DKESTRAVAN_HOST_DATAGEN=$(CURDIR)/$(BUILD)/kestravan-datagen

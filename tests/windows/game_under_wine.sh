@@ -10,6 +10,8 @@
 #             shows, is dismissed, and the game ends with status 1; the log names the file.
 #   no-sound  with no sound output: --no-sound plays; without it the game asks whether to play
 #             without sound, and "No" ends it with status 1 after its error box.
+#   demo      a demo recorded without sound (the keys steer, the right button chases, Escape
+#             twice ends it) replays in the Linux simulator to the state the game wrote beside it.
 #   command-line  --help and --version go to the console; a bad option is named there, status 2.
 #   fallback  on a 1920 x 1080 screen the display refuses 1024 x 768 x 8: the game says so in
 #             its log and plays borderless, its first frame fitted 1.41 times with bars.
@@ -21,7 +23,8 @@
 #   alt-enter bad settings in the registry are named in the log and ignored; Alt+Enter switches
 #             to a window and back, each choice is stored and the next run starts with it.
 #
-# usage: game_under_wine.sh MODE GAME_DIR WINE_PREFIX SIM_EXE [TEST_EXE]   (exit 77: skipped)
+# usage: game_under_wine.sh MODE GAME_DIR WINE_PREFIX SIM_EXE [TEST_EXE [LINUX_SIM]]
+#        (exit 77: skipped)
 set -uo pipefail
 
 mode=$1
@@ -29,6 +32,7 @@ game_dir=$2
 export WINEPREFIX=$3
 sim=$4
 test_exe=${5:-}
+linux_sim=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/virtual_screen.sh"
 
@@ -296,6 +300,23 @@ no-sound)
     answerBox "Kestravan - Error" Return
     endsWithOne
     waitForLog "No sound output, and no game without it"
+    ;;
+demo)
+    [ -x "$linux_sim" ] || skip "no Linux simulator at '$linux_sim'"
+    startGame "$game_dir" kestravan.exe --no-sound --record "$work/demo"
+    xdotool mousemove 2 2
+    gameFrame
+    xdotool keydown Left sleep 0.7 keyup Left mousemove 1000 600 mousedown 3 sleep 1.5 mouseup 3
+    xdotool key Escape sleep 0.3 key Escape
+    waitForEnd "Escape twice while recording"
+    [ -s "$work/demo.json" ] || fail "no state was written beside the demo"
+    "$linux_sim" --data "$game_dir" --script "$work/demo" --dump "$work/replayed.json" ||
+        fail "the Linux simulator could not play the demo"
+    if ! cmp -s "$work/demo.json" "$work/replayed.json"; then
+        diff <(tr ',' '\n' <"$work/demo.json") <(tr ',' '\n' <"$work/replayed.json") | head -20
+        fail "the Linux simulator's state differs from the game's under Wine"
+    fi
+    echo "the Linux simulator ends in the recorded state: $(grep -o '"frame": [0-9]*' "$work/demo.json")"
     ;;
 command-line)
     (cd "$game_dir" && wine kestravan.exe --help) >"$work/help.txt" 2>&1

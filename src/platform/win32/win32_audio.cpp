@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/audio_backend.h"
+#include "platform/system.h"
 #include "platform/win32/win32_state.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
@@ -92,7 +93,7 @@ struct Voice {
     const SampleMemory* memory = nullptr;  // the samples it duplicates
     unsigned generation = 0;
     // Without sound: when it started, and its samples' length and rate.
-    DWORD silentStart = 0;
+    std::uint32_t silentStart = 0;
     std::uint64_t silentBytes = 0;
     std::uint64_t bytesPerSecond = 0;
 };
@@ -248,9 +249,9 @@ HResult takeSamples(SampleMemory& memory) {
 
 bool voicePlaying(Voice* voice) {
     if (voice != nullptr && theOutput.silent) {
+        const std::uint32_t elapsed = tickCount() - voice->silentStart;
         return voice->bytesPerSecond > 0 &&
-               (GetTickCount() - voice->silentStart) * voice->bytesPerSecond <
-                   voice->silentBytes * 1000;
+               elapsed * voice->bytesPerSecond < voice->silentBytes * 1000;
     }
     return voice != nullptr && (statusOf(voice->buffer.get()) & DSBSTATUS_PLAYING) != 0;
 }
@@ -280,7 +281,7 @@ HResult restoreVoice(Voice* voice, SampleMemory& memory) {
 
 HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t position) {
     if (theOutput.silent) {
-        voice->silentStart = GetTickCount();
+        voice->silentStart = tickCount();
         voice->silentBytes =
             memory.bytes.size() - std::min<std::size_t>(position, memory.bytes.size());
         voice->bytesPerSecond = memory.format.averageBytesPerSecond;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/win32/win32_screen.h"
 #include "platform/win32/win32_state.h"
@@ -188,6 +189,10 @@ HResult present(const Surface& frame, const Palette& palette) {
     if (!win32::displayMade) {
         return DDERR_GENERIC;
     }
+    if (demo::mode() == demo::Mode::Play && demo::lossDue()) {
+        win32::waitForNextFrame();
+        return DDERR_SURFACELOST; // the recorded game lost its screen here
+    }
     if (win32::state().screenshotWanted) {
         win32::state().screenshotWanted = false;
         win32::writeScreenshot(frame, palette);
@@ -205,6 +210,9 @@ HResult present(const Surface& frame, const Palette& palette) {
     // as fast as it can.
     win32::waitForNextFrame();
     if (result == DDERR_SURFACELOST) {
+        if (demo::frame() > 0) {
+            demo::recordLoss();
+        }
         return result;
     }
     return result == S_OK ? S_OK : DDERR_GENERIC;

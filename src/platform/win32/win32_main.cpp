@@ -2,16 +2,22 @@
 // beside the best score, hands the player's choice of screen, the program's instance and its
 // show command to the back end, and runs the game. Alt+Enter's choice is stored for next time.
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "launch/data_folder.h"
+#include "launch/demo_file.h"
 #include "launch/options.h"
 #include "launch/stored_settings.h"
 #include "platform/session.h"
+#include "platform/store.h"
 #include "platform/system.h"
 #include "platform/win32/win32_state.h"
 #include "shell/application.h"
+#include "shell/game.h"
+#include "sim/state_dump.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <windows.h>
@@ -57,6 +63,53 @@ bool enterGameFolder(const std::string& named) {
     return true;
 }
 
+// A demo keeps its best score apart from the player's, starting from none, in a registry key
+// of its own that goes with it, so that it plays back the same anywhere.
+class DemoStore {
+public:
+    DemoStore()
+        : key_(platform::defaultStoreFolder() + "\\Demo " + std::to_string(GetCurrentProcessId())) {
+        RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
+        platform::setStoreFolder(key_);
+    }
+    ~DemoStore() {
+        platform::setStoreFolder("");
+        RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str());
+    }
+    DemoStore(const DemoStore&) = delete;
+    DemoStore& operator=(const DemoStore&) = delete;
+
+private:
+    std::string key_;
+};
+
+// The game's run, with a demo's turns counted and, when recording, the game's last state
+// written beside the demo.
+int runWithDemo(const std::string& record) {
+    const bool playing = platform::demo::mode() == platform::demo::Mode::Play;
+    RunHooks hooks;
+    hooks.beforeTurn = [playing, ending = false](platform::Window* window) mutable {
+        platform::demo::beginTurn();
+        if (playing && platform::demo::finished() && !ending) {
+            platform::postClose(window); // the demo is over
+            ending = true;
+        }
+    };
+    hooks.sleepWhileMinimised = !playing; // a demo plays on by itself
+    if (!record.empty()) {
+        hooks.atEnd = [&record](const Game& game) {
+            const std::string dump = record + ".json";
+            if (!(std::ofstream(dump, std::ios::binary)
+                  << dumpState(game, platform::demo::frame(), true))) {
+                platform::debugLine(("Cannot write " + dump + "\n").c_str());
+            }
+        };
+    }
+    const int status = runGame(hooks);
+    platform::demo::stop();
+    return status;
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
@@ -71,6 +124,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         platform::win32::tellPlayer(options.help ? Usage : "Kestravan " KESTRAVAN_VERSION "\n",
                                     false);
         return 0;
+    }
+    // Files named on the command line are taken from where the player stands.
+    std::error_code ignored;
+    const std::string record =
+        options.record.empty() ? "" : fs::absolute(options.record, ignored).string();
+    std::vector<platform::demo::Step> demo;
+    if (!options.play.empty() && !readDemo(options.play, demo, error)) {
+        platform::win32::tellPlayer("kestravan: " + error + "\n", true);
+        return 2;
     }
     if (!enterGameFolder(options.data)) {
         platform::shutdown();
@@ -93,5 +155,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     });
     platform::win32::state().instance = instance;
     platform::win32::state().showCommand = showCommand;
-    return runGame();
+    std::unique_ptr<DemoStore> demoStore;
+    if (!record.empty()) {
+        if (!platform::demo::startRecording(record, error)) {
+            platform::win32::tellPlayer("kestravan: " + error + "\n", true);
+            return 2;
+        }
+        demoStore = std::make_unique<DemoStore>();
+    } else if (!options.play.empty()) {
+        platform::demo::startPlaying(std::move(demo));
+        demoStore = std::make_unique<DemoStore>();
+    }
+    return runWithDemo(record);
 }

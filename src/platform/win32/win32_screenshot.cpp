@@ -10,8 +10,8 @@
 #include "platform/win32/win32_state.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 namespace fs = std::filesystem;
 

@@ -29,6 +29,7 @@ struct State {
     HWND window = nullptr;
     bool shown = false;
     std::deque<Event> events; // translated by the window procedure, not yet taken
+    std::deque<Event> posted; // the game's own, taken after those
     ScreenChoice choice;
     ScreenMode mode = ScreenMode::Exclusive; // the one in force
     std::function<void(bool fullscreen)> modeListener;

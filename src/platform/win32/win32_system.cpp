@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/system.h"
 #include "platform/win32/win32_state.h"
@@ -14,6 +15,10 @@
 namespace platform {
 
 std::uint32_t tickCount() {
+    // While a demo records or plays, the game reads the demo's clock.
+    if (demo::mode() != demo::Mode::Off) {
+        return demo::clock();
+    }
     return GetTickCount();
 }
 
@@ -23,6 +28,9 @@ std::int64_t performanceCounter() {
 }
 
 void sleep(std::uint32_t milliseconds) {
+    if (demo::mode() != demo::Mode::Off) {
+        demo::sleep(milliseconds);
+    }
     // Long waits go in slices, the screen shown again after each.
     constexpr std::uint32_t Slice = 100;
     while (milliseconds > Slice) {

@@ -2,6 +2,8 @@
 // bitmap, so that each pixel's brightness is how much of it the glyphs cover.
 #include <cstring>
 
+#include "platform/builtin_font.h"
+#include "platform/demo.h"
 #include "platform/display_backend.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
@@ -74,6 +76,10 @@ TextCanvas theCanvas;
 } // namespace
 
 bool renderText(const char* text, int length, TextMask& mask) {
+    // A demo's frames are drawn as the simulator draws them, in the game's own font.
+    if (demo::mode() != demo::Mode::Off) {
+        return renderBuiltinText(text, length, mask);
+    }
     HDC context = theCanvas.context();
     if (context == nullptr || text == nullptr || length <= 0) {
         return false;

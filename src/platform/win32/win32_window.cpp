@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/frame_placement.h"
 #include "platform/win32/win32_screen.h"
@@ -204,37 +205,16 @@ void destroyWindow(Window* /*window*/) {
 }
 
 void postClose(Window* /*window*/) {
+    // The game's own close waits behind every event already waiting; a demo does not keep it,
+    // since the game posts it again when the demo plays.
     if (win32::state().window != nullptr) {
-        PostMessageA(win32::state().window, WM_CLOSE, 0, 0);
+        win32::state().posted.push_back(Event{EventType::Close, 0, false});
     }
 }
 
-bool peekEvent(Event& event) {
-    auto& events = win32::state().events;
-    MSG message;
-    while (events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
-        if (message.message == WM_QUIT) {
-            event = Event{EventType::Quit, 0, false};
-            return true;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    if (events.empty()) {
-        return false;
-    }
-    event = events.front();
-    events.pop_front();
-    return true;
-}
+namespace {
 
-void waitForEvent() {
-    if (win32::state().events.empty()) {
-        WaitMessage();
-    }
-}
-
-Point cursorPosition() {
+Point liveCursor() {
     POINT cursor{};
     GetCursorPos(&cursor);
     const auto& state = win32::state();
@@ -247,6 +227,76 @@ Point cursorPosition() {
             ? Placement{}
             : win32::clientPlacement(state.window, state.choice.integerScale);
     return screenPoint(placement, static_cast<int>(cursor.x), static_cast<int>(cursor.y));
+}
+
+// While a demo plays, the player's input only ends it: Escape or closing the window.
+bool takeWhilePlaying(Event& event) {
+    if (event.type == EventType::Close ||
+        (event.type == EventType::KeyDown && event.key == KeyEscape)) {
+        event = Event{EventType::Close, 0, false};
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool peekEvent(Event& event) {
+    const demo::Mode mode = demo::mode();
+    if (demo::needsCursor()) {
+        // A recorded game starts where the mouse is.
+        event = Event{EventType::MouseMove, 0, false};
+        demo::recordInput(event, liveCursor());
+        return true;
+    }
+    auto& state = win32::state();
+    MSG message;
+    for (;;) {
+        while (state.events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+            if (message.message == WM_QUIT) {
+                event = Event{EventType::Quit, 0, false};
+                return true;
+            }
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (state.events.empty()) {
+            break;
+        }
+        event = state.events.front();
+        state.events.pop_front();
+        if (mode != demo::Mode::Play) {
+            demo::recordInput(event, liveCursor());
+            return true;
+        }
+        if (takeWhilePlaying(event)) {
+            return true;
+        }
+    }
+    if (mode == demo::Mode::Play && demo::nextInput(event)) {
+        return true;
+    }
+    if (state.posted.empty()) {
+        return false;
+    }
+    event = state.posted.front();
+    state.posted.pop_front();
+    return true;
+}
+
+void waitForEvent() {
+    if (win32::state().events.empty() && win32::state().posted.empty()) {
+        WaitMessage();
+    }
+}
+
+Point cursorPosition() {
+    // A demo's cursor comes from a file: it is held to the screen as the live one is.
+    if (demo::mode() != demo::Mode::Off) {
+        const Point cursor = demo::cursor();
+        return clampToScreen(cursor.x, cursor.y);
+    }
+    return liveCursor();
 }
 
 } // namespace platform
