@@ -21,7 +21,8 @@
 #             the game is paused and the processor near idle; then the display mode is set
 #             again, the first frame's points show and the arrow keys steer.
 #   alt-enter bad settings in the registry are named in the log and ignored; Alt+Enter switches
-#             to a window and back, each choice is stored and the next run starts with it.
+#             to a window, where the first frame's points show where the log says the frame
+#             is, and back; each choice is stored and the next run starts with it.
 #
 # usage: game_under_wine.sh MODE GAME_DIR WINE_PREFIX SIM_EXE [TEST_EXE [LINUX_SIM]]
 #        (exit 77: skipped)
@@ -222,6 +223,7 @@ focus)
     waitForEnd "Escape twice"
     ;;
 alt-enter)
+    simulatorFrame
     wine reg delete "$key" /f >/dev/null 2>&1
     wine reg add "$key" /v Volume /t REG_SZ /d 300 /f >/dev/null 2>&1
     wine reg add "$key" /v Scale /t REG_DWORD /d 5 /f >/dev/null 2>&1
@@ -232,6 +234,10 @@ alt-enter)
     sleep 1
     xdotool key alt+Return
     waitForLog "Now showing the game in a window"
+    read -r left top width < <(log | tr -d '\r' |
+        sed -n 's/^Now showing the game in a window, the frame at (\([0-9]*\), \([0-9]*\)) in \([0-9]*\) x .*/\1 \2 \3/p')
+    [ -n "$width" ] || fail "the log does not say where the frame is"
+    sameAsSimulator "$left" "$top" "$width" 1024
     [ "$(storedValue Screen)" = windowed ] || fail "the window was not stored: '$(storedValue Screen)'"
     xdotool key Escape sleep 0.3 key Escape
     waitForEnd "Escape twice"

@@ -72,6 +72,22 @@ void useMode(ScreenMode mode) {
     shapeWindow(mode);
 }
 
+// The mode for the log, with where the frame lies on the desktop.
+std::string describeMode() {
+    const auto& s = state();
+    std::string text = modeName(s.mode);
+    if (s.mode != ScreenMode::Exclusive && s.window != nullptr) {
+        const Placement frame = clientPlacement(s.window, s.choice.integerScale);
+        POINT origin{frame.x, frame.y};
+        ClientToScreen(s.window, &origin);
+        char where[96];
+        std::snprintf(where, sizeof where, ", the frame at (%ld, %ld) in %d x %d", origin.x,
+                      origin.y, frame.width, frame.height);
+        text += where;
+    }
+    return text + "\n";
+}
+
 // The display refused its 1024 x 768 x 8 mode: the game plays borderless instead.
 void fallBack(const char* what, HResult result) {
     char line[160];
@@ -81,6 +97,7 @@ void fallBack(const char* what, HResult result) {
     logLine(line);
     leaveExclusive();
     useMode(ScreenMode::Borderless);
+    logLine("Showing the game in " + describeMode());
 }
 
 // Shows what the frame holds in the mode in force; the exclusive screen may report it lost.
@@ -127,7 +144,7 @@ void switchScreenMode() {
             fallBack("Setting the display to 1024 x 768 x 8", result);
         }
     }
-    logLine(std::string("Now showing the game in ") + modeName(s.mode) + "\n");
+    logLine("Now showing the game in " + describeMode());
     showLastFrame();
     if (s.modeListener) {
         s.modeListener(s.choice.fullscreen);
@@ -166,7 +183,7 @@ HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height,
     if (step == DisplayStep::CooperativeLevel) {
         // The window shows from here on, so that the splash is seen while the game loads.
         win32::useMode(win32::chosenMode(s.choice));
-        win32::logLine(std::string("Showing the game in ") + win32::modeName(s.mode) + "\n");
+        win32::logLine("Showing the game in " + win32::describeMode());
         ShowWindow(s.window, SW_SHOWNORMAL);
         UpdateWindow(s.window);
         s.shown = true;
