@@ -9,7 +9,7 @@
 
 #include "built_game.h"
 #include "display/sprite_numbers.h"
-#include "platform/palette_expander.h"
+#include "platform/emulation/palette_expander.h"
 #include "shell/frame_driver.h"
 #include "shell/status_panel.h"
 

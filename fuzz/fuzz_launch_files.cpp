@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "launch/settings.h"
-#include "sim/sim_script.h"
+#include "replay/script_line.h"
 
 namespace {
 
@@ -35,11 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     std::istringstream demoFile(bytes);
-    std::vector<ScriptEvent> events;
+    std::vector<replay::ScriptLine> lines;
     std::string error;
-    if (parseScript(demoFile, events, error)) {
-        for (const ScriptEvent& event : events) {
-            if (event.frame < 1) {
+    if (replay::readScript(demoFile, lines, error)) {
+        for (const replay::ScriptLine& line : lines) {
+            if (line.frame < 1) {
                 std::abort();
             }
         }

@@ -8,7 +8,7 @@
 #include "shell/application.h"
 #include "shell/best_score.h"
 #include "shell/game.h"
-#include "sim/state_dump.h"
+#include "replay/state_dump.h"
 
 namespace {
 

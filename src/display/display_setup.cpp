@@ -8,7 +8,7 @@
 
 #include "display/palette_loader.h"
 #include "display/show_error.h"
-#include "platform/image.h"
+#include "formats/image.h"
 #include "platform/system.h"
 #include "platform/video.h"
 #include "shell/game.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "display/sprite_numbers.h"
-#include "platform/image.h"
+#include "formats/image.h"
 #include "platform/system.h"
 #include "platform/video.h"
 #include "shell/game.h"

@@ -12,15 +12,14 @@
 #include <vector>
 
 #include "launch/data_folder.h"
-#include "launch/demo_file.h"
 #include "launch/options.h"
 #include "launch/settings.h"
-#include "platform/demo.h"
 #include "platform/session.h"
 #include "platform/store.h"
+#include "replay/demo.h"
+#include "replay/state_dump.h"
 #include "shell/application.h"
 #include "shell/game.h"
-#include "sim/state_dump.h"
 
 namespace fs = std::filesystem;
 
@@ -119,11 +118,11 @@ Choices loadChoices(const Options& options) {
 // The game's run, with a demo's turns counted and, when recording, the game's last state
 // written beside the demo.
 int runWithDemo(const std::string& record) {
-    const bool playing = platform::demo::mode() == platform::demo::Mode::Play;
+    const bool playing = replay::demo::mode() == replay::demo::Mode::Play;
     RunHooks hooks;
     hooks.beforeTurn = [playing, ending = false](platform::Window* window) mutable {
-        platform::demo::beginTurn();
-        if (playing && platform::demo::finished() && !ending) {
+        replay::demo::beginTurn();
+        if (playing && replay::demo::finished() && !ending) {
             platform::postClose(window); // the demo is over
             ending = true;
         }
@@ -132,13 +131,13 @@ int runWithDemo(const std::string& record) {
     if (!record.empty()) {
         hooks.atEnd = [&record](const Game& game) {
             const std::string dump = record + ".json";
-            if (!(std::ofstream(dump) << dumpState(game, platform::demo::frame(), true))) {
+            if (!(std::ofstream(dump) << dumpState(game, replay::demo::frame(), true))) {
                 complain("cannot write " + dump);
             }
         };
     }
     const int status = runGame(hooks);
-    platform::demo::stop();
+    replay::demo::stop();
     return status;
 }
 
@@ -164,8 +163,8 @@ int launch(int count, const char* const* arguments) {
     std::error_code ignored;
     const std::string record =
         options.record.empty() ? "" : fs::absolute(options.record, ignored).string();
-    std::vector<platform::demo::Step> demo;
-    if (!options.play.empty() && !readDemo(options.play, demo, error)) {
+    std::vector<replay::ScriptLine> demo;
+    if (!options.play.empty() && !replay::readScriptFile(options.play, "demo", demo, error)) {
         complain(error);
         return 2;
     }
@@ -190,13 +189,13 @@ int launch(int count, const char* const* arguments) {
 
     std::unique_ptr<DemoStore> demoStore;
     if (!record.empty()) {
-        if (!platform::demo::startRecording(record, error)) {
+        if (!replay::demo::startRecording(record, error)) {
             complain(error);
             return 2;
         }
         demoStore = std::make_unique<DemoStore>();
     } else if (!options.play.empty()) {
-        platform::demo::startPlaying(std::move(demo));
+        replay::demo::startPlaying(std::move(demo));
         demoStore = std::make_unique<DemoStore>();
     }
     return runWithDemo(record);

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/image.h"
+#include "formats/image.h"
 #include "platform/store.h"
 #include "platform/system.h"
 #include "shell/best_score.h"

@@ -6,7 +6,7 @@
 
 #include "drawn_game.h"
 #include "platform/display_backend.h"
-#include "platform/palette_expander.h"
+#include "platform/emulation/palette_expander.h"
 #include "platform/surface.h"
 #include "platform/video.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bitmap_file.h"
-#include "platform/image.h"
+#include "formats/image.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "bitmap_file.h"
 #include "platform/headless/headless.h"
-#include "platform/image.h"
+#include "formats/image.h"
 #include "support/game_folder.h"
 #include "support/headless_game.h"
 

@@ -15,9 +15,9 @@
 #include <utility>
 #include <vector>
 
-#include "sim/scripted_run.h"
-#include "sim/sim_script.h"
-#include "sim/state_dump.h"
+#include "replay/script_line.h"
+#include "replay/scripted_run.h"
+#include "replay/state_dump.h"
 #include "support/headless_game.h"
 
 namespace fs = std::filesystem;
@@ -127,10 +127,10 @@ TEST(GoldenReplay, MatchesThePinnedStateAtEveryPinnedFrame) {
     }
     std::sort(frames.begin(), frames.end());
     ASSERT_FALSE(frames.empty()) << "no frames listed in " << GoldenFolder << "/frames";
-    std::vector<ScriptEvent> script;
+    std::vector<replay::ScriptLine> script;
     std::string error;
-    std::ifstream scriptFile(GoldenFolder + "/replay.script");
-    ASSERT_TRUE(parseScript(scriptFile, script, error)) << error;
+    ASSERT_TRUE(replay::readScriptFile(GoldenFolder + "/replay.script", "script", script, error))
+        << error;
 
     HeadlessGame game(gameDataFolder());
     ASSERT_TRUE(game.start());

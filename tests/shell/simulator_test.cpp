@@ -6,7 +6,7 @@
 #include <string>
 #include <tuple>
 
-#include "sim/state_dump.h"
+#include "replay/state_dump.h"
 #include "support/command.h"
 #include "support/game_folder.h"
 #include "support/temporary_folder.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/pen_line.h"
+#include "platform/emulation/pen_line.h"
 
 namespace datagen {
 

@@ -13,7 +13,7 @@
 #include "datagen/pixel_font.h"
 #include "datagen/sounds.h"
 #include "datagen/wav_writer.h"
-#include "platform/png_writer.h"
+#include "formats/png_writer.h"
 
 namespace datagen {
 

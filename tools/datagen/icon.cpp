@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "datagen/pixel_noise.h"
-#include "platform/png_writer.h"
+#include "formats/png_writer.h"
 
 namespace fs = std::filesystem;
 

@@ -11,15 +11,15 @@
 #include <utility>
 #include <vector>
 
+#include "formats/png_writer.h"
 #include "platform/file_system.h"
 #include "platform/headless/headless.h"
-#include "platform/png_writer.h"
 #include "platform/store.h"
+#include "replay/script_line.h"
+#include "replay/scripted_run.h"
+#include "replay/state_dump.h"
 #include "shell/application.h"
 #include "shell/game.h"
-#include "sim/scripted_run.h"
-#include "sim/sim_script.h"
-#include "sim/state_dump.h"
 
 namespace fs = std::filesystem;
 
@@ -147,17 +147,11 @@ int main(int argc, char** argv) {
         std::cerr << "kestravan-sim: " << error << "\n" << Usage;
         return 2;
     }
-    std::vector<ScriptEvent> script;
-    if (!options.script.empty()) {
-        std::ifstream in(options.script);
-        if (!in) {
-            std::cerr << "kestravan-sim: cannot read the script " << options.script << "\n";
-            return 2;
-        }
-        if (!parseScript(in, script, error)) {
-            std::cerr << "kestravan-sim: " << options.script << ": " << error << "\n";
-            return 2;
-        }
+    std::vector<replay::ScriptLine> script;
+    if (!options.script.empty() &&
+        !replay::readScriptFile(options.script, "script", script, error)) {
+        std::cerr << "kestravan-sim: " << error << "\n";
+        return 2;
     }
     if (options.frames < 0) {
         const auto byFrame = [](const auto& a, const auto& b) { return a.frame < b.frame; };

@@ -1,5 +1,5 @@
 // The scripted back end's text is the built-in font.
-#include "platform/builtin_font.h"
+#include "platform/emulation/builtin_font.h"
 
 namespace platform::backend {
 

@@ -4,10 +4,10 @@
 #include <SDL.h>
 #include <cstdint>
 
-#include "platform/demo.h"
 #include "platform/display_backend.h"
-#include "platform/palette_expander.h"
+#include "platform/emulation/palette_expander.h"
 #include "platform/sdl/sdl_state.h"
+#include "replay/demo.h"
 
 namespace platform::backend {
 
@@ -99,12 +99,12 @@ HResult present(const Surface& frame, const Palette& palette) {
     if (state.renderer == nullptr || state.screen == nullptr) {
         return DDERR_GENERIC;
     }
-    if (demo::mode() == demo::Mode::Play && demo::lossDue()) {
+    if (replay::demo::mode() == replay::demo::Mode::Play && replay::demo::lossDue()) {
         state.surfacesLost = true;
     }
     if (state.surfacesLost) {
-        if (demo::frame() > 0) {
-            demo::recordLoss();
+        if (replay::demo::frame() > 0) {
+            replay::demo::recordLoss();
         }
         return DDERR_SURFACELOST;
     }

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <iostream>
 
-#include "platform/png_writer.h"
+#include "formats/png_writer.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/session.h"
 

@@ -2,16 +2,16 @@
 #include <SDL.h>
 #include <cstdio>
 
-#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/system.h"
+#include "replay/demo.h"
 
 namespace platform {
 
 std::uint32_t tickCount() {
-    if (demo::mode() != demo::Mode::Off) {
-        return demo::clock();
+    if (replay::demo::mode() != replay::demo::Mode::Off) {
+        return replay::demo::clock();
     }
     return static_cast<std::uint32_t>(SDL_GetTicks64());
 }
@@ -22,8 +22,8 @@ std::int64_t performanceCounter() {
 
 void sleep(std::uint32_t milliseconds) {
     SDL_Delay(milliseconds);
-    if (demo::mode() != demo::Mode::Off) {
-        demo::sleep(milliseconds);
+    if (replay::demo::mode() != replay::demo::Mode::Off) {
+        replay::demo::sleep(milliseconds);
     }
 }
 

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/builtin_font.h"
-#include "platform/demo.h"
 #include "platform/display_backend.h"
+#include "platform/emulation/builtin_font.h"
 #include "platform/sdl/sdl_state.h"
+#include "replay/demo.h"
 
 namespace platform::sdl {
 
@@ -99,7 +99,7 @@ namespace platform::backend {
 bool renderText(const char* text, int length, TextMask& mask) {
     // A demo's frames are drawn as the simulator draws them; without the system font the
     // panel still has its numbers.
-    TTF_Font* font = demo::mode() == demo::Mode::Off ? sdl::openText() : nullptr;
+    TTF_Font* font = replay::demo::mode() == replay::demo::Mode::Off ? sdl::openText() : nullptr;
     if (font == nullptr) {
         return renderBuiltinText(text, length, mask);
     }

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/window.h"
+#include "replay/demo.h"
 
 namespace platform {
 
@@ -230,29 +230,29 @@ void postClose(Window* /*window*/) {
 }
 
 bool peekEvent(Event& event) {
-    const demo::Mode mode = demo::mode();
-    if (demo::needsCursor()) {
+    const replay::demo::Mode mode = replay::demo::mode();
+    if (replay::demo::needsCursor()) {
         // A recorded game starts where the mouse is.
         event = Event{};
         event.type = EventType::MouseMove;
-        demo::recordInput(event, liveCursor());
+        replay::demo::recordInput(event, liveCursor());
         return true;
     }
     SDL_Event in;
     while (SDL_PollEvent(&in) != 0) {
         event = Event{};
-        if (mode == demo::Mode::Play) {
+        if (mode == replay::demo::Mode::Play) {
             if (takeWhilePlaying(in, event)) {
                 return true;
             }
             continue;
         }
         if (translate(in, event)) {
-            demo::recordInput(event, liveCursor());
+            replay::demo::recordInput(event, liveCursor());
             return true;
         }
     }
-    if (mode == demo::Mode::Play && demo::nextInput(event)) {
+    if (mode == replay::demo::Mode::Play && replay::demo::nextInput(event)) {
         return true;
     }
     auto& posted = sdl::state().posted;
@@ -273,7 +273,8 @@ void waitForEvent() {
 
 Point cursorPosition() {
     // A demo's cursor comes from a file: it is held to the screen as the live one is.
-    const Point cursor = demo::mode() == demo::Mode::Off ? liveCursor() : demo::cursor();
+    const Point cursor =
+        replay::demo::mode() == replay::demo::Mode::Off ? liveCursor() : replay::demo::cursor();
     return clampToScreen(cursor.x, cursor.y);
 }
 

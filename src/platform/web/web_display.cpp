@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/display_backend.h"
-#include "platform/palette_expander.h"
+#include "platform/emulation/palette_expander.h"
 #include "platform/web/web_state.h"
 
 namespace platform::backend {

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/win32/win32_screen.h"
 #include "platform/win32/win32_state.h"
+#include "replay/demo.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <ddraw.h>
@@ -206,7 +206,7 @@ HResult present(const Surface& frame, const Palette& palette) {
     if (!win32::displayMade) {
         return DDERR_GENERIC;
     }
-    if (demo::mode() == demo::Mode::Play && demo::lossDue()) {
+    if (replay::demo::mode() == replay::demo::Mode::Play && replay::demo::lossDue()) {
         win32::waitForNextFrame();
         return DDERR_SURFACELOST; // the recorded game lost its screen here
     }
@@ -227,8 +227,8 @@ HResult present(const Surface& frame, const Palette& palette) {
     // as fast as it can.
     win32::waitForNextFrame();
     if (result == DDERR_SURFACELOST) {
-        if (demo::frame() > 0) {
-            demo::recordLoss();
+        if (replay::demo::frame() > 0) {
+            replay::demo::recordLoss();
         }
         return result;
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/png_writer.h"
+#include "formats/png_writer.h"
 #include "platform/session.h"
 #include "platform/win32/win32_state.h"
 

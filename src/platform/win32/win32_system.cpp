@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/system.h"
 #include "platform/win32/win32_state.h"
+#include "replay/demo.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <mmsystem.h>
@@ -16,8 +16,8 @@ namespace platform {
 
 std::uint32_t tickCount() {
     // While a demo records or plays, the game reads the demo's clock.
-    if (demo::mode() != demo::Mode::Off) {
-        return demo::clock();
+    if (replay::demo::mode() != replay::demo::Mode::Off) {
+        return replay::demo::clock();
     }
     return GetTickCount();
 }
@@ -28,8 +28,8 @@ std::int64_t performanceCounter() {
 }
 
 void sleep(std::uint32_t milliseconds) {
-    if (demo::mode() != demo::Mode::Off) {
-        demo::sleep(milliseconds);
+    if (replay::demo::mode() != replay::demo::Mode::Off) {
+        replay::demo::sleep(milliseconds);
     }
     // Long waits go in slices, the screen shown again after each.
     constexpr std::uint32_t Slice = 100;

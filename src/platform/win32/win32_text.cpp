@@ -2,9 +2,9 @@
 // bitmap, so that each pixel's brightness is how much of it the glyphs cover.
 #include <cstring>
 
-#include "platform/builtin_font.h"
-#include "platform/demo.h"
 #include "platform/display_backend.h"
+#include "platform/emulation/builtin_font.h"
+#include "replay/demo.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <windows.h>
@@ -77,7 +77,7 @@ TextCanvas theCanvas;
 
 bool renderText(const char* text, int length, TextMask& mask) {
     // A demo's frames are drawn as the simulator draws them, in the game's own font.
-    if (demo::mode() != demo::Mode::Off) {
+    if (replay::demo::mode() != replay::demo::Mode::Off) {
         return renderBuiltinText(text, length, mask);
     }
     HDC context = theCanvas.context();

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "platform/demo.h"
 #include "platform/display_backend.h"
 #include "platform/frame_placement.h"
 #include "platform/win32/win32_screen.h"
 #include "platform/win32/win32_state.h"
 #include "platform/window.h"
+#include "replay/demo.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <mmsystem.h>
@@ -242,11 +242,11 @@ bool takeWhilePlaying(Event& event) {
 } // namespace
 
 bool peekEvent(Event& event) {
-    const demo::Mode mode = demo::mode();
-    if (demo::needsCursor()) {
+    const replay::demo::Mode mode = replay::demo::mode();
+    if (replay::demo::needsCursor()) {
         // A recorded game starts where the mouse is.
         event = Event{EventType::MouseMove, 0, false};
-        demo::recordInput(event, liveCursor());
+        replay::demo::recordInput(event, liveCursor());
         return true;
     }
     auto& state = win32::state();
@@ -265,15 +265,15 @@ bool peekEvent(Event& event) {
         }
         event = state.events.front();
         state.events.pop_front();
-        if (mode != demo::Mode::Play) {
-            demo::recordInput(event, liveCursor());
+        if (mode != replay::demo::Mode::Play) {
+            replay::demo::recordInput(event, liveCursor());
             return true;
         }
         if (takeWhilePlaying(event)) {
             return true;
         }
     }
-    if (mode == demo::Mode::Play && demo::nextInput(event)) {
+    if (mode == replay::demo::Mode::Play && replay::demo::nextInput(event)) {
         return true;
     }
     if (state.posted.empty()) {
@@ -292,8 +292,8 @@ void waitForEvent() {
 
 Point cursorPosition() {
     // A demo's cursor comes from a file: it is held to the screen as the live one is.
-    if (demo::mode() != demo::Mode::Off) {
-        const Point cursor = demo::cursor();
+    if (replay::demo::mode() != replay::demo::Mode::Off) {
+        const Point cursor = replay::demo::cursor();
         return clampToScreen(cursor.x, cursor.y);
     }
     return liveCursor();

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/image.h"
+#include "formats/image.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 // Writing the state dump: every member a replay may want to pin, in a fixed order.
-#include "sim/state_dump.h"
+#include "replay/state_dump.h"
 
 #include <cinttypes>
 #include <cstdio>

@@ -5,12 +5,12 @@
 #include <cstddef>
 #include <vector>
 
-#include "sim/sim_script.h"
+#include "replay/script_line.h"
 
 class ScriptedRun {
 public:
     // The script in any order; each frame moves the clock on by tickMs unless it says otherwise.
-    ScriptedRun(std::vector<ScriptEvent> script, int tickMs);
+    ScriptedRun(std::vector<replay::ScriptLine> script, int tickMs);
 
     // Runs the next frame; false once the game has quit.
     bool nextFrame();
@@ -18,7 +18,7 @@ public:
     int frame() const { return frame_; }
 
 private:
-    std::vector<ScriptEvent> script_;
+    std::vector<replay::ScriptLine> script_;
     std::size_t next_ = 0;
     int frame_ = 0;
     int tickMs_;

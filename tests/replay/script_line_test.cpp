@@ -1,18 +1,17 @@
-// Demo files: every event the recorder writes is read back by the simulator's script reader
-// as the same step, and a file that is no script is refused with its reason.
+// Script lines: every line the demo recorder writes reads back as the same line, and a file that is
+// no script is refused with its reason.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "launch/demo_file.h"
-#include "platform/demo.h"
+#include "replay/script_line.h"
 #include "support/temporary_folder.h"
 
 namespace {
 
 using platform::EventType;
-using Step = platform::demo::Step;
+using Step = replay::ScriptLine;
 
 Step input(int frame, EventType type, int key = 0, bool minimized = false) {
     Step step;
@@ -23,7 +22,7 @@ Step input(int frame, EventType type, int key = 0, bool minimized = false) {
 
 } // namespace
 
-TEST(DemoFile, EveryRecordedStepReadsBackAsItWasWritten) {
+TEST(ScriptLine, EveryRecordedStepReadsBackAsItWasWritten) {
     Step tick{3, Step::What::Tick, {}, {}, 17};
     Step cursor{3, Step::What::Cursor, {}, {1023, 0}, 0};
     Step lose{4, Step::What::Lose, {}, {}, 0};
@@ -43,13 +42,14 @@ TEST(DemoFile, EveryRecordedStepReadsBackAsItWasWritten) {
     };
     std::string text;
     for (const Step& step : steps) {
-        text += platform::demo::scriptLine(step) + "\n";
+        text += replay::scriptLine(step) + "\n";
     }
     TemporaryFolder folder;
     folder.write("demo", text);
     std::vector<Step> read;
     std::string error;
-    ASSERT_TRUE(readDemo(folder.file("demo"), read, error)) << error << "\n" << text;
+    ASSERT_TRUE(replay::readScriptFile(folder.file("demo"), "demo", read, error)) << error << "\n"
+                                                                                  << text;
     ASSERT_EQ(read.size(), steps.size());
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step& a = steps[i];
@@ -67,13 +67,13 @@ TEST(DemoFile, EveryRecordedStepReadsBackAsItWasWritten) {
     }
 }
 
-TEST(DemoFile, AFileThatIsNoScriptIsRefused) {
+TEST(ScriptLine, AFileThatIsNoScriptIsRefused) {
     TemporaryFolder folder;
     folder.write("bad", "1 tick 16\n2 dance\n");
     std::vector<Step> steps;
     std::string error;
-    EXPECT_FALSE(readDemo(folder.file("bad"), steps, error));
+    EXPECT_FALSE(replay::readScriptFile(folder.file("bad"), "demo", steps, error));
     EXPECT_NE(error.find("line 2"), std::string::npos) << error;
-    EXPECT_FALSE(readDemo(folder.file("missing"), steps, error));
+    EXPECT_FALSE(replay::readScriptFile(folder.file("missing"), "demo", steps, error));
     EXPECT_NE(error.find("cannot read"), std::string::npos) << error;
 }

@@ -1,18 +1,20 @@
 // The demo recorder and player. Recording measures each loop turn on a steady clock and hands
 // the game a clock of its own that moves only by those whole milliseconds and by sleeps, so
 // that the simulator, fed the same advances, sees exactly the same times.
-#include "platform/demo.h"
+#include "replay/demo.h"
 
 #include <chrono>
 #include <deque>
 #include <fstream>
 #include <thread>
 
-namespace platform::demo {
+namespace replay::demo {
 
 namespace {
 
 using Steady = std::chrono::steady_clock;
+using What = ScriptLine::What;
+using platform::EventType;
 
 // The advance of a turn the demo does not time (the simulator's default).
 constexpr std::uint32_t DefaultTickMs = 16;
@@ -27,9 +29,9 @@ struct State {
     bool cursorWritten = false;
     Steady::time_point turnStart;
     std::ofstream file;
-    std::vector<Step> steps;
+    std::vector<ScriptLine> steps;
     std::size_t next = 0;
-    std::deque<Step> pending; // this frame's input and cursor steps not yet taken
+    std::deque<ScriptLine> pending; // this frame's input and cursor steps not yet taken
     bool lossDue = false;
 };
 
@@ -38,7 +40,7 @@ State& state() {
     return theState;
 }
 
-void write(const Step& step) {
+void write(const ScriptLine& step) {
     state().file << scriptLine(step) << '\n';
 }
 
@@ -63,7 +65,7 @@ bool startRecording(const std::string& path, std::string& error) {
     return true;
 }
 
-void startPlaying(std::vector<Step> steps) {
+void startPlaying(std::vector<ScriptLine> steps) {
     State& s = state();
     s = State{};
     s.steps = std::move(steps);
@@ -92,24 +94,24 @@ void beginTurn() {
         s.turnStart += elapsed;
         const auto ms = static_cast<std::uint32_t>(elapsed.count());
         s.clock += ms;
-        write({s.frame, Step::What::Tick, {}, {}, ms});
+        write({s.frame, What::Tick, {}, {}, ms});
         return;
     }
     std::uint32_t ms = DefaultTickMs;
     for (; s.next < s.steps.size() && s.steps[s.next].frame <= s.frame; ++s.next) {
-        const Step& step = s.steps[s.next];
+        const ScriptLine& step = s.steps[s.next];
         if (step.frame < s.frame) {
             continue;
         }
         switch (step.what) {
-        case Step::What::Input:
-        case Step::What::Cursor:
+        case What::Input:
+        case What::Cursor:
             s.pending.push_back(step);
             break;
-        case Step::What::Tick:
+        case What::Tick:
             ms = step.ms;
             break;
-        case Step::What::Lose:
+        case What::Lose:
             s.lossDue = true;
             break;
         }
@@ -153,15 +155,15 @@ void recordInput(const Event& event, Point cursor) {
     if (event.type == EventType::MouseMove) {
         s.cursor = cursor;
         s.cursorWritten = true;
-        write({s.frame, Step::What::Cursor, {}, cursor, 0});
+        write({s.frame, What::Cursor, {}, cursor, 0});
     } else {
-        write({s.frame, Step::What::Input, event, {}, 0});
+        write({s.frame, What::Input, event, {}, 0});
     }
 }
 
 void recordLoss() {
     if (state().mode == Mode::Record) {
-        write({state().frame, Step::What::Lose, {}, {}, 0});
+        write({state().frame, What::Lose, {}, {}, 0});
     }
 }
 
@@ -174,10 +176,10 @@ bool nextInput(Event& event) {
     if (s.pending.empty()) {
         return false;
     }
-    const Step step = s.pending.front();
+    const ScriptLine step = s.pending.front();
     s.pending.pop_front();
     event = step.event;
-    if (step.what == Step::What::Cursor) {
+    if (step.what == What::Cursor) {
         s.cursor = step.cursor;
         event = Event{};
         event.type = EventType::MouseMove;
@@ -196,42 +198,4 @@ bool finished() {
     return s.mode == Mode::Play && s.next >= s.steps.size() && s.pending.empty();
 }
 
-std::string scriptLine(const Step& step) {
-    std::string line = std::to_string(step.frame) + ' ';
-    switch (step.what) {
-    case Step::What::Tick:
-        return line + "tick " + std::to_string(step.ms);
-    case Step::What::Lose:
-        return line + "lose";
-    case Step::What::Cursor:
-        return line + "mouse " + std::to_string(step.cursor.x) + ' ' +
-               std::to_string(step.cursor.y);
-    case Step::What::Input:
-        break;
-    }
-    const Event& event = step.event;
-    switch (event.type) {
-    case EventType::KeyDown:
-        return line + "keydown " + std::to_string(event.key);
-    case EventType::KeyUp:
-        return line + "keyup " + std::to_string(event.key);
-    case EventType::LeftButtonDown:
-        return line + "ldown";
-    case EventType::LeftButtonUp:
-        return line + "lup";
-    case EventType::RightButtonDown:
-        return line + "rdown";
-    case EventType::RightButtonUp:
-        return line + "rup";
-    case EventType::Activate:
-        return line + (event.minimized ? "minimize" : "restore");
-    case EventType::Close:
-        return line + "close";
-    case EventType::MouseMove:
-    case EventType::Quit:
-        break;
-    }
-    return "# " + line + "(an event the simulator has no word for)";
-}
-
-} // namespace platform::demo
+} // namespace replay::demo

@@ -8,27 +8,20 @@
 #include <vector>
 
 #include "platform/window.h"
+#include "replay/script_line.h"
 
-namespace platform::demo {
+namespace replay::demo {
+
+using platform::Event;
+using platform::Point;
 
 enum class Mode { Off, Record, Play };
 Mode mode();
 
-// One line of a demo: an input event, the cursor moved, a frame's clock advance, or the
-// screen's surfaces lost at that frame's present.
-struct Step {
-    enum class What { Input, Cursor, Tick, Lose };
-    int frame = 0;
-    What what = What::Input;
-    Event event;          // Input
-    Point cursor;         // Cursor
-    std::uint32_t ms = 0; // Tick
-};
-
 // Starts writing the demo; false with the reason when the file cannot be made.
 bool startRecording(const std::string& path, std::string& error);
 // Starts showing the steps (in frame order).
-void startPlaying(std::vector<Step> steps);
+void startPlaying(std::vector<ScriptLine> lines);
 // Writes out what is left and goes back to live play.
 void stop();
 
@@ -57,7 +50,4 @@ bool nextInput(Event& event);
 bool lossDue();
 bool finished();
 
-// The line of a step as the simulator reads it ("12 keydown 37").
-std::string scriptLine(const Step& step);
-
-} // namespace platform::demo
+} // namespace replay::demo

@@ -8,16 +8,17 @@
 #include <vector>
 
 #include "launch/data_folder.h"
-#include "launch/demo_file.h"
 #include "launch/options.h"
 #include "launch/stored_settings.h"
 #include "platform/session.h"
 #include "platform/store.h"
 #include "platform/system.h"
 #include "platform/win32/win32_state.h"
+#include "replay/demo.h"
+#include "replay/script_line.h"
+#include "replay/state_dump.h"
 #include "shell/application.h"
 #include "shell/game.h"
-#include "sim/state_dump.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <windows.h>
@@ -86,11 +87,11 @@ private:
 // The game's run, with a demo's turns counted and, when recording, the game's last state
 // written beside the demo.
 int runWithDemo(const std::string& record) {
-    const bool playing = platform::demo::mode() == platform::demo::Mode::Play;
+    const bool playing = replay::demo::mode() == replay::demo::Mode::Play;
     RunHooks hooks;
     hooks.beforeTurn = [playing, ending = false](platform::Window* window) mutable {
-        platform::demo::beginTurn();
-        if (playing && platform::demo::finished() && !ending) {
+        replay::demo::beginTurn();
+        if (playing && replay::demo::finished() && !ending) {
             platform::postClose(window); // the demo is over
             ending = true;
         }
@@ -100,13 +101,13 @@ int runWithDemo(const std::string& record) {
         hooks.atEnd = [&record](const Game& game) {
             const std::string dump = record + ".json";
             if (!(std::ofstream(dump, std::ios::binary)
-                  << dumpState(game, platform::demo::frame(), true))) {
+                  << dumpState(game, replay::demo::frame(), true))) {
                 platform::debugLine(("Cannot write " + dump + "\n").c_str());
             }
         };
     }
     const int status = runGame(hooks);
-    platform::demo::stop();
+    replay::demo::stop();
     return status;
 }
 
@@ -129,8 +130,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     std::error_code ignored;
     const std::string record =
         options.record.empty() ? "" : fs::absolute(options.record, ignored).string();
-    std::vector<platform::demo::Step> demo;
-    if (!options.play.empty() && !readDemo(options.play, demo, error)) {
+    std::vector<replay::ScriptLine> demo;
+    if (!options.play.empty() && !replay::readScriptFile(options.play, "demo", demo, error)) {
         platform::win32::tellPlayer("kestravan: " + error + "\n", true);
         return 2;
     }
@@ -157,13 +158,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     platform::win32::state().showCommand = showCommand;
     std::unique_ptr<DemoStore> demoStore;
     if (!record.empty()) {
-        if (!platform::demo::startRecording(record, error)) {
+        if (!replay::demo::startRecording(record, error)) {
             platform::win32::tellPlayer("kestravan: " + error + "\n", true);
             return 2;
         }
         demoStore = std::make_unique<DemoStore>();
     } else if (!options.play.empty()) {
-        platform::demo::startPlaying(std::move(demo));
+        replay::demo::startPlaying(std::move(demo));
         demoStore = std::make_unique<DemoStore>();
     }
     return runWithDemo(record);

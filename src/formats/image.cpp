@@ -1,6 +1,6 @@
 // Loading a picture file, and copying a picture onto an 8-bit surface through the display
 // palette.
-#include "platform/image.h"
+#include "formats/image.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 // The PNG encoder: each scanline led by the filter that suits it best, the whole compressed
 // by zlib.
-#include "platform/png_writer.h"
+#include "formats/png_writer.h"
 
 #include <zlib.h>
 

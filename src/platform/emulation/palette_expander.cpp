@@ -1,5 +1,5 @@
 // Palette expansion of whole frames, two pixels a look-up.
-#include "platform/palette_expander.h"
+#include "platform/emulation/palette_expander.h"
 
 #include <bit>
 #include <cstring>

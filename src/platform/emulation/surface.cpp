@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/pen_line.h"
+#include "platform/emulation/pen_line.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

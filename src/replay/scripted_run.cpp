@@ -1,5 +1,5 @@
 // Feeding a script's events to the scripted back end frame by frame.
-#include "sim/scripted_run.h"
+#include "replay/scripted_run.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,22 +10,24 @@
 
 namespace {
 
-void deliver(const ScriptEvent& event) {
-    if (event.kind == ScriptEvent::Kind::Mouse) {
-        headless::setCursor(event.first, event.second);
+using replay::ScriptLine;
+
+void deliver(const ScriptLine& line) {
+    if (line.what == ScriptLine::What::Cursor) {
+        headless::setCursor(line.cursor.x, line.cursor.y);
     }
-    if (event.kind == ScriptEvent::Kind::Lose) {
+    if (line.what == ScriptLine::What::Lose) {
         headless::loseSurfacesAtNextFlip();
     }
     platform::Event input;
-    if (inputEventOf(event, input)) {
+    if (replay::inputEventOf(line, input)) {
         headless::queueEvent(input);
     }
 }
 
 } // namespace
 
-ScriptedRun::ScriptedRun(std::vector<ScriptEvent> script, int tickMs)
+ScriptedRun::ScriptedRun(std::vector<ScriptLine> script, int tickMs)
     : script_(std::move(script)), tickMs_(tickMs) {
     std::stable_sort(script_.begin(), script_.end(),
                      [](const auto& a, const auto& b) { return a.frame < b.frame; });
@@ -35,11 +37,11 @@ bool ScriptedRun::nextFrame() {
     ++frame_;
     int tickMs = tickMs_;
     for (; next_ < script_.size() && script_[next_].frame == frame_; ++next_) {
-        const ScriptEvent& event = script_[next_];
-        if (event.kind == ScriptEvent::Kind::Tick) {
-            tickMs = event.first;
+        const ScriptLine& line = script_[next_];
+        if (line.what == ScriptLine::What::Tick) {
+            tickMs = static_cast<int>(line.ms);
         }
-        deliver(event);
+        deliver(line);
     }
     headless::advanceClock(static_cast<std::uint32_t>(tickMs));
     return runLoopTurn();

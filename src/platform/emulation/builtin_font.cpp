@@ -1,7 +1,7 @@
 // The built-in font: 5 x 7 dots drawn two pixels to a dot, the same on every machine, so that
 // screenshots and frame hashes never depend on the fonts installed. Each character takes a
 // cell of 12 x 16 pixels, the line of the system font the panel was laid out for.
-#include "platform/builtin_font.h"
+#include "platform/emulation/builtin_font.h"
 
 #include <array>
 #include <cstdint>
