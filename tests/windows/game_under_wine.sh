@@ -255,7 +255,7 @@ play)
     simulatorFrame
     startGame "$game_dir"
     xdotool mousemove 2 2
-    waitFor 10 "the splash" 100 100 Splash.bmp 100 100 900 700 Splash.bmp 900 700 \
+    waitFor 20 "the splash" 100 100 Splash.bmp 100 100 900 700 Splash.bmp 900 700 \
         512 200 Splash.bmp 512 200
     gameFrame
     sameAsSimulator 0 0 1 1
