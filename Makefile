@@ -1,5 +1,6 @@
 # The README's two commands: `make play` builds and starts the game, `make test` builds and
-# runs every test. Both install the Debian packages they need first.
+# runs every test. Both install the Debian packages they need first. Each build folder is
+# configured by its preset in CMakePresets.json (gcc, sanitized, windows, web).
 JOBS ?= $(shell nproc)
 BUILD ?= build
 SANITIZED ?= build-sanitized
@@ -20,35 +21,30 @@ deps:
 
 # The game, its tools and its tests, with the ready-to-run game folder in $(BUILD)/game.
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --preset gcc -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Everything again under the address and undefined-behaviour sanitizers, with the fuzz
 # targets, built by clang.
 build-sanitized: deps
-	cmake -S . -B $(SANITIZED) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-	    -DKESTRAVAN_SANITIZE=ON -DKESTRAVAN_FUZZ=ON -DKESTRAVAN_SDL=OFF
+	cmake --preset sanitized -B $(SANITIZED)
 	cmake --build $(SANITIZED) -j $(JOBS)
 
 # The Windows game, cross-built by mingw-w64 with its data written by this machine's
 # generator: $(WINDOWS)/game/kestravan.exe, $(WINDOWS)/kestravan-windows.zip, and the unit
 # suite for Windows, which runs under Wine.
 windows: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --preset gcc -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target kestravan-datagen kestravan-sim
-	cmake -S . -B $(WINDOWS) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	    -DKESTRAVAN_HOST_DATAGEN=$(CURDIR)/$(BUILD)/kestravan-datagen
+	cmake --preset windows -B $(WINDOWS) -DKESTRAVAN_HOST_DATAGEN=$(abspath $(BUILD))/kestravan-datagen
 	cmake --build $(WINDOWS) -j $(JOBS)
 
 # The browser version in $(WEB): the page, the game as WebAssembly, its packed data (written
 # by the native generator) and the simulator for Node.
 web: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --preset gcc -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target game_data
-	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=Release \
-	    -DKESTRAVAN_GAME_DATA=$(abspath $(BUILD))/game
+	$(EMSCRIPTEN_ENV) emcmake cmake --preset web -B $(WEB) -DKESTRAVAN_GAME_DATA=$(abspath $(BUILD))/game
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB) -j $(JOBS)
 
 serve-web: web
@@ -64,7 +60,7 @@ test-web: web
 	    KESTRAVAN_GAME_DIR=$(abspath $(BUILD))/game node --test
 
 play: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --preset gcc -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target kestravan game_data
 	cd $(BUILD)/game && ./kestravan
 
@@ -77,9 +73,7 @@ test: build build-sanitized windows
 # Every fuzz target for FUZZ_SECONDS from the committed seeds, FUZZ_JOBS at a time; one line a
 # target with its runs, runs a second, coverage and peak memory.
 fuzz: deps
-	cmake -S . -B $(SANITIZED) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-	    -DKESTRAVAN_SANITIZE=ON -DKESTRAVAN_FUZZ=ON -DKESTRAVAN_SDL=OFF
+	cmake --preset sanitized -B $(SANITIZED)
 	cmake --build $(SANITIZED) -j $(JOBS) --target \
 	    $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 	scripts/fuzz $(SANITIZED) $(FUZZ_SECONDS) $(FUZZ_JOBS)
@@ -87,7 +81,7 @@ fuzz: deps
 # SOAK_FRAMES of random play on the regular build: frames a second and peak memory at the
 # start, the middle and the end.
 soak: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --preset gcc -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target kestravan-soak game_data
 	$(BUILD)/kestravan-soak $(SOAK_FRAMES) $(BUILD)/game
 
@@ -104,7 +98,7 @@ PREFIX ?= /usr/local
 
 .PHONY: install uninstall
 install: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --preset gcc -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(BUILD) -j $(JOBS) --target kestravan game_data game_icons
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 	cp $(BUILD)/install_manifest.txt $(BUILD)/installed-files.txt

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <thread>
 
+#include "platform/input_queue.h"
+
 namespace replay::demo {
 
 namespace {
@@ -44,6 +46,48 @@ void write(const ScriptLine& step) {
     state().file << scriptLine(step) << '\n';
 }
 
+// The demo at the input seam, the same on every back end.
+class DemoTap final : public platform::InputTap {
+public:
+    bool before(Event& event, Point liveCursor) override {
+        if (!needsCursor()) {
+            return false;
+        }
+        // A recorded game starts where the mouse is.
+        event = Event{};
+        event.type = EventType::MouseMove;
+        recordInput(event, liveCursor);
+        return true;
+    }
+    bool pass(Event& event, Point liveCursor) override {
+        if (mode() != Mode::Play) {
+            recordInput(event, liveCursor);
+            return true;
+        }
+        // While a demo plays, the player's input is not the game's: Escape or closing the
+        // window ends the show, and the rest is dropped.
+        if (event.type == EventType::Close ||
+            (event.type == EventType::KeyDown && event.key == platform::KeyEscape)) {
+            event = Event{};
+            event.type = EventType::Close;
+            return true;
+        }
+        return false;
+    }
+    bool after(Event& event) override { return mode() == Mode::Play && nextInput(event); }
+    std::uint32_t clock() override { return demo::clock(); }
+    void sleep(std::uint32_t milliseconds) override { demo::sleep(milliseconds); }
+    Point cursor(Point /*liveCursor*/) override { return demo::cursor(); }
+    bool lossDue() override { return mode() == Mode::Play && demo::lossDue(); }
+    void surfacesLost() override {
+        if (frame() > 0) {
+            recordLoss();
+        }
+    }
+};
+
+DemoTap theTap;
+
 } // namespace
 
 Mode mode() {
@@ -62,6 +106,7 @@ bool startRecording(const std::string& path, std::string& error) {
               "shows it.\n";
     s.mode = Mode::Record;
     s.turnStart = Steady::now();
+    platform::input::setTap(&theTap);
     return true;
 }
 
@@ -71,12 +116,14 @@ void startPlaying(std::vector<ScriptLine> steps) {
     s.steps = std::move(steps);
     s.mode = Mode::Play;
     s.turnStart = Steady::now();
+    platform::input::setTap(&theTap);
 }
 
 void stop() {
     State& s = state();
     s.file.close();
     s.mode = Mode::Off;
+    platform::input::setTap(nullptr);
 }
 
 void beginTurn() {

@@ -1,4 +1,4 @@
-// Demos: a game recorded at the edge of the platform, every input event with its frame and
+// Demos: a game recorded at the input seam, every input event with its frame and
 // every frame's clock advance, written as a script the simulator plays; and such a script
 // shown again at the pace it was recorded.
 #pragma once

@@ -41,4 +41,9 @@ bool closeByPlayer() {
     return true;
 }
 
+bool loseScreen(const char*& /*reason*/) {
+    headless::loseSurfacesAtNextFlip();
+    return true;
+}
+
 } // namespace contract

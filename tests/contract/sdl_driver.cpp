@@ -10,6 +10,7 @@ namespace contract {
 
 bool startMachine(const char*& /*reason*/) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     return true;
 }
 
@@ -38,6 +39,14 @@ bool closeByPlayer() {
     // The window's close button, as SDL reports it for the last window.
     SDL_Event event{};
     event.type = SDL_QUIT;
+    SDL_PushEvent(&event);
+    return true;
+}
+
+bool loseScreen(const char*& /*reason*/) {
+    // What SDL reports when the graphics device lost the textures it drew to.
+    SDL_Event event{};
+    event.type = SDL_RENDER_TARGETS_RESET;
     SDL_PushEvent(&event);
     return true;
 }

@@ -39,4 +39,9 @@ bool closeByPlayer() {
     return false;
 }
 
+bool loseScreen(const char*& reason) {
+    reason = "the page's canvas keeps its pixels: the browser never takes the screen away";
+    return false;
+}
+
 } // namespace contract

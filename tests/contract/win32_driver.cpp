@@ -1,5 +1,7 @@
 // The Windows back end before the contract: under Wine, keys and window changes arrive as the
 // messages Windows gives the game's window, and the mouse is put with SetCursorPos.
+#include <string>
+
 #include "back_end_driver.h"
 #include "platform/win32/win32_state.h"
 
@@ -12,6 +14,9 @@ namespace {
 HWND gameWindow() {
     return platform::win32::state().window;
 }
+
+// The store's key for the test, beside the game's own.
+const char* const StoreKey = "Software\\Brannoch\\Kestravan Contract";
 
 } // namespace
 
@@ -46,6 +51,30 @@ bool closeByPlayer() {
     // Alt+F4, or the close command of the taskbar.
     PostMessageA(gameWindow(), WM_CLOSE, 0, 0);
     return true;
+}
+
+bool loseScreen(const char*& reason) {
+    // Sending the window WM_ACTIVATEAPP away and back does make Wine's DirectDraw lose the
+    // surfaces, but their Restore then answers DDERR_WRONGMODE: Wine gives the screen back only
+    // to a window the window manager really brings to the front, which no message can do.
+    reason = "under Wine a lost screen comes back only with a real switch of programs";
+    return false;
+}
+
+std::string freshStore() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, StoreKey);
+    return StoreKey;
+}
+
+std::string unusableStore() {
+    // A key the registry keeps only in memory can hold no key that is kept on disk.
+    const std::string inMemory = std::string(StoreKey) + "\\In Memory";
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, inMemory.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+        RegCloseKey(key);
+    }
+    return inMemory + "\\Store";
 }
 
 } // namespace contract

@@ -13,8 +13,6 @@
 namespace {
 
 TEST(WaveFiles, EachSoundIsAShortPcmWaveAsLoudAsTheOthers) {
-    int eightBit = 0;
-    int sixteenBit = 0;
     double quietest = 0.0;
     double loudest = -200.0;
     for (const std::string name : {"Indian", "Cow", "Farm", "CowBoy", "Crush", "Splat", "Wind"}) {
@@ -30,7 +28,6 @@ TEST(WaveFiles, EachSoundIsAShortPcmWaveAsLoudAsTheOthers) {
         EXPECT_EQ(format.formatTag, 1);
         EXPECT_EQ(format.samplesPerSecond, 22050u);
         ASSERT_TRUE(format.bitsPerSample == 8 || format.bitsPerSample == 16);
-        (format.bitsPerSample == 8 ? eightBit : sixteenBit) += 1;
         const double seconds =
             static_cast<double>(got) / (22050.0 * format.channels * format.bitsPerSample / 8);
         EXPECT_LE(seconds, name == "Wind" ? 3.0 : 1.5);
@@ -54,8 +51,6 @@ TEST(WaveFiles, EachSoundIsAShortPcmWaveAsLoudAsTheOthers) {
         EXPECT_LE(std::abs(samples.back()), 1.0 / 128);
     }
     EXPECT_LE(loudest - quietest, 4.0) << "a sound stands out from the others";
-    EXPECT_GE(eightBit, 1);
-    EXPECT_GE(sixteenBit, 1);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The bitmap and wave encoders: headers, padding and sample values exactly as a reader of
+// The bitmap, icon and wave encoders: headers, padding and sample values exactly as a reader of
 // those formats expects them.
 #include <gtest/gtest.h>
 
@@ -76,6 +76,32 @@ TEST(IconEncoding, OneFourBitImageWithItsMaskAndTheKeyLeftTransparent) {
     EXPECT_EQ(file[colourBits + 1], 0x00);
     EXPECT_EQ(numbersAt(file, {{static_cast<int>(mask), 4}, {static_cast<int>(mask) + 4, 4}}),
               (Numbers{0xFFFFFF3Fu, 0xFFFFFFFFu}));
+}
+
+TEST(IconEncoding, TrueColourImagesFollowWithAlphaAndTheLargestAsPng) {
+    datagen::Canvas small(16, 16); // all key but the bottom-left pixel
+    small.set(0, 15, datagen::White);
+    const std::vector<std::uint8_t> file =
+        datagen::encodeIcon(datagen::Canvas(32, 32), {small, datagen::Canvas(256, 256)});
+    const int sixteenColours = 40 + 64 + 16 * 32 + 4 * 32;
+    const int small32 = 40 + 16 * 16 * 4 + 4 * 16;
+    const int first = 6 + 3 * 16;
+    const int smallAt = first + sixteenColours;
+    // Count; the 16-pixel entry: size, colours, bits, bytes, offset; the 256-pixel entry's
+    // size (0) and offset; the small image's height and bits.
+    // clang-format off
+    EXPECT_EQ(numbersAt(file, {{4, 2}, {22, 1}, {24, 1}, {28, 2}, {30, 4}, {34, 4}, {38, 1},
+                               {50, 4}, {smallAt + 8, 4}, {smallAt + 14, 2}}),
+              (Numbers{3, 16, 0, 32, small32, smallAt, 0, smallAt + small32, 32, 32}));
+    // clang-format on
+    // Bottom row first: an opaque white pixel, then a clear one; the mask, its rows padded to
+    // four bytes, lets only the white one cover.
+    const int pixels = smallAt + 40;
+    EXPECT_EQ(numbersAt(file, {{pixels, 4}, {pixels + 7, 1}, {pixels + 16 * 16 * 4, 4}}),
+              (Numbers{0xFFFFFFFFu, 0, 0xFF7F}));
+    const std::size_t png = smallAt + small32;
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + png, file.begin() + png + 4),
+              (std::vector<std::uint8_t>{0x89, 'P', 'N', 'G'}));
 }
 
 TEST(WaveEncoding, SixteenBitSamplesAreSignedAndClipped) {

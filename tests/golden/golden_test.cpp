@@ -1,12 +1,15 @@
-// The golden replay: the scripted game played once on the generated game folder, its state
-// dump (every figure, thrown figure, structure, counter, sound count, the frame's hash and the
-// data's hash) compared at each frame listed in tests/golden/frames with the dump pinned in
-// tests/golden/expected. A difference is a change of the game's behaviour, or of its data when
-// dataHash differs: a fault to find, or a deliberate change to pin anew with tests/golden/pin.
+// The golden replays: each pinned game in tests/golden/<game>/ played once on the generated game
+// folder, its state dump (every figure, thrown figure, structure, counter, sound count, the
+// frame's hash and the data's hash) compared at each frame listed in its "frames" with the dump
+// pinned in its expected/. The game's "sim-options", when there is one, gives the clock's start
+// and the frame's length as kestravan-sim takes them. A difference is a change of the game's
+// behaviour, or of its data when dataHash differs: a fault to find, or a deliberate change to
+// pin anew with tests/golden/pin.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -15,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/headless/headless.h"
 #include "replay/script_line.h"
 #include "replay/scripted_run.h"
 #include "replay/state_dump.h"
@@ -116,31 +120,75 @@ std::string differences(const std::string& pinnedText, const std::string& nowTex
     return out.str();
 }
 
-TEST(GoldenReplay, MatchesThePinnedStateAtEveryPinnedFrame) {
+// The clock's start and the frame's length a game is played with: its sim-options, or the
+// start at 0 and 16 ms frames. False with the reason on an option the test does not know.
+struct Pace {
+    std::uint32_t startMs = 0;
+    int tickMs = 16;
+};
+bool paceOf(const std::string& folder, Pace& pace, std::string& error) {
+    std::ifstream options(folder + "/sim-options");
+    for (std::string option; options >> option;) {
+        std::uint64_t number = 0;
+        if (!(options >> number) || number > UINT32_MAX) {
+            error = option + " needs a clock reading";
+            return false;
+        }
+        if (option == "--start-ms") {
+            pace.startMs = static_cast<std::uint32_t>(number);
+        } else if (option == "--tick-ms" && number <= 10000) {
+            pace.tickMs = static_cast<int>(number);
+        } else {
+            error = "sim-options: " + option + " is no clock start or frame length";
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every folder of tests/golden that holds a replay.
+std::vector<std::string> pinnedGames() {
+    std::vector<std::string> games;
+    for (const fs::directory_entry& entry : fs::directory_iterator(GoldenFolder)) {
+        if (fs::exists(entry.path() / "replay.script")) {
+            games.push_back(entry.path().filename().string());
+        }
+    }
+    std::sort(games.begin(), games.end());
+    return games;
+}
+
+class GoldenReplay : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenReplay, MatchesThePinnedStateAtEveryPinnedFrame) {
     if (!fs::exists(fs::path(gameDataFolder()) / "Terrain.dat")) {
         GTEST_SKIP() << "no generated game folder at " << gameDataFolder();
     }
+    const std::string folder = GoldenFolder + "/" + GetParam();
     std::vector<int> frames;
-    std::ifstream frameList(GoldenFolder + "/frames");
+    std::ifstream frameList(folder + "/frames");
     for (int frame = 0; frameList >> frame;) {
         frames.push_back(frame);
     }
     std::sort(frames.begin(), frames.end());
-    ASSERT_FALSE(frames.empty()) << "no frames listed in " << GoldenFolder << "/frames";
-    std::vector<replay::ScriptLine> script;
+    ASSERT_FALSE(frames.empty()) << "no frames listed in " << folder << "/frames";
+    Pace pace;
     std::string error;
-    ASSERT_TRUE(replay::readScriptFile(GoldenFolder + "/replay.script", "script", script, error))
+    ASSERT_TRUE(paceOf(folder, pace, error)) << error;
+    std::vector<replay::ScriptLine> script;
+    ASSERT_TRUE(replay::readScriptFile(folder + "/replay.script", "script", script, error))
         << error;
 
     HeadlessGame game(gameDataFolder());
+    headless::setClock(pace.startMs);
     ASSERT_TRUE(game.start());
-    ScriptedRun replay(std::move(script), 16);
+    ScriptedRun replay(std::move(script), pace.tickMs);
     bool exited = false;
     for (const int frame : frames) {
         const std::string pinnedPath =
-            GoldenFolder + "/expected/frame-" + std::to_string(frame) + ".json";
+            folder + "/expected/frame-" + std::to_string(frame) + ".json";
         ASSERT_TRUE(fs::exists(pinnedPath))
-            << "nothing pinned for frame " << frame << ": run tests/golden/pin";
+            << "nothing pinned for frame " << frame << ": run tests/golden/pin " << GetParam();
         while (!exited && replay.frame() < frame) {
             exited = !replay.nextFrame();
         }
@@ -153,9 +201,12 @@ TEST(GoldenReplay, MatchesThePinnedStateAtEveryPinnedFrame) {
             << (otherData ? "The game folder's data is not the data the replay was pinned on: "
                             "the art or the map has changed.\n"
                           : "")
-            << "If the change is meant, pin it anew with tests/golden/pin and review the diff "
-               "of tests/golden/expected.";
+            << "If the change is meant, pin it anew with tests/golden/pin " << GetParam()
+            << " and review the diff of its expected/.";
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(PinnedGames, GoldenReplay, ::testing::ValuesIn(pinnedGames()),
+                         [](const auto& game) { return game.param; });
 
 } // namespace

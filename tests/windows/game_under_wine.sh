@@ -20,11 +20,15 @@
 #   focus     the test build leaves the game (Ctrl+F11) and comes back 1.5 s later: meanwhile
 #             the game is paused and the processor near idle; then the display mode is set
 #             again, the first frame's points show and the arrow keys steer.
+#   installer SETUP_EXE installs silently into a temporary folder with its Start-menu shortcut
+#             and uninstall entry; the game starts from the installed folder; a silent
+#             uninstall leaves no installed file, shortcut or entry, and keeps the best score.
 #   alt-enter bad settings in the registry are named in the log and ignored; Alt+Enter switches
 #             to a window, where the first frame's points show where the log says the frame
 #             is, and back; each choice is stored and the next run starts with it.
 #
 # usage: game_under_wine.sh MODE GAME_DIR WINE_PREFIX SIM_EXE [TEST_EXE [LINUX_SIM]]
+#        game_under_wine.sh installer GAME_DIR WINE_PREFIX SIM_EXE SETUP_EXE
 #        (exit 77: skipped)
 set -uo pipefail
 
@@ -43,7 +47,8 @@ for tool in wine wineserver Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || skip "$tool is missing"
 done
 
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# winemenubuilder stays off: it would copy Start-menu shortcuts into the desktop's own menus.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # A Wine server started without a screen cannot make windows: this run starts its own.
 wineserver -k 2>/dev/null
 case $mode in fallback | integer | alt-enter) startVirtualScreen 1920x1080 ;; *) startVirtualScreen ;; esac
@@ -334,6 +339,49 @@ command-line)
     [ "$status" -eq 2 ] || fail "a bad option ended with status $status, not 2"
     grep -q "scale takes fit or integer, not 'huge'" "$work/bad.txt" || fail "the bad option was not named"
     echo "--help, --version and a bad option answered on the console"
+    ;;
+installer)
+    setup=${5:-}
+    [ -f "$setup" ] || skip "no installer was made (makensis is missing)"
+    target=$work/Programs/Kestravan
+    wine "$setup" /S "/D=$(winepath -w "$target")" </dev/null >/dev/null 2>&1 ||
+        fail "the silent install ended with status $?"
+    for file in kestravan.exe Terrain.dat README.txt uninstall.exe Data/Frame_Top.bmp \
+        Data/Splat.wav; do
+        [ -f "$target/$file" ] || fail "the install left no $file in $target"
+    done
+    installed=$(cd "$target" && find . -type f | wc -l)
+    echo "installed $installed files into $target"
+    shortcut=$(find "$WINEPREFIX/drive_c/users" -name Kestravan.lnk -path '*Start Menu*' | head -1)
+    [ -n "$shortcut" ] || fail "no Start-menu shortcut"
+    tr -d '\0' <"$shortcut" | grep -aqi "$(basename "$work").Programs.Kestravan.kestravan\.exe" ||
+        fail "the shortcut does not lead to the installed kestravan.exe"
+    echo "the Start-menu shortcut leads to the installed game"
+    uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kestravan'
+    wine reg query "$uninstall_key" /v UninstallString 2>/dev/null | grep -qi 'uninstall\.exe' ||
+        fail "no uninstall entry under the current user"
+
+    wine reg add "$key" /v "High Score" /t REG_SZ /d 40 /f >/dev/null 2>&1
+    (cd "$target" && exec wine kestravan.exe) >"$work/game.log" 2>&1 &
+    game_pid=$!
+    xdotool mousemove 2 2
+    gameFrame
+    xdotool key Escape sleep 0.3 key Escape
+    waitForEnd "Escape twice in the installed game"
+
+    wine "$target/uninstall.exe" /S </dev/null >/dev/null 2>&1
+    # The uninstaller runs on from a copy of itself: wait for the files to go.
+    for _ in $(seq 150); do
+        [ -e "$target" ] || break
+        sleep 0.2
+    done
+    left=$(find "$work/Programs" -type f 2>/dev/null)
+    [ -z "$left" ] || fail "the uninstall left: $left"
+    [ ! -e "$target" ] || fail "the uninstall left the folder $target"
+    [ ! -e "$shortcut" ] || fail "the uninstall left the shortcut"
+    wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall left its entry"
+    [ "$(storedScore)" = 40 ] || fail "the uninstall took the best score ('$(storedScore)')"
+    echo "the uninstall removed every installed file, the shortcut and the entry, and kept the best score"
     ;;
 *)
     fail "unknown mode $mode"

@@ -1,136 +1,98 @@
-// The catalogue table: which file holds which sprite number, at what size, keyed or not.
+// The painters of the game's pictures, keyed by sprite number. Which sprites there are, their
+// files, sizes and keys come from the game's own catalogue; this file only says who paints each.
 #include "datagen/catalogue.h"
 
-#include <cstdio>
+#include <map>
+#include <string>
 
 #include "datagen/art.h"
 #include "datagen/ground.h"
+#include "display/sprite_catalogue.h"
+#include "display/sprite_numbers.h"
 
 namespace datagen {
 
 namespace {
 
-Picture tile(int sprite, const char* name, std::function<Canvas()> paint, bool keyed = false) {
-    return {sprite, std::string("Data/") + name + ".bmp",    128, 32,
-            keyed,  [paint] { return tileSurface(paint()); }};
+using Painter = std::function<Canvas()>;
+
+// Ground and structure pictures fill the left 32 x 32 of a 128 x 32 tile surface.
+Painter tiled(Painter paint) {
+    return [paint = std::move(paint)] { return tileSurface(paint()); };
 }
 
-Picture figure(int sprite, const char* name, std::function<Canvas()> paint) {
-    return {sprite, std::string("Data/") + name + ".bmp", 22, 22, true, std::move(paint)};
+std::map<int, Painter> painters() {
+    std::map<int, Painter> table = {
+        {Sprite::Cursor, paintCursor},
+        {Sprite::Character, paintWhirlwind},
+        {Ground::Water, tiled(paintWater)},
+        {Ground::Grass, tiled(paintGrass)},
+        {Ground::Building, tiled(paintBuilding)},
+        {Ground::Collumn, tiled(paintColumn)},
+        {Ground::DropBomb, tiled(paintDropBomb)},
+        {Ground::Buinldinm_Top, tiled(paintBuildingTop)},
+        {Ground::Blast, tiled(paintBlast)},
+        {Ground::Burnt, tiled(paintBurnt)},
+        {Sprite::Cannoe, paintCanoe},
+        {Sprite::Wind_Speed_Down, [] { return paintSpeedButton(true); }},
+        {Sprite::Wind_Speed_Up, [] { return paintSpeedButton(false); }},
+        {Sprite::Wind_Direction_Down, [] { return paintDirectionButton(true); }},
+        {Sprite::Wind_Direction_Up, [] { return paintDirectionButton(false); }},
+        {Sprite::Frame_Top, paintFrameTop},
+        {Sprite::Frame_Bottom, paintFrameBottom},
+        {Sprite::Frame_Side_R, [] { return paintFrameSide(true); }},
+        {Sprite::Frame_Side_L, [] { return paintFrameSide(false); }},
+    };
+    for (int bank = Ground::LeftBank; bank <= Ground::TopLftBank; ++bank) {
+        table[bank] = tiled([bank] { return paintBank(static_cast<Ground::Tile>(bank)); });
+    }
+    for (int number = 1; number <= Sprite::Target109 - Sprite::Target001 + 1; ++number) {
+        table[Sprite::Target001 + number - 1] = tiled([number] { return paintTargetTile(number); });
+    }
+    for (int value = Structure::Tepee; value <= Structure::Fence_BRCorner; ++value) {
+        table[Sprite::StructureBase + value] =
+            tiled([value] { return paintStructure(static_cast<Structure::Tile>(value)); });
+    }
+    const struct {
+        ActorKind kind;
+        int walking;
+        int selected;
+        int unselected;
+    } kinds[] = {
+        {ActorKind::Indian, Sprite::Indian, Sprite::Indian_Down, Sprite::Indian_Up},
+        {ActorKind::Farmer, Sprite::Farmer, Sprite::Farmer_Down, Sprite::Farmer_Up},
+        {ActorKind::Cow, Sprite::Cow, Sprite::Cow_Down, Sprite::Cow_Up},
+        {ActorKind::CowBoy, Sprite::CowBoy, Sprite::CowBoy_Down, Sprite::CowBoy_Up},
+    };
+    for (const auto& [kind, walking, selected, unselected] : kinds) {
+        const int thrown = Sprite::FlyingBase + 2 * kindIndex(kind);
+        table[walking] = [kind] { return paintFigure(kind); };
+        table[thrown] = [kind] { return paintFlying(kind); };
+        table[thrown + 1] = [kind] { return paintFallen(kind); };
+        table[selected] = [kind] { return paintKindButton(kind, true); };
+        table[unselected] = [kind] { return paintKindButton(kind, false); };
+    }
+    return table;
 }
 
-Picture panel(int sprite, const char* name, int width, int height, std::function<Canvas()> paint) {
-    return {sprite, std::string("Data/") + name + ".bmp", width, height, false, std::move(paint)};
+// The game names its files with backslashes, as Windows does; the folder is written with
+// forward ones, which every system reads.
+std::string portableFile(std::string file) {
+    for (char& c : file) {
+        c = c == '\\' ? '/' : c;
+    }
+    return file;
 }
 
 std::vector<Picture> buildCatalogue() {
+    const std::map<int, Painter> paintersBySprite = painters();
     std::vector<Picture> list;
-    list.push_back({-1, "Data/Cursor.bmp", 32, 32, true, paintCursor});
-    list.push_back({-1, "Data/Character.bmp", 128, 32, true, paintWhirlwind});
-
-    const struct {
-        Ground::Tile value;
-        const char* name;
-    } ground[] = {
-        {Ground::Water, "Water"},           {Ground::Grass, "Grass"},
-        {Ground::LeftBank, "LeftBank"},     {Ground::RightBank, "RightBank"},
-        {Ground::TopBank, "TopBank"},       {Ground::BottomBank, "BottomBank"},
-        {Ground::BotLftBank, "BotLftBank"}, {Ground::BotRhtBank, "BotRhtBank"},
-        {Ground::TopRhtBank, "TopRhtBank"}, {Ground::TopLftBank, "TopLftBank"},
-        {Ground::Building, "Building"},     {Ground::Collumn, "Collumn"},
-        {Ground::DropBomb, "DropBomb"},     {Ground::Buinldinm_Top, "Buinldinm_Top"},
-        {Ground::Blast, "Blast"},           {Ground::Burnt, "Burnt"},
-    };
-    for (const auto& [value, name] : ground) {
-        std::function<Canvas()> paint;
-        switch (value) {
-        case Ground::Water:
-            paint = paintWater;
-            break;
-        case Ground::Grass:
-            paint = paintGrass;
-            break;
-        case Ground::Building:
-            paint = paintBuilding;
-            break;
-        case Ground::Collumn:
-            paint = paintColumn;
-            break;
-        case Ground::DropBomb:
-            paint = paintDropBomb;
-            break;
-        case Ground::Buinldinm_Top:
-            paint = paintBuildingTop;
-            break;
-        case Ground::Blast:
-            paint = paintBlast;
-            break;
-        case Ground::Burnt:
-            paint = paintBurnt;
-            break;
-        default:
-            paint = [bank = value] { return paintBank(bank); };
-            break;
-        }
-        list.push_back(tile(value, name, paint));
+    for (const CatalogueEntry& entry : ::spriteCatalogue()) {
+        const auto painter = paintersBySprite.find(entry.sprite);
+        list.push_back({entry.sprite, portableFile(entry.file), entry.width, entry.height,
+                        entry.keyed,
+                        painter != paintersBySprite.end() ? painter->second : Painter()});
     }
-    for (int number = 1; number <= 109; ++number) {
-        char name[16];
-        std::snprintf(name, sizeof name, "Target%03d", number);
-        list.push_back(tile(Ground::Target001 + number - 1, name,
-                            [number] { return paintTargetTile(number); }));
-    }
-
-    const char* structures[] = {
-        "Tepee",        "TepeeDown",      "FarmHouse",      "FarmHouseDown",  "Fence_RLSide",
-        "Fence_TBSide", "Fence_TLCorner", "Fence_TRCorner", "Fence_BLCorner", "Fence_BRCorner"};
-    for (int value = Structure::Tepee; value <= Structure::Fence_BRCorner; ++value) {
-        list.push_back(tile(
-            129 + value, structures[value - 1],
-            [value] { return paintStructure(static_cast<Structure::Tile>(value)); }, true));
-    }
-
-    const char* kinds[] = {"Indian", "Farmer", "Cow", "CowBoy"};
-    for (int kind = 0; kind < ActorKindCount; ++kind) {
-        const ActorKind actorKind = kindAt(kind);
-        const std::string name = kinds[kind];
-        list.push_back(figure(170 + 2 * kind, ("Flying_" + name).c_str(),
-                              [actorKind] { return paintFlying(actorKind); }));
-        list.push_back(figure(171 + 2 * kind, ("Fallen_" + name).c_str(),
-                              [actorKind] { return paintFallen(actorKind); }));
-    }
-    list.push_back(figure(150, "Indian", [] { return paintFigure(ActorKind::Indian); }));
-    list.push_back(figure(151, "Cannoe", paintCanoe));
-    list.push_back(figure(152, "Farmer", [] { return paintFigure(ActorKind::Farmer); }));
-    list.push_back(figure(153, "Cow", [] { return paintFigure(ActorKind::Cow); }));
-    list.push_back(figure(154, "CowBoy", [] { return paintFigure(ActorKind::CowBoy); }));
-
-    const struct {
-        int sprite;
-        const char* name;
-        ActorKind kind;
-        bool selected;
-    } buttons[] = {
-        {194, "Indian_Down", ActorKind::Indian, true}, {195, "Indian_Up", ActorKind::Indian, false},
-        {196, "Farmer_Down", ActorKind::Farmer, true}, {197, "Farmer_Up", ActorKind::Farmer, false},
-        {200, "Cow_Down", ActorKind::Cow, true},       {201, "Cow_Up", ActorKind::Cow, false},
-        {198, "CowBoy_Down", ActorKind::CowBoy, true}, {199, "CowBoy_Up", ActorKind::CowBoy, false},
-    };
-    for (const auto& button : buttons) {
-        list.push_back(panel(button.sprite, button.name, 60, 60,
-                             [button] { return paintKindButton(button.kind, button.selected); }));
-    }
-    list.push_back(panel(202, "Wind_Speed_Down", 60, 120, [] { return paintSpeedButton(true); }));
-    list.push_back(panel(203, "Wind_Speed_Up", 60, 120, [] { return paintSpeedButton(false); }));
-    list.push_back(
-        panel(204, "Wind_Direction_Down", 120, 120, [] { return paintDirectionButton(true); }));
-    list.push_back(
-        panel(205, "Wind_Direction_Up", 120, 120, [] { return paintDirectionButton(false); }));
-
-    list.push_back(panel(190, "Frame_Top", 1024, 32, paintFrameTop));
-    list.push_back(panel(191, "Frame_Bottom", 1024, 159, paintFrameBottom));
-    list.push_back(panel(192, "Frame_Side_R", 32, 577, [] { return paintFrameSide(true); }));
-    list.push_back(panel(193, "Frame_Side_L", 32, 577, [] { return paintFrameSide(false); }));
     return list;
 }
 

@@ -1,4 +1,4 @@
-// The contact sheet with the sounds' loudness table, the map picture and the screen view.
+// The contact sheet with the sounds' table, the map picture and the screen view.
 // Transparent pixels show as a grey chequer so that the colour key stands out.
 #include "datagen/contact_sheet.h"
 
@@ -11,6 +11,7 @@
 #include "datagen/catalogue.h"
 #include "datagen/loudness.h"
 #include "datagen/pixel_font.h"
+#include "datagen/sound_measures.h"
 #include "datagen/sounds.h"
 #include "datagen/wav_writer.h"
 #include "formats/png_writer.h"
@@ -87,29 +88,40 @@ std::string nameOf(const Picture& picture) {
     return picture.sprite >= 0 ? std::to_string(picture.sprite) + " " + name : name;
 }
 
-// The sounds' loudness as a table: name, length, RMS of the sounding part and peak.
+// The sounds as a table: name, length, RMS of the sounding part, peak, the noise floor the
+// file's samples add and the level of the last 10 ms, all measured on the stored samples.
 Canvas loudnessTable() {
     const int scale = 2;
     const int line = FontLineHeight * scale + 6;
-    const int columns[] = {8, 130, 240, 350};
+    const int columns[] = {8, 130, 240, 350, 460, 580};
     const auto& sounds = gameSounds();
-    Canvas table(440, line * static_cast<int>(sounds.size() + 1) + 8,
+    Canvas table(700, line * static_cast<int>(sounds.size() + 1) + 8,
                  palette().shade(Ramp::Grey, 3));
-    const char* headings[] = {"Sound", "Length", "RMS", "Peak"};
-    for (int k = 0; k < 4; ++k) {
+    const char* headings[] = {"Sound", "Length", "RMS", "Peak", "Floor", "Tail"};
+    for (int k = 0; k < 6; ++k) {
         drawText(table, columns[k], 6, headings[k], scale, palette().shade(Ramp::Gold, 12));
     }
     int y = 6 + line;
     for (const Sound& sound : sounds) {
-        const Loudness loudness = measureLoudness(sound.synthesise(), SampleRate);
+        const std::vector<double> made = sound.synthesise();
+        const std::vector<double> stored = storedSamples(made, sound.bits);
+        const Loudness loudness = measureLoudness(stored, SampleRate);
+        const SoundShape shape = measureShape(made, stored, SampleRate);
         const std::size_t slash = sound.file.find('/');
-        char cells[3][24];
+        char cells[5][24];
         std::snprintf(cells[0], sizeof cells[0], "%.2f s", loudness.seconds);
         std::snprintf(cells[1], sizeof cells[1], "%.1f dB", loudness.rmsDb);
         std::snprintf(cells[2], sizeof cells[2], "%.1f dB", loudness.peakDb);
+        std::snprintf(cells[3], sizeof cells[3], "%.0f dB", shape.noiseFloorDb);
+        // A tail of pure zeros has no level in decibels.
+        if (shape.tailDb <= -200.0) {
+            std::snprintf(cells[4], sizeof cells[4], "silent");
+        } else {
+            std::snprintf(cells[4], sizeof cells[4], "%.0f dB", shape.tailDb);
+        }
         drawText(table, columns[0], y, sound.file.substr(slash + 1, sound.file.size() - slash - 5),
                  scale, White);
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < 5; ++k) {
             drawText(table, columns[k + 1], y, cells[k], scale, White);
         }
         y += line;
@@ -205,7 +217,8 @@ bool writeContactSheet(const std::string& path) {
         half.recolour([&](int cx, int cy, Colour) { return full.at(cx * 2, cy * 2); });
         place(half, 1, false, nameOf(picture));
     }
-    place(loudnessTable(), 1, false, "Loudness of the sounds (10 ms windows above -50 dBFS)");
+    place(loudnessTable(), 1, false,
+          "The sounds: loudness (10 ms windows above -50 dBFS), noise floor, last 10 ms");
     return page.write(path);
 }
 

@@ -39,6 +39,10 @@ bool writeFile(const fs::path& path, const void* bytes, std::size_t size, std::s
 }
 
 bool writePicture(const fs::path& folder, const Picture& picture, std::string& error) {
+    if (!picture.paint) {
+        error = picture.file + " has no painter";
+        return false;
+    }
     const Canvas canvas = picture.paint();
     if (canvas.width() != picture.width || canvas.height() != picture.height) {
         error = picture.file + " was painted at the wrong size";

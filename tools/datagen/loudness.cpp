@@ -54,14 +54,18 @@ void centre(std::vector<double>& samples) {
     }
 }
 
+// The first 5 ms fade in; the last 30 ms fade out, so that whatever still sounds at the end
+// is released into silence rather than cut.
 void fadeEdges(std::vector<double>& samples, int sampleRate) {
-    const std::size_t fade =
-        std::min(samples.size() / 2, static_cast<std::size_t>(sampleRate / 200));
-    for (std::size_t i = 0; i < fade; ++i) {
-        const double gain = 0.5 - 0.5 * std::cos(Pi * static_cast<double>(i) / fade);
-        samples[i] *= gain;
-        samples[samples.size() - 1 - i] *= gain;
-    }
+    const auto fade = [&samples](std::size_t length, bool atEnd) {
+        length = std::min(samples.size() / 2, length);
+        for (std::size_t i = 0; i < length; ++i) {
+            const double gain = 0.5 - 0.5 * std::cos(Pi * static_cast<double>(i) / length);
+            samples[atEnd ? samples.size() - 1 - i : i] *= gain;
+        }
+    };
+    fade(static_cast<std::size_t>(sampleRate / 200), false);
+    fade(static_cast<std::size_t>(sampleRate * 3 / 100), true);
 }
 
 // Turns down whatever would pass the ceiling. The gain each sample needs is held over the

@@ -21,7 +21,7 @@ struct Loudness {
 
 Loudness measureLoudness(const std::vector<double>& samples, int sampleRate);
 
-// Removes the DC, fades the first and last milliseconds in and out, and brings the sounding
+// Removes the DC, fades the first 5 ms in and the last 30 ms out, and brings the sounding
 // part to SoundLoudnessDb with a look-ahead limiter that keeps the peaks under the ceiling.
 void finishSound(std::vector<double>& samples, int sampleRate);
 

@@ -34,7 +34,7 @@ bool parseNumber(const char* text, int& value) {
 }
 
 bool writeIcon(const std::string& path) {
-    const std::vector<std::uint8_t> bytes = datagen::encodeIcon(datagen::iconPicture());
+    const std::vector<std::uint8_t> bytes = datagen::programIcon();
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));

@@ -45,12 +45,13 @@ std::vector<double> wind() {
         const double gust = 0.65 + 0.35 * std::sin(t * 4.4 - 0.8) * std::sin(t * 1.7);
         const double sample =
             band.process(air) * 1.0 + whistle.process(air) * 0.9 + rumble.process(air) * 0.8;
-        out[i] = sample * gust * envelope(t, 0.6, 0.9, seconds);
+        out[i] = sample * gust * std::min(1.0, t / 0.6) * dieAway(t, 1.75, 0.85);
     }
     return out;
 }
 
-// Timber giving way: a deep thump, then splintering cracks that ring like planks.
+// Timber giving way: a deep thump, then splintering cracks that ring like planks until they
+// have died away.
 std::vector<double> crush() {
     const double seconds = 0.95;
     std::vector<double> out(samplesFor(seconds));
@@ -63,9 +64,6 @@ std::vector<double> crush() {
         crack.bandPass(900.0 + random.unit() * 2200.0, 1.2);
         for (std::size_t i = samplesFor(hits[h]); i < out.size(); ++i) {
             const double t = timeOf(static_cast<int>(i)) - hits[h];
-            if (t > 0.3) {
-                break;
-            }
             const double burst = (random.unit() * 2.0 - 1.0) * std::exp(-t / 0.012);
             double ring = 0.0;
             for (std::size_t m = 0; m < std::size(modes); ++m) {
@@ -103,19 +101,22 @@ std::vector<double> splat() {
         const double pitch = 1500.0 - d * 150.0;
         for (std::size_t i = samplesFor(drops[d]); i < out.size(); ++i) {
             const double t = timeOf(static_cast<int>(i)) - drops[d];
-            if (t > 0.03) {
-                break;
+            if (t > 0.12) {
+                break; // by now it has died away by a hundred decibels
             }
-            // Each drop swells in over a millisecond and a half, so it plips instead of clicking.
+            // Each drop swells in smoothly over three milliseconds, so it plips instead of
+            // clicking.
             out[i] += 0.25 * std::sin(2.0 * Pi * (pitch * t - 9000.0 * t * t)) *
-                      std::exp(-t / 0.01) * std::min(1.0, t / 0.0015);
+                      std::exp(-t / 0.01) *
+                      std::pow(std::sin(0.5 * Pi * std::min(1.0, t / 0.003)), 2);
         }
     }
     return out;
 }
 
-// The cow: a hum through closed lips that opens into a long, low "ooh" and closes again,
-// with the rough beat of a big throat.
+// The cow: a puff of breath through the nose, a hum through closed lips that opens into a
+// long, low "ooh" and closes again, with the rough beat of a big throat, dying away as the
+// breath runs out.
 std::vector<double> moo() {
     const double seconds = 1.25;
     const Vowel hum{250.0, 1100.0, 2300.0};
@@ -123,24 +124,28 @@ std::vector<double> moo() {
     const Vowel ow{560.0, 900.0, 2400.0};
     return sing({
         .seconds = seconds,
-        .pitch = [](double t) { return t < 0.3 ? 96.0 + t * 85.0 : 121.5 - (t - 0.3) * 22.0; },
+        .pitch = [](double t) { return t < 0.3 ? 96.0 + t * 85.0 : 121.5 - (t - 0.3) * 30.0; },
         .vowel =
             [&](double t) {
-                return t < 0.6 ? blend(hum, ow, (t - 0.08) / 0.45) : blend(ow, oo, (t - 0.6) / 0.5);
+                return t < 0.6 ? blend(hum, ow, (t - 0.1) / 0.45) : blend(ow, oo, (t - 0.6) / 0.45);
             },
-        .loudness = [&](double t) { return envelope(t, 0.16, 0.45, seconds); },
-        .breath = [](double t) { return 0.22 + 0.25 * std::exp(-t / 0.08); },
+        .loudness = [](double t) { return std::min(1.0, t / 0.14) * dieAway(t, 0.78, 0.45); },
+        .breath = [](double t) { return 0.2 + 0.7 * std::exp(-t / 0.05); },
         .seed = 7004,
         .vibrato = 0.008,
         .growl = 0.35,
+        .hiss = [](double t) { return 0.6 * std::exp(-t / 0.04); },
+        .hissPitch = [](double) { return 1800.0; },
     });
 }
 
-// The cowboy: a rising "yee", a breath, and a long "haw" that falls away with a wobble.
+// The cowboy: a rising "yee" whose "y" starts as a hiss at the roof of the mouth, a breathed
+// "h", and a long "haw" that falls away with a wobble.
 std::vector<double> yeeHaw() {
-    const Vowel y{250.0, 2400.0, 3100.0};
-    const Vowel ee{280.0, 2250.0, 2950.0};
-    const Vowel aw{720.0, 1100.0, 2550.0};
+    const Vowel y{250.0, 2500.0, 3200.0};
+    const Vowel ee{290.0, 2250.0, 2950.0};
+    const Vowel ah{760.0, 1250.0, 2600.0};
+    const Vowel aw{650.0, 1000.0, 2550.0};
     return sing({
         .seconds = 1.05,
         .pitch =
@@ -148,19 +153,33 @@ std::vector<double> yeeHaw() {
                 return t < 0.42 ? 240.0 + 320.0 * t
                                 : 400.0 - 170.0 * std::min(1.0, (t - 0.42) / 0.6);
             },
-        .vowel = [&](double t) { return t < 0.42 ? blend(y, ee, t / 0.12) : aw; },
+        .vowel =
+            [&](double t) {
+                return t < 0.42 ? blend(y, ee, (t - 0.03) / 0.1) : blend(ah, aw, (t - 0.5) / 0.3);
+            },
         .loudness =
             [](double t) {
-                return envelope(t, 0.04, 0.05, 0.4) + 0.6 * envelope(t - 0.43, 0.02, 0.03, 0.07) +
-                       envelope(t - 0.48, 0.03, 0.32, 0.57);
+                const double yee = std::min(1.0, t / 0.03) * dieAway(t, 0.35, 0.1);
+                const double haw = std::clamp((t - 0.42) / 0.05, 0.0, 1.0) * dieAway(t, 0.72, 0.32);
+                return std::max(yee, haw);
             },
-        .breath = [](double t) { return t > 0.41 && t < 0.5 ? 1.0 : 0.12; },
+        .breath =
+            [](double t) {
+                return t < 0.045 ? 1.0 - t / 0.09 : (t > 0.41 && t < 0.5 ? 1.0 : 0.12);
+            },
         .seed = 7005,
         .vibrato = 0.018,
+        .hiss =
+            [](double t) {
+                return 6.0 * envelope(t, 0.008, 0.04, 0.06) +
+                       0.5 * envelope(t - 0.42, 0.01, 0.05, 0.09);
+            },
+        .hissPitch = [](double t) { return t < 0.3 ? 3600.0 : 1700.0; },
     });
 }
 
-// The farmer: a startled, shouted "hey!", breath first, the vowel sliding from "eh" to "ee".
+// The farmer: a startled, shouted "hey!": a hard breath of "h", the vowel sliding from "eh"
+// to "ee", and the shout dying away.
 std::vector<double> hey() {
     const Vowel eh{560.0, 1800.0, 2550.0};
     const Vowel ee{330.0, 2150.0, 2850.0};
@@ -171,23 +190,28 @@ std::vector<double> hey() {
                 return 180.0 + 70.0 * std::sin(Pi * std::min(t / 0.3, 1.0) * 0.5) -
                        90.0 * std::max(0.0, t - 0.3);
             },
-        .vowel = [&](double t) { return blend(eh, ee, (t - 0.22) / 0.22); },
+        .vowel = [&](double t) { return blend(eh, ee, (t - 0.2) / 0.22); },
         .loudness =
             [](double t) {
-                return 0.7 * envelope(t, 0.02, 0.01, 0.08) + envelope(t - 0.07, 0.02, 0.22, 0.56);
+                return std::max(0.75 * envelope(t, 0.012, 0.02, 0.085),
+                                std::clamp((t - 0.065) / 0.025, 0.0, 1.0) * dieAway(t, 0.36, 0.28));
             },
-        .breath = [](double t) { return t < 0.075 ? 1.0 : 0.14; },
+        .breath =
+            [](double t) { return t < 0.07 ? 1.0 : 0.14 + 0.86 * std::exp(-(t - 0.07) / 0.015); },
         .seed = 7006,
         .vibrato = 0.006,
+        .hiss = [](double t) { return 2.0 * envelope(t, 0.01, 0.03, 0.085); },
+        .hissPitch = [](double) { return 2600.0; },
     });
 }
 
-// A person snatched off their feet: a sharp gasp, then a surprised "whoa!" that rises and
-// falls.
+// A person snatched off their feet: a sharp, hissing gasp, then a surprised "whoa!" whose
+// "wh" is blown through rounded lips, rising and falling and dying away.
 std::vector<double> startledCall() {
     const Vowel ah{750.0, 1250.0, 2600.0};
     const Vowel w{300.0, 650.0, 2400.0};
     const Vowel oh{520.0, 880.0, 2500.0};
+    const Vowel oo{400.0, 800.0, 2450.0};
     return sing({
         .seconds = 0.62,
         .pitch =
@@ -195,14 +219,29 @@ std::vector<double> startledCall() {
                 const double u = std::clamp((t - 0.13) / 0.45, 0.0, 1.0);
                 return 215.0 + 95.0 * std::sin(Pi * std::pow(u, 0.7)) - 25.0 * u;
             },
-        .vowel = [&](double t) { return t < 0.12 ? ah : blend(w, oh, (t - 0.13) / 0.12); },
+        .vowel =
+            [&](double t) {
+                if (t < 0.12) {
+                    return ah;
+                }
+                return t < 0.35 ? blend(w, oh, (t - 0.14) / 0.12) : blend(oh, oo, (t - 0.35) / 0.2);
+            },
         .loudness =
             [](double t) {
-                return 0.55 * envelope(t, 0.015, 0.04, 0.09) + envelope(t - 0.13, 0.05, 0.2, 0.48);
+                const double gasp = 0.6 * std::min(1.0, t / 0.012) * dieAway(t, 0.05, 0.08);
+                const double whoa = std::clamp((t - 0.1) / 0.05, 0.0, 1.0) * dieAway(t, 0.36, 0.25);
+                return std::max(gasp, whoa);
             },
-        .breath = [](double t) { return t < 0.11 ? 1.0 : 0.18; },
+        .breath =
+            [](double t) { return t < 0.16 ? 1.0 : 0.18 + 0.82 * std::exp(-(t - 0.16) / 0.02); },
         .seed = 7007,
         .vibrato = 0.01,
+        .hiss =
+            [](double t) {
+                return 3.0 * envelope(t, 0.006, 0.06, 0.09) +
+                       0.6 * envelope(t - 0.1, 0.02, 0.05, 0.08);
+            },
+        .hissPitch = [](double t) { return t < 0.1 ? 3000.0 : 1400.0; },
     });
 }
 
@@ -224,7 +263,7 @@ const std::vector<Sound>& gameSounds() {
         {"Data/Farm.wav", 16, finished(hey)},
         {"Data/CowBoy.wav", 16, finished(yeeHaw)},
         {"Data/Crush.wav", 16, finished(crush)},
-        {"Data/Splat.wav", 8, finished(splat)},
+        {"Data/Splat.wav", 16, finished(splat)},
         {"Data/Wind.wav", 16, finished(wind)},
     };
     return sounds;

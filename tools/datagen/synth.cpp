@@ -86,7 +86,9 @@ std::vector<double> sing(const VoicePlan& plan) {
     Random random(plan.seed);
     Biquad mouth[4];
     Biquad lips;
-    lips.lowPass(5200.0, 0.7);
+    lips.lowPass(7500.0, 0.7);
+    Biquad narrowing;
+    Biquad narrowingAgain;
     double phase = 0.0;
     double lastFlow = 0.0;
     double lastAir = 0.0;
@@ -105,6 +107,10 @@ std::vector<double> sing(const VoicePlan& plan) {
             mouth[1].formant(v.f2, 95.0 * wide);
             mouth[2].formant(v.f3, 140.0 * wide);
             mouth[3].formant(3500.0, 220.0 * wide);
+        }
+        if (i % 32 == 0 && plan.hissPitch) {
+            narrowing.bandPass(plan.hissPitch(t), 1.4);
+            narrowingAgain.bandPass(plan.hissPitch(t) * 1.15, 1.4);
         }
         drift = drift * 0.9995 + (random.unit() - 0.5) * 0.0006;
         const double pitch =
@@ -131,7 +137,12 @@ std::vector<double> sing(const VoicePlan& plan) {
         // The open mouth lifts the upper formants that make the vowel clear.
         const double bright = sound + 2.5 * (sound - lastSound);
         lastSound = sound;
-        out[i] = lips.process(bright) * plan.loudness(t);
+        double hiss = 0.0;
+        if (plan.hiss) {
+            const double noise = random.unit() * 2.0 - 1.0;
+            hiss = narrowingAgain.process(narrowing.process(noise)) * plan.hiss(t);
+        }
+        out[i] = lips.process(bright + hiss) * plan.loudness(t);
     }
     return out;
 }
@@ -148,6 +159,18 @@ double envelope(double t, double attack, double release, double length) {
     const double rise = attack > 0.0 ? std::min(1.0, t / attack) : 1.0;
     const double fall = release > 0.0 ? std::min(1.0, (length - t) / release) : 1.0;
     return rise * fall;
+}
+
+double dieAway(double t, double start, double length) {
+    if (t <= start) {
+        return 1.0;
+    }
+    if (t >= start + length || length <= 0.0) {
+        return 0.0;
+    }
+    // e^-9.2 is -80 dB.
+    const double last = std::exp(-9.2);
+    return (std::exp(-9.2 * (t - start) / length) - last) / (1.0 - last);
 }
 
 } // namespace datagen

@@ -39,6 +39,10 @@ struct VoicePlan {
     unsigned seed;
     double vibrato = 0.0; // depth of the pitch's wobble, as a fraction of the pitch
     double growl = 0.0;   // 0 a smooth voice, 1 every other beat of the throat half as strong
+    // A consonant's hiss, made where the tongue or the lips narrow the mouth, so it skips the
+    // throat's resonances: its strength beside the voice (0 none) and the middle of its band.
+    std::function<double(double)> hiss;
+    std::function<double(double)> hissPitch;
 };
 
 // A throat and a mouth: a glottal pulse with breath mixed in, through a chain of four
@@ -49,5 +53,8 @@ std::vector<double> sing(const VoicePlan& plan);
 Vowel blend(const Vowel& a, const Vowel& b, double t);
 // A rise over attack seconds and a fall over the last release seconds of length.
 double envelope(double t, double attack, double release, double length);
+// A natural dying away: 1 until start, then falling steadily by 80 dB over length seconds
+// and reaching 0 exactly at start + length.
+double dieAway(double t, double start, double length);
 
 } // namespace datagen

@@ -12,4 +12,7 @@ inline constexpr int SampleRate = 22050;
 // Samples run from -1 to 1 and are clipped there.
 std::vector<std::uint8_t> encodeWave(const std::vector<double>& samples, int bitsPerSample);
 
+// The samples as the file holds them, back on the scale of -1 to 1: what a listener hears.
+std::vector<double> storedSamples(const std::vector<double>& samples, int bitsPerSample);
+
 } // namespace datagen

@@ -1,6 +1,7 @@
 // kestravan-sim: runs the real game on the scripted back end, frame by frame, with input from
 // a script, and writes what came of it: a state dump, screenshots, the exit status.
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -26,13 +27,15 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const Usage =
-    "usage: kestravan-sim [--data DIR] [--frames N] [--tick-ms MS] [--script FILE]\n"
-    "                     [--dump FILE] [--screenshot FRAME:FILE.png]... [--store-dir DIR]\n";
+    "usage: kestravan-sim [--data DIR] [--frames N] [--tick-ms MS] [--start-ms MS]\n"
+    "                     [--script FILE] [--dump FILE] [--screenshot FRAME:FILE.png]...\n"
+    "                     [--store-dir DIR]\n";
 
 struct Options {
     std::string data = ".";
     int frames = -1; // unset: to the script's last frame, or one frame without a script
     int tickMs = 16;
+    std::uint32_t startMs = 0; // the clock when the game starts
     std::string script;
     std::string dump;
     std::multimap<int, std::string> screenshots;
@@ -73,6 +76,14 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
                 error = "--tick-ms takes a number of 0 or more";
                 return false;
             }
+        } else if (option == "--start-ms") {
+            char* end = nullptr;
+            const unsigned long long start = std::strtoull(value.c_str(), &end, 10);
+            if (value.empty() || value[0] == '-' || *end != '\0' || start > UINT32_MAX) {
+                error = "--start-ms takes a clock reading from 0 to 4294967295";
+                return false;
+            }
+            options.startMs = static_cast<std::uint32_t>(start);
         } else if (option == "--script") {
             options.script = absolute(value);
         } else if (option == "--dump") {
@@ -168,6 +179,7 @@ int main(int argc, char** argv) {
 
     RunStore store(options.storeDir);
     headless::reset();
+    headless::setClock(options.startMs);
     platform::Window* window = platform::createWindow(WindowName);
     if (!startGame(window)) {
         endGame();

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/display_backend.h"
+#include "platform/emulation/builtin_font.h"
+#include "platform/input_queue.h"
 
 namespace platform {
 
@@ -21,6 +23,7 @@ struct DisplayDevice {
     std::vector<std::unique_ptr<Palette>> palettes;
     Palette* palette = nullptr;
     std::vector<std::unique_ptr<Surface>> surfaces;
+    bool lostAtSeam = false; // a shown demo lost the screen here; a restore brings it back
 };
 
 using backend::DisplayStep;
@@ -132,6 +135,31 @@ void releaseSurface(DisplayDevice* device, Surface* surface) {
     }
 }
 
+namespace {
+
+// Shows the frame. A demo at the input seam loses the screen where it was lost when recorded,
+// and records where it is lost now.
+HResult present(DisplayDevice& device, const Palette& palette) {
+    InputTap* tap = input::tap();
+    if (tap != nullptr && tap->lossDue()) {
+        device.lostAtSeam = true;
+    }
+    const HResult result =
+        device.lostAtSeam ? DDERR_SURFACELOST : backend::present(*device.backBuffer, palette);
+    if (result == DDERR_SURFACELOST && tap != nullptr) {
+        tap->surfacesLost();
+    }
+    return result;
+}
+
+// A demo's frames are drawn as the simulator draws them: with the game's own font.
+bool renderTextAsShown(const char* text, int length, backend::TextMask& mask) {
+    return input::tap() != nullptr ? renderBuiltinText(text, length, mask)
+                                   : backend::renderText(text, length, mask);
+}
+
+} // namespace
+
 HResult flip(DisplayDevice* device) {
     if (!device->backBuffer) {
         return DDERR_GENERIC;
@@ -146,12 +174,13 @@ HResult flip(DisplayDevice* device) {
             }
             return Palette(entries.data());
         }();
-        return backend::present(*device->backBuffer, greys);
+        return present(*device, greys);
     }
-    return backend::present(*device->backBuffer, *device->palette);
+    return present(*device, *device->palette);
 }
 
-HResult restore(DisplayDevice* /*device*/) {
+HResult restore(DisplayDevice* device) {
+    device->lostAtSeam = false;
     return backend::restoreDisplay();
 }
 
@@ -168,7 +197,7 @@ HResult textOut(DisplayDevice* device, Surface* surface, int x, int y, const cha
                 Rgb textColour, Rgb backColour) {
     backend::TextMask mask;
     if (surface == nullptr || text == nullptr || length <= 0 ||
-        !backend::renderText(text, length, mask)) {
+        !renderTextAsShown(text, length, mask)) {
         return E_FAIL;
     }
     // Each coverage level blends the two colours; the blend is mapped onto the palette once.

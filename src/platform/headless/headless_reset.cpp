@@ -2,6 +2,7 @@
 #include "platform/headless/audio_control.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
+#include "platform/input_queue.h"
 
 namespace headless {
 
@@ -12,6 +13,7 @@ State& state() {
 
 void reset() {
     state() = State{};
+    platform::input::clear();
     resetAudio();
 }
 

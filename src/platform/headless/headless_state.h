@@ -20,7 +20,6 @@ struct State {
 
     bool windowCreated = false;
     bool windowDestroyed = false;
-    std::deque<platform::Event> events;
     platform::Point cursor;
 
     std::map<platform::backend::DisplayStep, HResult> failingSteps;

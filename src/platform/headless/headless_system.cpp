@@ -3,11 +3,12 @@
 
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
+#include "platform/input_queue.h"
 #include "platform/system.h"
 
 namespace platform {
 
-std::uint32_t tickCount() {
+std::uint32_t backend::clockTicks() {
     return headless::state().clock;
 }
 
@@ -15,7 +16,7 @@ std::int64_t performanceCounter() {
     return headless::state().performanceCounter;
 }
 
-void sleep(std::uint32_t milliseconds) {
+void backend::clockSleep(std::uint32_t milliseconds) {
     headless::state().clock += milliseconds;
 }
 

@@ -1,6 +1,7 @@
-// The scripted back end's window: events come from a queue that tests and scripts fill.
+// The scripted back end's window: its events are the ones tests and scripts queue.
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_state.h"
+#include "platform/input_queue.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -23,30 +24,22 @@ void destroyWindow(Window* /*window*/) {
     auto& state = headless::state();
     if (state.windowCreated && !state.windowDestroyed) {
         state.windowDestroyed = true;
-        state.events.push_back({EventType::Quit, 0, false});
+        input::post(EventType::Quit);
     }
 }
 
 void postClose(Window* /*window*/) {
     if (!headless::state().windowDestroyed) {
-        headless::state().events.push_back({EventType::Close, 0, false});
+        input::post(EventType::Close);
     }
 }
 
-bool peekEvent(Event& event) {
-    auto& events = headless::state().events;
-    if (events.empty()) {
-        return false;
-    }
-    event = events.front();
-    events.pop_front();
-    return true;
-}
+void backend::pumpEvents() {}
 
 void waitForEvent() {}
 
-Point cursorPosition() {
-    return clampToScreen(headless::state().cursor.x, headless::state().cursor.y);
+Point backend::mouseCursor() {
+    return headless::state().cursor;
 }
 
 } // namespace platform
@@ -54,7 +47,7 @@ Point cursorPosition() {
 namespace headless {
 
 void queueEvent(const platform::Event& event) {
-    state().events.push_back(event);
+    platform::input::push(event);
 }
 void setCursor(int x, int y) {
     state().cursor = {x, y};

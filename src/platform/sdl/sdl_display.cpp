@@ -7,7 +7,6 @@
 #include "platform/display_backend.h"
 #include "platform/emulation/palette_expander.h"
 #include "platform/sdl/sdl_state.h"
-#include "replay/demo.h"
 
 namespace platform::backend {
 
@@ -99,13 +98,7 @@ HResult present(const Surface& frame, const Palette& palette) {
     if (state.renderer == nullptr || state.screen == nullptr) {
         return DDERR_GENERIC;
     }
-    if (replay::demo::mode() == replay::demo::Mode::Play && replay::demo::lossDue()) {
-        state.surfacesLost = true;
-    }
     if (state.surfacesLost) {
-        if (replay::demo::frame() > 0) {
-            replay::demo::recordLoss();
-        }
         return DDERR_SURFACELOST;
     }
     if (state.screenshotWanted) {

@@ -31,8 +31,7 @@ struct State {
     std::unique_ptr<SDL_Window, Release> window;
     std::unique_ptr<SDL_Renderer, Release> renderer;
     std::unique_ptr<SDL_Texture, Release> screen;
-    std::deque<EventType> posted; // events the game posts to itself, not yet taken
-    bool surfacesLost = false;    // the renderer reset since the last frame
+    bool surfacesLost = false; // the renderer reset since the last frame
 
     ScreenChoice choice;                    // as the player chose it; Alt+Enter switches
     std::function<void(bool)> modeListener; // told of each switch

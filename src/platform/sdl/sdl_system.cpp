@@ -1,18 +1,15 @@
-// Clocks, sleep and messages on SDL. While a demo runs, the game reads the demo's clock.
+// Clocks, sleep and messages on SDL.
 #include <SDL.h>
 #include <cstdio>
 
 #include "platform/display_backend.h"
+#include "platform/input_queue.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/system.h"
-#include "replay/demo.h"
 
 namespace platform {
 
-std::uint32_t tickCount() {
-    if (replay::demo::mode() != replay::demo::Mode::Off) {
-        return replay::demo::clock();
-    }
+std::uint32_t backend::clockTicks() {
     return static_cast<std::uint32_t>(SDL_GetTicks64());
 }
 
@@ -20,11 +17,8 @@ std::int64_t performanceCounter() {
     return static_cast<std::int64_t>(SDL_GetPerformanceCounter());
 }
 
-void sleep(std::uint32_t milliseconds) {
+void backend::clockSleep(std::uint32_t milliseconds) {
     SDL_Delay(milliseconds);
-    if (replay::demo::mode() != replay::demo::Mode::Off) {
-        replay::demo::sleep(milliseconds);
-    }
 }
 
 void debugLine(const char* text) {

@@ -11,7 +11,6 @@
 #include "platform/display_backend.h"
 #include "platform/emulation/builtin_font.h"
 #include "platform/sdl/sdl_state.h"
-#include "replay/demo.h"
 
 namespace platform::sdl {
 
@@ -97,9 +96,8 @@ void closeText() {
 namespace platform::backend {
 
 bool renderText(const char* text, int length, TextMask& mask) {
-    // A demo's frames are drawn as the simulator draws them; without the system font the
-    // panel still has its numbers.
-    TTF_Font* font = replay::demo::mode() == replay::demo::Mode::Off ? sdl::openText() : nullptr;
+    // Without the system font the panel still has its numbers.
+    TTF_Font* font = sdl::openText();
     if (font == nullptr) {
         return renderBuiltinText(text, length, mask);
     }

@@ -1,16 +1,15 @@
 // The game's window on SDL: one borderless full-screen window, or a 1024 x 768 one, with a
 // 1024 x 768 logical screen, the game's icon, the system cursor hidden, and SDL's events
-// turned into the game's. While a demo records, every event the game takes is written down;
-// while one plays, the game takes the demo's events instead of the player's.
+// turned into the game's and handed to the input queue.
 #include <SDL.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/display_backend.h"
+#include "platform/input_queue.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/window.h"
-#include "replay/demo.h"
 
 namespace platform {
 
@@ -57,12 +56,6 @@ int keyCode(SDL_Keycode key) {
         return '0' + (key - SDLK_0);
     }
     return 0xFF;
-}
-
-// The game's own events wait behind every event already waiting and are taken in the same
-// turn of the message loop, as the scripted back end takes them.
-void post(EventType type) {
-    sdl::state().posted.push_back(type);
 }
 
 // Turns one SDL event into a game event; false for events the game does not see.
@@ -162,20 +155,6 @@ Point liveCursor() {
     return clampToScreen(static_cast<int>(x), static_cast<int>(y));
 }
 
-// While a demo plays, the player's input is not the game's: Escape or closing the window ends
-// the show, the game's own events pass, and the rest is dropped.
-bool takeWhilePlaying(const SDL_Event& in, Event& out) {
-    if (!translate(in, out)) {
-        return false;
-    }
-    if (in.type == SDL_QUIT || (out.type == EventType::KeyDown && out.key == KeyEscape)) {
-        out = Event{};
-        out.type = EventType::Close;
-        return true;
-    }
-    return false;
-}
-
 } // namespace
 
 Window* createWindow(const char* title) {
@@ -220,62 +199,36 @@ void destroyWindow(Window* /*window*/) {
     if (state.window == nullptr) {
         return;
     }
+    // The game's own events wait behind every event already waiting, SDL's too.
+    backend::pumpEvents();
     backend::closeDisplay();
     state.window.reset();
-    post(EventType::Quit);
+    input::post(EventType::Quit);
 }
 
 void postClose(Window* /*window*/) {
-    post(EventType::Close);
+    backend::pumpEvents();
+    input::post(EventType::Close);
 }
 
-bool peekEvent(Event& event) {
-    const replay::demo::Mode mode = replay::demo::mode();
-    if (replay::demo::needsCursor()) {
-        // A recorded game starts where the mouse is.
-        event = Event{};
-        event.type = EventType::MouseMove;
-        replay::demo::recordInput(event, liveCursor());
-        return true;
-    }
+void backend::pumpEvents() {
     SDL_Event in;
     while (SDL_PollEvent(&in) != 0) {
-        event = Event{};
-        if (mode == replay::demo::Mode::Play) {
-            if (takeWhilePlaying(in, event)) {
-                return true;
-            }
-            continue;
-        }
+        Event event;
         if (translate(in, event)) {
-            replay::demo::recordInput(event, liveCursor());
-            return true;
+            input::push(event);
         }
     }
-    if (mode == replay::demo::Mode::Play && replay::demo::nextInput(event)) {
-        return true;
-    }
-    auto& posted = sdl::state().posted;
-    if (posted.empty()) {
-        return false;
-    }
-    event = Event{};
-    event.type = posted.front();
-    posted.pop_front();
-    return true;
 }
 
 void waitForEvent() {
-    if (sdl::state().posted.empty()) {
+    if (!input::waiting()) {
         SDL_WaitEvent(nullptr);
     }
 }
 
-Point cursorPosition() {
-    // A demo's cursor comes from a file: it is held to the screen as the live one is.
-    const Point cursor =
-        replay::demo::mode() == replay::demo::Mode::Off ? liveCursor() : replay::demo::cursor();
-    return clampToScreen(cursor.x, cursor.y);
+Point backend::mouseCursor() {
+    return liveCursor();
 }
 
 } // namespace platform

@@ -1,4 +1,4 @@
-// What the browser back end's parts share: the events waiting for the game, the cursor, and
+// What the browser back end's parts share: the cursor and
 // the count of frames shown.
 #pragma once
 
@@ -10,7 +10,6 @@
 namespace platform::web {
 
 struct State {
-    std::deque<Event> events;
     std::set<int> keysDown; // by the browser's key code, to be let go when the focus goes
     Point cursor;
     unsigned buttonsDown = 0; // a bit for each mouse button pressed on the canvas

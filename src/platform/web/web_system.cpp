@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <emscripten.h>
 
+#include "platform/input_queue.h"
 #include "platform/system.h"
 
 namespace {
@@ -20,7 +21,7 @@ EM_JS(void, showErrorOverlay, (const char* caption, const char* text), {
 
 namespace platform {
 
-std::uint32_t tickCount() {
+std::uint32_t backend::clockTicks() {
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now()));
 }
 
@@ -29,7 +30,7 @@ std::int64_t performanceCounter() {
     return static_cast<std::int64_t>(emscripten_get_now() * 1000.0) + 1;
 }
 
-void sleep(std::uint32_t milliseconds) {
+void backend::clockSleep(std::uint32_t milliseconds) {
     emscripten_sleep(milliseconds);
 }
 

@@ -6,6 +6,7 @@
 #include <emscripten/html5.h>
 
 #include "platform/display_backend.h"
+#include "platform/input_queue.h"
 #include "platform/web/web_state.h"
 #include "platform/window.h"
 
@@ -27,7 +28,7 @@ namespace {
 Window theWindow;
 
 void queue(EventType type, int key = 0, bool minimized = false) {
-    web::state().events.push_back({type, key, minimized});
+    input::push({type, key, minimized});
 }
 
 // The game's key codes, which the browser's own key codes already are for letters, digits,
@@ -175,33 +176,26 @@ void destroyWindow(Window* /*window*/) {
     backend::closeDisplay();
     listen(false);
     state.windowOpen = false;
-    queue(EventType::Quit);
+    input::post(EventType::Quit);
 }
 
 void postClose(Window* /*window*/) {
     if (web::state().windowOpen) {
-        queue(EventType::Close);
+        input::post(EventType::Close);
     }
 }
 
-bool peekEvent(Event& event) {
-    auto& events = web::state().events;
-    if (events.empty()) {
-        return false;
-    }
-    event = events.front();
-    events.pop_front();
-    return true;
-}
+// The browser delivers its events between the game's turns; they are in the queue already.
+void backend::pumpEvents() {}
 
 // While the game waits, the browser runs: it is the browser that delivers the events.
 void waitForEvent() {
-    while (web::state().events.empty()) {
+    while (!input::waiting()) {
         emscripten_sleep(50);
     }
 }
 
-Point cursorPosition() {
+Point backend::mouseCursor() {
     return web::state().cursor;
 }
 

@@ -10,7 +10,6 @@
 #include "platform/display_backend.h"
 #include "platform/win32/win32_screen.h"
 #include "platform/win32/win32_state.h"
-#include "replay/demo.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <ddraw.h>
@@ -206,10 +205,6 @@ HResult present(const Surface& frame, const Palette& palette) {
     if (!win32::displayMade) {
         return DDERR_GENERIC;
     }
-    if (replay::demo::mode() == replay::demo::Mode::Play && replay::demo::lossDue()) {
-        win32::waitForNextFrame();
-        return DDERR_SURFACELOST; // the recorded game lost its screen here
-    }
     if (win32::state().screenshotWanted) {
         win32::state().screenshotWanted = false;
         win32::writeScreenshot(frame, palette);
@@ -227,9 +222,6 @@ HResult present(const Surface& frame, const Palette& palette) {
     // as fast as it can.
     win32::waitForNextFrame();
     if (result == DDERR_SURFACELOST) {
-        if (replay::demo::frame() > 0) {
-            replay::demo::recordLoss();
-        }
         return result;
     }
     return result == S_OK ? S_OK : DDERR_GENERIC;

@@ -28,8 +28,7 @@ struct State {
     int showCommand = SW_SHOWNORMAL;
     HWND window = nullptr;
     bool shown = false;
-    std::deque<Event> events; // translated by the window procedure, not yet taken
-    std::deque<Event> posted; // the game's own, taken after those
+    bool closePosted = false; // a close the game asked for is on its way
     ScreenChoice choice;
     ScreenMode mode = ScreenMode::Exclusive; // the one in force
     std::function<void(bool fullscreen)> modeListener;

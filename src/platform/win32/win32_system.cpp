@@ -4,9 +4,9 @@
 #include <string>
 
 #include "platform/display_backend.h"
+#include "platform/input_queue.h"
 #include "platform/system.h"
 #include "platform/win32/win32_state.h"
-#include "replay/demo.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <mmsystem.h>
@@ -14,11 +14,7 @@
 
 namespace platform {
 
-std::uint32_t tickCount() {
-    // While a demo records or plays, the game reads the demo's clock.
-    if (replay::demo::mode() != replay::demo::Mode::Off) {
-        return replay::demo::clock();
-    }
+std::uint32_t backend::clockTicks() {
     return GetTickCount();
 }
 
@@ -27,10 +23,7 @@ std::int64_t performanceCounter() {
     return QueryPerformanceCounter(&counter) != 0 ? counter.QuadPart : 0;
 }
 
-void sleep(std::uint32_t milliseconds) {
-    if (replay::demo::mode() != replay::demo::Mode::Off) {
-        replay::demo::sleep(milliseconds);
-    }
+void backend::clockSleep(std::uint32_t milliseconds) {
     // Long waits go in slices, the screen shown again after each.
     constexpr std::uint32_t Slice = 100;
     while (milliseconds > Slice) {

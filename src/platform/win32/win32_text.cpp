@@ -3,8 +3,6 @@
 #include <cstring>
 
 #include "platform/display_backend.h"
-#include "platform/emulation/builtin_font.h"
-#include "replay/demo.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <windows.h>
@@ -76,10 +74,6 @@ TextCanvas theCanvas;
 } // namespace
 
 bool renderText(const char* text, int length, TextMask& mask) {
-    // A demo's frames are drawn as the simulator draws them, in the game's own font.
-    if (replay::demo::mode() != replay::demo::Mode::Off) {
-        return renderBuiltinText(text, length, mask);
-    }
     HDC context = theCanvas.context();
     if (context == nullptr || text == nullptr || length <= 0) {
         return false;

@@ -6,10 +6,10 @@
 
 #include "platform/display_backend.h"
 #include "platform/frame_placement.h"
+#include "platform/input_queue.h"
 #include "platform/win32/win32_screen.h"
 #include "platform/win32/win32_state.h"
 #include "platform/window.h"
-#include "replay/demo.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <mmsystem.h>
@@ -35,7 +35,7 @@ constexpr int IconResource = 101;
 Window theWindow;
 
 void queue(EventType type, int key = 0, bool minimized = false) {
-    win32::state().events.push_back({type, key, minimized});
+    input::push({type, key, minimized});
 }
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,7 +109,12 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_CLOSE:
         // The game destroys the window itself when it is asked to close (Alt+F4, the menu).
-        queue(EventType::Close);
+        if (win32::state().closePosted) {
+            win32::state().closePosted = false; // the game's own, which no demo records
+            input::post(EventType::Close);
+        } else {
+            queue(EventType::Close);
+        }
         return 0;
     default:
         return DefWindowProcA(window, message, wParam, lParam);
@@ -208,95 +213,41 @@ void postClose(Window* /*window*/) {
     // The game's own close waits behind every event already waiting; a demo does not keep it,
     // since the game posts it again when the demo plays.
     if (win32::state().window != nullptr) {
-        win32::state().posted.push_back(Event{EventType::Close, 0, false});
+        win32::state().closePosted = true;
+        PostMessageA(win32::state().window, WM_CLOSE, 0, 0);
     }
 }
 
-namespace {
-
-Point liveCursor() {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const auto& state = win32::state();
-    if (state.window == nullptr) {
-        return clampToScreen(static_cast<int>(cursor.x), static_cast<int>(cursor.y));
-    }
-    ScreenToClient(state.window, &cursor);
-    const Placement placement =
-        state.mode == win32::ScreenMode::Exclusive
-            ? Placement{}
-            : win32::clientPlacement(state.window, state.choice.integerScale);
-    return screenPoint(placement, static_cast<int>(cursor.x), static_cast<int>(cursor.y));
-}
-
-// While a demo plays, the player's input only ends it: Escape or closing the window.
-bool takeWhilePlaying(Event& event) {
-    if (event.type == EventType::Close ||
-        (event.type == EventType::KeyDown && event.key == KeyEscape)) {
-        event = Event{EventType::Close, 0, false};
-        return true;
-    }
-    return false;
-}
-
-} // namespace
-
-bool peekEvent(Event& event) {
-    const replay::demo::Mode mode = replay::demo::mode();
-    if (replay::demo::needsCursor()) {
-        // A recorded game starts where the mouse is.
-        event = Event{EventType::MouseMove, 0, false};
-        replay::demo::recordInput(event, liveCursor());
-        return true;
-    }
-    auto& state = win32::state();
+void backend::pumpEvents() {
     MSG message;
-    for (;;) {
-        while (state.events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
-            if (message.message == WM_QUIT) {
-                event = Event{EventType::Quit, 0, false};
-                return true;
-            }
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        if (state.events.empty()) {
-            break;
-        }
-        event = state.events.front();
-        state.events.pop_front();
-        if (mode != replay::demo::Mode::Play) {
-            replay::demo::recordInput(event, liveCursor());
-            return true;
-        }
-        if (takeWhilePlaying(event)) {
-            return true;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+        if (message.message == WM_QUIT) {
+            input::post(EventType::Quit);
+            return;
         }
     }
-    if (mode == replay::demo::Mode::Play && replay::demo::nextInput(event)) {
-        return true;
-    }
-    if (state.posted.empty()) {
-        return false;
-    }
-    event = state.posted.front();
-    state.posted.pop_front();
-    return true;
 }
 
 void waitForEvent() {
-    if (win32::state().events.empty() && win32::state().posted.empty()) {
+    if (!input::waiting()) {
         WaitMessage();
     }
 }
 
-Point cursorPosition() {
-    // A demo's cursor comes from a file: it is held to the screen as the live one is.
-    if (replay::demo::mode() != replay::demo::Mode::Off) {
-        const Point cursor = replay::demo::cursor();
-        return clampToScreen(cursor.x, cursor.y);
+Point backend::mouseCursor() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const auto& state = win32::state();
+    if (state.window != nullptr && state.mode != win32::ScreenMode::Exclusive) {
+        // The frame is scaled into the window: the game's point under the cursor.
+        ScreenToClient(state.window, &cursor);
+        return screenPoint(win32::clientPlacement(state.window, state.choice.integerScale),
+                           static_cast<int>(cursor.x), static_cast<int>(cursor.y));
     }
-    return liveCursor();
+    if (state.window != nullptr) {
+        ScreenToClient(state.window, &cursor);
+    }
+    return clampToScreen(static_cast<int>(cursor.x), static_cast<int>(cursor.y));
 }
 
 } // namespace platform

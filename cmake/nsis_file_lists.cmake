@@ -1,0 +1,32 @@
+# Writes the installer's two file lists from the packed game folder, so that the uninstaller
+# removes exactly what the installer placed: INSTALL_LIST (File lines under their folders) and
+# UNINSTALL_LIST (Delete lines, then the folders, deepest first).
+#
+#   cmake -DPACKAGE_DIR=... -DINSTALL_LIST=... -DUNINSTALL_LIST=... -P nsis_file_lists.cmake
+file(GLOB_RECURSE files RELATIVE ${PACKAGE_DIR} LIST_DIRECTORIES false ${PACKAGE_DIR}/*)
+list(SORT files)
+set(install "")
+set(uninstall "")
+set(folders "")
+set(current_folder "-")
+foreach(file IN LISTS files)
+    get_filename_component(folder "${file}" DIRECTORY)
+    string(REPLACE "/" "\\" windows_file "${file}")
+    string(REPLACE "/" "\\" windows_folder "${folder}")
+    if(NOT folder STREQUAL current_folder)
+        string(APPEND install "SetOutPath \"$INSTDIR\\${windows_folder}\"\n")
+        set(current_folder "${folder}")
+        if(folder)
+            list(APPEND folders "${windows_folder}")
+        endif()
+    endif()
+    string(APPEND install "File \"${PACKAGE_DIR}/${file}\"\n")
+    string(APPEND uninstall "Delete \"$INSTDIR\\${windows_file}\"\n")
+endforeach()
+list(REMOVE_DUPLICATES folders)
+list(SORT folders ORDER DESCENDING)
+foreach(folder IN LISTS folders)
+    string(APPEND uninstall "RMDir \"$INSTDIR\\${folder}\"\n")
+endforeach()
+file(WRITE ${INSTALL_LIST} "${install}")
+file(WRITE ${UNINSTALL_LIST} "${uninstall}")

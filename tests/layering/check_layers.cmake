@@ -1,0 +1,41 @@
+# Fails, naming each file and include, where a room includes what it may not:
+#   game code (shell, display, world, sound) a back end's header or a system media header;
+#   anything under src/ a tool's header;
+#   the platform layer the game, the replay room or the front door.
+set(failures "")
+
+# check_includes(WHY PATTERN FILES_OR_GLOBS...): every #include line of the files that matches PATTERN.
+function(check_includes why pattern)
+    file(GLOB_RECURSE files ${ARGN})
+    foreach(file ${files})
+        file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+        foreach(line ${lines})
+            if(line MATCHES "${pattern}")
+                file(RELATIVE_PATH name ${SOURCE} ${file})
+                string(STRIP "${line}" line)
+                set(failures "${failures}${name}: ${line} (${why})\n")
+            endif()
+        endforeach()
+    endforeach()
+    set(failures "${failures}" PARENT_SCOPE)
+endfunction()
+
+set(game_files)
+foreach(room shell display world sound)
+    list(APPEND game_files ${SOURCE}/src/${room}/*.cpp ${SOURCE}/src/${room}/*.h)
+endforeach()
+check_includes("game code includes a back end"
+               "platform/(sdl|win32|web|headless|files)/|[<\"](SDL|windows\\.h|ddraw|dsound|emscripten)"
+               ${game_files})
+check_includes("src/ includes a tool" "(sim|datagen|autoplay|soak)/|tools/"
+               ${SOURCE}/src/*.cpp ${SOURCE}/src/*.h)
+# The Windows entry still starts the game itself from platform/win32/entry.
+file(GLOB_RECURSE platform_files ${SOURCE}/src/platform/*.cpp ${SOURCE}/src/platform/*.h)
+list(FILTER platform_files EXCLUDE REGEX "/platform/win32/entry/")
+check_includes("the platform layer includes the game"
+               "[<\"](shell|display|world|sound|replay|launch)/" ${platform_files})
+
+if(failures)
+    message(FATAL_ERROR "Includes across the rooms' walls:\n${failures}")
+endif()
+message(STATUS "Every room keeps to its own side.")
