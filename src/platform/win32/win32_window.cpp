@@ -225,6 +225,8 @@ void backend::pumpEvents() {
             input::post(EventType::Quit);
             return;
         }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
     }
 }
 
