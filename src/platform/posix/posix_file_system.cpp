@@ -1,11 +1,11 @@
-// Folders, whole-file replacement and scratch folders on a POSIX system.
+// Folders, whole-file replacement and scratch folders on a POSIX system; the folder lock is in
+// posix_folder_lock.cpp.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -89,31 +89,6 @@ bool replaceFile(const std::string& path, const char* bytes, std::size_t length)
 
 std::string lastFileError() {
     return std::strerror(errno);
-}
-
-// The lock sits on the folder itself, so that the folder holds nothing but its files.
-FolderLock::FolderLock(const std::string& folder) {
-    const int file = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (file < 0) {
-        return;
-    }
-    int locked = 0;
-    while ((locked = flock(file, LOCK_EX)) != 0 && errno == EINTR) {
-    }
-    if (locked != 0) {
-        const int error = errno;
-        close(file);
-        errno = error;
-        return;
-    }
-    handle_ = new int(file);
-}
-
-FolderLock::~FolderLock() {
-    if (auto* file = static_cast<int*>(handle_)) {
-        close(*file); // and with it the lock
-        delete file;
-    }
 }
 
 std::string makeTemporaryFolder(const char* prefix) {
