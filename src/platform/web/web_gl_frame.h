@@ -1,0 +1,19 @@
+// Frames through WebGL: the 8-bit frame goes to the graphics card as it is, one byte a pixel,
+// with the 256 colours as a second texture, and the card looks each pixel's colour up.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/palette.h"
+
+namespace platform::web {
+
+// Sets the page's canvas up for WebGL frames of the size; false where the browser has no WebGL
+// (or the page asks for the 2D canvas), and then the canvas is left untouched.
+bool startGlFrames(int width, int height);
+
+// Shows the frame, its rows packed one after the other. colours is null when the palette is
+// the one shown last.
+void showGlFrame(const std::uint8_t* pixels, const PaletteEntry* colours);
+
+} // namespace platform::web
