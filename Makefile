@@ -42,18 +42,20 @@ windows: deps
 	    -DKESTRAVAN_HOST_DATAGEN=$(CURDIR)/$(BUILD)/kestravan-datagen
 	cmake --build $(WINDOWS) -j $(JOBS)
 
-# The browser version in $(WEB): the page, the game as WebAssembly, its packed data (written
-# by the native generator) and the simulator for Node.
+# The browser version: the page alone in $(WEB)/site (the game as WebAssembly, its packed data
+# and icons written by the native generator), and beside it the simulator for Node and the
+# back-end contract's page.
 web: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS) --target game_data
 	$(EMSCRIPTEN_ENV) emcmake cmake -S . -B $(WEB) -DCMAKE_BUILD_TYPE=Release \
-	    -DKESTRAVAN_GAME_DATA=$(abspath $(BUILD))/game
+	    -DKESTRAVAN_GAME_DATA=$(abspath $(BUILD))/game \
+	    -DKESTRAVAN_HOST_DATAGEN=$(abspath $(BUILD))/kestravan-datagen
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB) -j $(JOBS)
 
 serve-web: web
 	@echo "Kestravan in the browser: http://localhost:$(PORT)/"
-	cd $(WEB) && python3 -m http.server $(PORT) --bind 127.0.0.1
+	cd $(WEB)/site && python3 -m http.server $(PORT) --bind 127.0.0.1
 
 # The page in headless Chromium, and the golden replay in the WebAssembly simulator.
 test-web: web

@@ -8,14 +8,17 @@ const zlib = require("node:zlib");
 const { chromium } = require("playwright-core");
 
 const webBuild = process.env.KESTRAVAN_WEB || path.resolve(__dirname, "../../build-web");
+// The page alone, as it goes to a web host.
+const webSite = path.join(webBuild, "site");
 const simulator = process.env.KESTRAVAN_SIM || path.resolve(__dirname, "../../build/kestravan-sim");
 const gameFolder = process.env.KESTRAVAN_GAME_DIR || path.resolve(__dirname, "../../build/game");
 
-// Serves the web build on a free port; resolves to the server and its address.
-function serve() {
+// Serves the folder (the page's own by default) on a free port; resolves to the server and its
+// address.
+function serve(folder = webSite) {
   return new Promise((resolve, reject) => {
     const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
-                                     "--directory", webBuild], { stdio: ["ignore", "pipe", "ignore"] });
+                                     "--directory", folder], { stdio: ["ignore", "pipe", "ignore"] });
     server.on("error", reject);
     server.stdout.on("data", (text) => {
       const port = /port (\d+)/.exec(String(text));
@@ -62,10 +65,15 @@ function waitForState(page, check, what) {
   return waitFor(page, () => gameState(page), (state) => state !== null && check(state), what);
 }
 
-// The canvas's colours at the points, as "r,g,b", and the number of the frame they belong to.
+// The canvas's colours at the points, as "r,g,b", and the number of the frame they belong to,
+// read through a 2D copy whether the page draws with WebGL or on a 2D canvas.
 function shownFrame(page, points) {
   return page.evaluate((points) => {
-    const context = document.getElementById("canvas").getContext("2d");
+    const copy = document.createElement("canvas");
+    copy.width = 1024;
+    copy.height = 768;
+    const context = copy.getContext("2d");
+    context.drawImage(document.getElementById("canvas"), 0, 0);
     const colours = points.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)).join(","));
     return { frame: JSON.parse(Module.UTF8ToString(Module._kestravan_state())).frame, colours };
   }, points);
@@ -128,4 +136,4 @@ function readPng(file) {
   };
 }
 
-module.exports = { serve, launch, gameState, waitFor, waitForState, shownFrame, simulatorFrames };
+module.exports = { webBuild, webSite, serve, launch, gameState, waitFor, waitForState, shownFrame, simulatorFrames };
