@@ -1,6 +1,7 @@
 // What the page tests share: the built page served by Python's static server, headless
 // Chromium, the game's state as the page reports it, and the simulator's screenshots.
-const { spawn, execFileSync } = require("node:child_process");
+const { execFileSync } = require("node:child_process");
+const http = require("node:http");
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
@@ -13,18 +14,50 @@ const webSite = path.join(webBuild, "site");
 const simulator = process.env.KESTRAVAN_SIM || path.resolve(__dirname, "../../build/kestravan-sim");
 const gameFolder = process.env.KESTRAVAN_GAME_DIR || path.resolve(__dirname, "../../build/game");
 
-// Serves the folder (the page's own by default) on a free port; resolves to the server and its
-// address.
+const Types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm",
+                ".gz": "application/gzip", ".ttf": "font/ttf", ".png": "image/png",
+                ".webmanifest": "application/manifest+json" };
+
+// Serves the folder (the page's own by default) on a free port as a plain static server does:
+// nothing compressed, Last-Modified with If-Modified-Since answered by 304. Resolves to the
+// server, its address and a count of the bytes it has sent (headers and bodies).
 function serve(folder = webSite) {
+  const sent = { bytes: 0 };
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, "http://x").pathname).replace(/\/$/, "/index.html");
+    const file = path.join(folder, path.normalize(name));
+    let info;
+    try {
+      info = file.startsWith(folder) ? fs.statSync(file) : null;
+    } catch {
+      info = null;
+    }
+    const send = (status, headers, body) => {
+      response.writeHead(status, headers);
+      response.end(body);
+      sent.bytes += body ? body.length : 0;
+    };
+    response.on("finish", () => {
+      sent.bytes += Buffer.byteLength(response._header || "");
+    });
+    if (!info || !info.isFile()) {
+      send(404, { "Content-Type": "text/plain" }, Buffer.from("Not found"));
+      return;
+    }
+    const modified = new Date(Math.floor(info.mtimeMs / 1000) * 1000);
+    const since = Date.parse(request.headers["if-modified-since"] || "");
+    if (!Number.isNaN(since) && since >= modified.getTime()) {
+      send(304, { "Last-Modified": modified.toUTCString() });
+      return;
+    }
+    send(200, { "Content-Type": Types[path.extname(file)] || "application/octet-stream",
+                "Last-Modified": modified.toUTCString() }, fs.readFileSync(file));
+  });
   return new Promise((resolve, reject) => {
-    const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
-                                     "--directory", folder], { stdio: ["ignore", "pipe", "ignore"] });
     server.on("error", reject);
-    server.stdout.on("data", (text) => {
-      const port = /port (\d+)/.exec(String(text));
-      if (port) {
-        resolve({ server, address: `http://127.0.0.1:${port[1]}/` });
-      }
+    server.listen(0, "127.0.0.1", () => {
+      server.kill = () => server.close();
+      resolve({ server, sent, address: `http://127.0.0.1:${server.address().port}/` });
     });
   });
 }
@@ -33,7 +66,8 @@ function serve(folder = webSite) {
 function launch() {
   return chromium.launch({
     executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
-    args: ["--no-sandbox"],
+    // WebGL on the CPU, as a machine without a graphics card has it.
+    args: ["--no-sandbox", "--enable-unsafe-swiftshader"],
   });
 }
 
