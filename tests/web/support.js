@@ -99,18 +99,22 @@ function waitForState(page, check, what) {
   return waitFor(page, () => gameState(page), (state) => state !== null && check(state), what);
 }
 
-// The canvas's colours at the points, as "r,g,b", and the number of the frame they belong to,
-// read through a 2D copy whether the page draws with WebGL or on a 2D canvas.
+// The colours at the points of the next frame the game draws, as "r,g,b", and that frame's
+// number. They are read as the frame is drawn, through a 2D copy of the canvas, since a WebGL
+// canvas's picture can be read only until the browser shows it.
 function shownFrame(page, points) {
-  return page.evaluate((points) => {
-    const copy = document.createElement("canvas");
-    copy.width = 1024;
-    copy.height = 768;
-    const context = copy.getContext("2d");
-    context.drawImage(document.getElementById("canvas"), 0, 0);
-    const colours = points.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)).join(","));
-    return { frame: JSON.parse(Module.UTF8ToString(Module._kestravan_state())).frame, colours };
-  }, points);
+  return page.evaluate((points) => new Promise((resolve) => {
+    Module.frameDrawn = () => {
+      Module.frameDrawn = null;
+      const copy = document.createElement("canvas");
+      copy.width = 1024;
+      copy.height = 768;
+      const context = copy.getContext("2d");
+      context.drawImage(document.getElementById("canvas"), 0, 0);
+      const colours = points.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)).join(","));
+      resolve({ frame: JSON.parse(Module.UTF8ToString(Module._kestravan_state())).frame, colours });
+    };
+  }), points);
 }
 
 // The simulator's screenshots of the frames: for each, a function giving "r,g,b" at (x, y).

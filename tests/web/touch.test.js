@@ -69,13 +69,15 @@ test("on a phone held sideways, a tap starts the game; a finger steers, picks, t
   const nearest = (state) => ["indians", "farmers", "cows", "cowboys"].flatMap((kind, index) =>
     state[kind].map((figure) => ({ index, dx: figure.x - state.whirlwind.x, dy: figure.y - state.whirlwind.y })))
     .sort((a, b) => Math.hypot(a.dx, a.dy) - Math.hypot(b.dx, b.dy))[0];
-  const clamp = (value) => Math.max(-180, Math.min(180, value));
+  // The whirlwind keeps still while the finger is within 50 pixels of its point: the finger
+  // stays beyond that until the figure is close.
+  const offset = (d) => (Math.abs(d) < 8 ? 0 : Math.sign(d) * Math.min(180, Math.max(70, Math.abs(d))));
   let state = await gameState(page);
   await finger("touchStart", 480, 288);
-  const end = Date.now() + 60000;
+  const end = Date.now() + 90000;
   while (state.caught.every((count) => count === 0) && Date.now() < end) {
     const target = nearest(state);
-    await finger("touchMove", 480 + clamp(target.dx), 288 + clamp(target.dy));
+    await finger("touchMove", 480 + offset(target.dx), 288 + offset(target.dy));
     await page.waitForTimeout(100);
     state = await gameState(page);
   }

@@ -30,6 +30,9 @@ EM_JS(void, putFrame, (const std::uint32_t* pixels, int width, int height), {
     var bytes = width * height * 4;
     Module.frameImage.data.set(HEAPU8.subarray(pixels, pixels + bytes));
     Module.frameContext.putImageData(Module.frameImage, 0, 0);
+    if (Module.frameDrawn) {
+        Module.frameDrawn();
+    }
 });
 
 // Waits, without holding up the browser, for its next animation frame.
@@ -105,6 +108,8 @@ HResult present(const Surface& frame, const Palette& palette) {
         return DDERR_GENERIC;
     }
     Screen& screen = *theScreen;
+    // Counted first, so that the page's frameDrawn hook sees this frame's number.
+    ++web::state().framesShown;
     if (screen.webGl) {
         const bool sameColours = screen.coloursShown &&
                                  std::memcmp(screen.lastGlColours.data(), palette.entries().data(),
@@ -117,7 +122,6 @@ HResult present(const Surface& frame, const Palette& palette) {
                                frame.width() * 4);
         putFrame(screen.pixels.data(), frame.width(), frame.height());
     }
-    ++web::state().framesShown;
     waitForNextFrame(screen);
     return S_OK;
 }

@@ -8,8 +8,9 @@
 
 namespace platform::web {
 
-// Sets the page's canvas up for WebGL frames of the size; false where the browser has no WebGL
-// (or the page asks for the 2D canvas), and then the canvas is left untouched.
+// Sets the page's canvas up for WebGL frames of the size; false where the browser has no WebGL,
+// where its WebGL runs on the processor (slower than the 2D canvas) unless the page asks for it
+// all the same, or where the page asks for the 2D canvas. The canvas is then left untouched.
 bool startGlFrames(int width, int height);
 
 // Shows the frame, its rows packed one after the other. colours is null when the palette is

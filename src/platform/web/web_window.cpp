@@ -116,33 +116,35 @@ EM_JS(void, followFingers, (int on), {
         event.preventDefault();
         Module["_kestravan_web_finger"](phase, event.clientX, event.clientY);
     };
-    handlers = Module.fingerHandlers = {
-        pointerdown : function(event){if (event.pointerType != "touch" || finger != = null){return;
-            }
+    var down = function(event) {
+        if (event.pointerType == "touch" && finger == null) {
             finger = event.pointerId;
             try {
-    canvas.setPointerCapture(finger);
+                canvas.setPointerCapture(finger);
             } catch (e) {
             }
             send(0, event);
-}
-, pointermove : function(event) {
-    if (event.pointerId == = finger) {
-        send(1, event);
+        }
+    };
+    var move = function(event) {
+        if (event.pointerId == finger) {
+            send(1, event);
+        }
+    };
+    var lift = function(event) {
+        if (event.pointerId == finger) {
+            finger = null;
+            send(2, event);
+        }
+    };
+    handlers = Module.fingerHandlers = {};
+    handlers.pointerdown = down;
+    handlers.pointermove = move;
+    handlers.pointerup = lift;
+    handlers.pointercancel = handlers.pointerup;
+    for (var name in handlers) {
+        canvas.addEventListener(name, handlers[name]);
     }
-}
-, pointerup : function(event) {
-    if (event.pointerId == = finger) {
-        finger = null;
-        send(2, event);
-    }
-}
-,
-};
-handlers.pointercancel = handlers.pointerup;
-for (var name in handlers) {
-    canvas.addEventListener(name, handlers[name]);
-}
 });
 
 void pressFinger(web::TouchButton button) {
