@@ -161,6 +161,10 @@ test("a start that fails shows the error box on the page and the same line in th
   const message = await page.textContent("#error p");
   assert.match(message, /FAILED/);
   assert.ok(console.some((line) => line.includes(`Kestravan - Error: ${message}`)), console.join("\n"));
+  // Under the game's own line, the page names the file.
+  await page.waitForSelector("#error .detail");
+  assert.match(await page.textContent("#error .detail"), /Data\/Crush\.wav is missing or damaged/);
+  assert.equal(await page.isVisible("#play"), false, "nothing drawn over the message");
   await page.close();
 });
 
