@@ -44,6 +44,25 @@ async function hold(page, finger, x, y, check, what) {
   return state;
 }
 
+// Steers with a held finger toward the point goal(state) gives (relative to the whirlwind)
+// until done(state); lifts the finger and returns that state. The whirlwind keeps still while
+// the finger is within 50 pixels of its point (480, 288): the finger stays beyond that.
+async function steer(page, finger, goal, done, what) {
+  const offset = (d) => (Math.abs(d) < 4 ? 0 : Math.sign(d) * Math.min(180, Math.max(70, Math.abs(d))));
+  let state = await gameState(page);
+  await finger("touchStart", 480, 288);
+  const end = Date.now() + 90000;
+  while (!done(state) && Date.now() < end) {
+    const { dx, dy } = goal(state);
+    await finger("touchMove", 480 + offset(dx), 288 + offset(dy));
+    await page.waitForTimeout(50);
+    state = await gameState(page);
+  }
+  await finger("touchEnd");
+  assert.ok(done(state), `${what}: ${JSON.stringify(goal(state))}`);
+  return waitForState(page, (state) => !state.rightButtonDown, "the finger lifted");
+}
+
 // Screen points: the panel's Indian icon, its speed and direction buttons.
 const IndianIcon = [970, 666];
 const SpeedButton = [853, 700];
@@ -65,36 +84,45 @@ test("on a phone held sideways, a tap starts the game; a finger steers, picks, t
   await page.waitForTimeout(200);
   assert.deepEqual((await gameState(page)).whirlwind.x, after.whirlwind.x, "still once the finger lifts");
 
-  // A figure caught by steering at the nearest one, then picked and thrown.
-  const nearest = (state) => ["indians", "farmers", "cows", "cowboys"].flatMap((kind, index) =>
-    state[kind].map((figure) => ({ index, dx: figure.x - state.whirlwind.x, dy: figure.y - state.whirlwind.y })))
+  // A figure caught by steering at the nearest one, then thrown from near the target.
+  const nearest = (state) => ["indians", "farmers", "cows", "cowboys"].flatMap((kind) =>
+    state[kind].map((figure) => ({ dx: figure.x - state.whirlwind.x, dy: figure.y - state.whirlwind.y })))
     .sort((a, b) => Math.hypot(a.dx, a.dy) - Math.hypot(b.dx, b.dy))[0];
-  // The whirlwind keeps still while the finger is within 50 pixels of its point: the finger
-  // stays beyond that until the figure is close.
-  const offset = (d) => (Math.abs(d) < 8 ? 0 : Math.sign(d) * Math.min(180, Math.max(70, Math.abs(d))));
-  let state = await gameState(page);
-  await finger("touchStart", 480, 288);
-  const end = Date.now() + 90000;
-  while (state.caught.every((count) => count === 0) && Date.now() < end) {
-    const target = nearest(state);
-    await finger("touchMove", 480 + offset(target.dx), 288 + offset(target.dy));
-    await page.waitForTimeout(100);
-    state = await gameState(page);
-  }
-  await finger("touchEnd");
-  const kind = state.caught.findIndex((count) => count > 0);
-  assert.ok(kind >= 0, "a figure caught");
+  const caught = await steer(page, finger, nearest, (state) => state.caught.some((count) => count > 0), "a figure caught");
+  const kind = caught.caught.findIndex((count) => count > 0);
+  const towardTarget = (state) => ({ dx: 6700 - state.whirlwind.x, dy: 684 - state.whirlwind.y });
+  const near = await steer(page, finger, towardTarget, (state) => Math.hypot(towardTarget(state).dx, towardTarget(state).dy) < 300 &&
+                           Math.abs(towardTarget(state).dy) < 40, "near the target");
+
   // The icons in the caught counts' order: Indian, farmer, cow, cowboy.
   const icons = [IndianIcon, [970, 726], [913, 666], [913, 726]];
   await hold(page, finger, ...icons[kind], (state) => state.leftButtonDown, "the icon pressed");
   const picked = await waitForState(page, (state) => !state.leftButtonDown, "the icon let go");
   assert.equal(picked.heldKind, kind + 1);
-  await hold(page, finger, ...SpeedButton, (state) => state.speedButtonDown, "the speed button held");
+  // A figure flies 100 frames, 10 pixels for each step of the gauge, from 15 pixels right of
+  // and below the whirlwind, toward the needle (a tenth of a radian a step). The finger is
+  // put down and lifted a few frames ahead of the gauge and the needle, for the time its
+  // events take to arrive.
+  const Ahead = 3;
+  const dx = 6715 - (near.whirlwind.x + 15);
+  const dy = 699 - (near.whirlwind.y + 15);
+  const power = Math.round(Math.hypot(dx, dy) / 10);
+  const direction = Math.atan2(dy, dx);
+  await waitFor(page, () => gameState(page), (state) => Math.abs(state.launchPower + Ahead - power) <= 1, "the gauge's power", 30000);
+  await finger("touchStart", ...SpeedButton);
+  await waitForState(page, (state) => state.speedButtonDown, "the speed button held");
+  await finger("touchEnd");
   await waitForState(page, (state) => state.speedLatched, "the speed kept");
   const before = await gameState(page);
-  await hold(page, finger, ...DirectionButton, (state) => state.directionButtonDown, "the direction button held");
-  const thrown = await waitForState(page, (state) => state.flying.length > 0, "the throw");
-  assert.equal(thrown.caught[kind], before.caught[kind] - 1);
+  await finger("touchStart", ...DirectionButton);
+  await waitForState(page, (state) => state.directionButtonDown, "the direction button held");
+  const off = (state) => Math.abs(Math.atan2(Math.sin((state.launchAngle + Ahead) * 0.1 - direction), Math.cos((state.launchAngle + Ahead) * 0.1 - direction)));
+  await waitFor(page, () => gameState(page), (state) => off(state) < 0.08, "the needle's direction", 30000);
+  await finger("touchEnd");
+  const thrown = await waitForState(page, (state) => state.caught[kind] === before.caught[kind] - 1, "the throw");
+  assert.equal(thrown.speedLatched, false);
+  const scored = await waitFor(page, () => gameState(page), (state) => state.score > before.score, "the figure scoring");
+  assert.ok(scored.score > before.score);
 
   await page.tap("#menu");
   await waitForState(page, (state) => state.menuOpen, "the menu");
