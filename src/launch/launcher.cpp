@@ -16,6 +16,7 @@
 #include "launch/options.h"
 #include "launch/settings.h"
 #include "platform/demo.h"
+#include "platform/pad.h"
 #include "platform/session.h"
 #include "platform/store.h"
 #include "shell/application.h"
@@ -176,6 +177,7 @@ int launch(int count, const char* const* arguments) {
     }
     platform::chooseScreen({choices.now.fullscreen, choices.now.scale == Scale::Integer});
     platform::chooseSound(choices.now.sound, choices.now.volume);
+    platform::choosePadDeadzone(choices.now.stickDeadzone);
     platform::onScreenModeChange([&choices](bool fullscreen) {
         choices.saved.fullscreen = fullscreen;
         std::string why;

@@ -48,17 +48,30 @@ bool parseScale(const std::string& text, Scale& scale) {
     return false;
 }
 
-bool parseVolume(const std::string& text, int& volume) {
+namespace {
+
+// A whole number from 0 to most, written plainly.
+bool parseWholeNumber(const std::string& text, int most, int& value) {
     if (text.empty() || text.size() > 3 ||
         !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); })) {
         return false;
     }
-    const int value = std::stoi(text);
-    if (value > 100) {
+    const int number = std::stoi(text);
+    if (number > most) {
         return false;
     }
-    volume = value;
+    value = number;
     return true;
+}
+
+} // namespace
+
+bool parseVolume(const std::string& text, int& volume) {
+    return parseWholeNumber(text, 100, volume);
+}
+
+bool parseDeadzone(const std::string& text, int& percent) {
+    return parseWholeNumber(text, 95, percent);
 }
 
 bool parseSwitch(const std::string& text, bool& on) {
@@ -85,6 +98,8 @@ Settings readSettings(std::istream& in, std::vector<std::string>& complaints) {
          [](const std::string& v, Settings& s) { return parseVolume(v, s.volume); }},
         {"sound", "on or off",
          [](const std::string& v, Settings& s) { return parseSwitch(v, s.sound); }},
+        {"stick_deadzone", "a whole number from 0 to 95",
+         [](const std::string& v, Settings& s) { return parseDeadzone(v, s.stickDeadzone); }},
     };
     Settings settings;
     std::string line;
@@ -120,7 +135,9 @@ std::string settingsText(const Settings& settings) {
          << "scale = " << (settings.scale == Scale::Fit ? "fit" : "integer")
          << "    # fit or integer\n"
          << "volume = " << settings.volume << "    # 0 to 100\n"
-         << "sound = " << (settings.sound ? "on" : "off") << "    # on or off\n";
+         << "sound = " << (settings.sound ? "on" : "off") << "    # on or off\n"
+         << "stick_deadzone = " << settings.stickDeadzone
+         << "    # 0 to 95: how far the pad's stick moves, in percent, before it steers\n";
     return text.str();
 }
 

@@ -16,6 +16,7 @@ struct Settings {
     Scale scale = Scale::Fit;
     int volume = 100; // percent
     bool sound = true;
+    int stickDeadzone = 20; // percent of a full push of the pad's stick that is not heard
 };
 
 inline constexpr const char* SettingsFileName = "kestravan.ini";
@@ -38,4 +39,5 @@ bool saveSettings(const std::string& path, const Settings& settings, std::string
 bool parseMode(const std::string& text, bool& fullscreen);
 bool parseScale(const std::string& text, Scale& scale);
 bool parseVolume(const std::string& text, int& volume);
+bool parseDeadzone(const std::string& text, int& percent);
 bool parseSwitch(const std::string& text, bool& on);

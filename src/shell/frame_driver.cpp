@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/pad.h"
 #include "platform/system.h"
 #include "platform/video.h"
 #include "shell/best_score.h"
@@ -96,4 +97,5 @@ void Game::updateFrame() {
         drawStatusPanel(*this);
     }
     drawCursor(*this, cursor);
+    platform::tellPlayContext({menuOpen, static_cast<int>(selectedKind)});
 }

@@ -75,7 +75,7 @@ TEST(CommandLine, WhatTheCommandLineLeavesOutComesFromTheFile) {
 
 TEST(SettingsFile, WrittenSettingsReadBackAsTheyWere) {
     for (const Settings& settings : {Settings{}, Settings{false, Scale::Integer, 0, false},
-                                     Settings{true, Scale::Fit, 57, true}}) {
+                                     Settings{true, Scale::Fit, 57, true, 35}}) {
         std::vector<std::string> complaints;
         const Settings read = settingsFrom(settingsText(settings), complaints);
         EXPECT_TRUE(complaints.empty());
@@ -83,6 +83,7 @@ TEST(SettingsFile, WrittenSettingsReadBackAsTheyWere) {
         EXPECT_EQ(read.scale, settings.scale);
         EXPECT_EQ(read.volume, settings.volume);
         EXPECT_EQ(read.sound, settings.sound);
+        EXPECT_EQ(read.stickDeadzone, settings.stickDeadzone);
     }
 }
 
@@ -95,17 +96,19 @@ TEST(SettingsFile, BadLinesAreNamedAndKeepTheirDefaults) {
                                        "just words\n"
                                        "scale = integer # another\n"
                                        "sound =\n"
-                                       "\n",
+                                       "stick_deadzone = 96\n",
                                        complaints);
     EXPECT_FALSE(read.fullscreen);
     EXPECT_EQ(read.scale, Scale::Integer);
     EXPECT_EQ(read.volume, 100);
     EXPECT_TRUE(read.sound);
+    EXPECT_EQ(read.stickDeadzone, 20);
     const std::vector<std::string> expected = {
         "line 3: volume takes a whole number from 0 to 100, not 'loud'",
         "line 4: unknown setting 'colour'",
         "line 5: expected name = value",
         "line 7: sound takes on or off, not ''",
+        "line 8: stick_deadzone takes a whole number from 0 to 95, not '96'",
     };
     EXPECT_EQ(complaints, expected);
 }

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
+#include "platform/pad.h"
 #include "platform/palette.h"
 #include "platform/session.h"
 #include "platform/surface.h"
@@ -23,6 +25,7 @@ struct Release {
     void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
     void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
     void operator()(TTF_Font* font) const { TTF_CloseFont(font); }
+    void operator()(SDL_GameController* pad) const { SDL_GameControllerClose(pad); }
 };
 
 // The window and what draws into it; they go in the opposite order: the screen texture, the
@@ -33,6 +36,13 @@ struct State {
     std::unique_ptr<SDL_Texture, Release> screen;
     std::deque<EventType> posted; // events the game posts to itself, not yet taken
     bool surfacesLost = false;    // the renderer reset since the last frame
+    struct Pad {
+        std::unique_ptr<SDL_GameController, Release> controller;
+        PadState state; // as its events have left it
+    };
+    std::map<int, Pad> pads;   // by SDL's instance id
+    bool turnStarted = false;  // the pads have been read in this turn of the loop
+    bool liveTurnOver = false; // the live input has ended this turn
 
     ScreenChoice choice;                    // as the player chose it; Alt+Enter switches
     std::function<void(bool)> modeListener; // told of each switch
@@ -49,6 +59,14 @@ void applyScale();
 void writeScreenshot(const Surface& frame, const Palette& palette);
 
 State& state();
+
+// Game controllers: opened from the start and as they are plugged in (padEvent takes SDL's
+// word of that, true for the events it takes), and read for the controller mapping.
+void startPads();
+bool padEvent(const SDL_Event& event);
+void readPads();
+// Every pad goes, and lets go of what it held.
+void closePads();
 
 // The panel's font, found and opened once (null when there is none); given back with the
 // text library when the display closes.

@@ -40,6 +40,7 @@ void shutdown() {
     // Everything SDL made goes before SDL itself.
     backend::closeDisplay();
     sdl::state().window.reset();
+    sdl::closePads();
     SDL_Quit();
 }
 

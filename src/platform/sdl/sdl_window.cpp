@@ -9,6 +9,7 @@
 
 #include "platform/demo.h"
 #include "platform/display_backend.h"
+#include "platform/live_input.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/window.h"
 
@@ -205,6 +206,7 @@ Window* createWindow(const char* title) {
     }
     setIcon(state.window.get());
     SDL_ShowCursor(SDL_DISABLE);
+    sdl::startPads();
     return &theWindow;
 }
 
@@ -238,9 +240,13 @@ bool peekEvent(Event& event) {
         demo::recordInput(event, liveCursor());
         return true;
     }
+    auto& state = sdl::state();
     SDL_Event in;
     while (SDL_PollEvent(&in) != 0) {
         event = Event{};
+        if (sdl::padEvent(in)) {
+            continue;
+        }
         if (mode == demo::Mode::Play) {
             if (takeWhilePlaying(in, event)) {
                 return true;
@@ -248,15 +254,38 @@ bool peekEvent(Event& event) {
             continue;
         }
         if (translate(in, event)) {
-            demo::recordInput(event, liveCursor());
-            return true;
+            liveInput().push(event);
         }
     }
-    if (mode == demo::Mode::Play && demo::nextInput(event)) {
-        return true;
+    if (mode == demo::Mode::Play) {
+        // The pad's Start ends the show as Escape does; the rest of the pad is not heard.
+        Event padEvent;
+        while (liveInput().take(padEvent)) {
+            if (padEvent.type == EventType::KeyDown && padEvent.key == KeyEscape) {
+                event = Event{};
+                event.type = EventType::Close;
+                return true;
+            }
+        }
+        if (demo::nextInput(event)) {
+            return true;
+        }
+    } else if (!state.liveTurnOver) {
+        if (!state.turnStarted) {
+            state.turnStarted = true;
+            sdl::readPads();
+        }
+        if (liveInput().take(event)) {
+            demo::recordInput(event, liveInput().cursor(liveCursor()));
+            return true;
+        }
+        state.liveTurnOver = true;
     }
-    auto& posted = sdl::state().posted;
+    auto& posted = state.posted;
     if (posted.empty()) {
+        // The turn ends: the frame runs, and the next turn reads the pads afresh.
+        state.turnStarted = false;
+        state.liveTurnOver = false;
         return false;
     }
     event = Event{};
@@ -266,14 +295,15 @@ bool peekEvent(Event& event) {
 }
 
 void waitForEvent() {
-    if (sdl::state().posted.empty()) {
+    if (sdl::state().posted.empty() && !liveInput().waiting()) {
         SDL_WaitEvent(nullptr);
     }
 }
 
 Point cursorPosition() {
     // A demo's cursor comes from a file: it is held to the screen as the live one is.
-    const Point cursor = demo::mode() == demo::Mode::Off ? liveCursor() : demo::cursor();
+    const Point cursor =
+        demo::mode() == demo::Mode::Off ? liveInput().cursor(liveCursor()) : demo::cursor();
     return clampToScreen(cursor.x, cursor.y);
 }
 

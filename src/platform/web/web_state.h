@@ -1,8 +1,7 @@
-// What the browser back end's parts share: the events waiting for the game, the cursor, the
-// finger on the screen, and the count of frames shown.
+// What the browser back end's parts share: the keys and buttons held, the finger on the
+// screen, the cursor, the pads heard, and the count of frames shown.
 #pragma once
 
-#include <deque>
 #include <set>
 
 #include "platform/window.h"
@@ -13,7 +12,6 @@ namespace platform::web {
 enum class TouchButton { None, Left, Right };
 
 struct State {
-    std::deque<Event> events;
     std::set<int> keysDown; // by the browser's key code, to be let go when the focus goes
     Point cursor;
     unsigned buttonsDown = 0;               // a bit for each mouse button pressed on the canvas
@@ -24,9 +22,14 @@ struct State {
     bool windowOpen = false;
     bool hidden = false; // the page is in a background tab: the game counts as minimised
     int framesShown = 0;
+    std::set<int> padsConnected; // by the Gamepad API's index
+    bool turnStarted = false;    // the pads have been sampled in this turn of the loop
 };
 
 State& state();
+
+// Samples the pads for the controller mapping.
+void readPads();
 
 // The page's canvas, as the html5 calls name it.
 inline constexpr const char* CanvasTarget = "#canvas";

@@ -8,6 +8,7 @@
 #include <emscripten/html5.h>
 
 #include "platform/display_backend.h"
+#include "platform/live_input.h"
 #include "platform/web/web_state.h"
 #include "platform/window.h"
 
@@ -29,7 +30,7 @@ namespace {
 Window theWindow;
 
 void queue(EventType type, int key = 0, bool minimized = false) {
-    web::state().events.push_back({type, key, minimized});
+    liveInput().push({type, key, minimized});
 }
 
 // The game's key codes, which the browser's own key codes already are for letters, digits,
@@ -289,24 +290,28 @@ void postClose(Window* /*window*/) {
 }
 
 bool peekEvent(Event& event) {
-    auto& events = web::state().events;
-    if (events.empty()) {
-        return false;
+    auto& state = web::state();
+    if (!state.turnStarted) {
+        state.turnStarted = true;
+        web::readPads();
     }
-    event = events.front();
-    events.pop_front();
-    return true;
+    if (liveInput().take(event)) {
+        return true;
+    }
+    // The turn ends: the frame runs, and the next turn samples the pads afresh.
+    state.turnStarted = false;
+    return false;
 }
 
 // While the game waits, the browser runs: it is the browser that delivers the events.
 void waitForEvent() {
-    while (web::state().events.empty()) {
+    while (!liveInput().waiting()) {
         emscripten_sleep(50);
     }
 }
 
 Point cursorPosition() {
-    return web::state().cursor;
+    return liveInput().cursor(web::state().cursor);
 }
 
 } // namespace platform

@@ -1,13 +1,12 @@
 // What the Windows back end's parts share: the program instance, the game's window and the
-// events its window procedure has turned into the game's own.
+// pads XInput reports.
 #pragma once
-
-#include <deque>
 
 #include "platform/window.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <windows.h>
+#include <xinput.h>
 
 namespace platform::win32 {
 
@@ -16,10 +15,22 @@ struct State {
     int showCommand = SW_SHOWNORMAL;
     HWND window = nullptr;
     bool shown = false;
-    std::deque<Event> events; // translated by the window procedure, not yet taken
+    bool turnStarted = false; // the pads have been read in this turn of the loop
+
+    // XInput's XInputGetState from xinput9_1_0.dll, loaded at run time: null on a machine
+    // without it, which plays on without pads. A test may put a function of its own here.
+    using PadReader = DWORD(WINAPI*)(DWORD slot, XINPUT_STATE* state);
+    PadReader readPad = nullptr;
+    HMODULE xinput = nullptr;
+    bool padConnected[XUSER_MAX_COUNT] = {};
+    DWORD lastEmptySlotsLook = 0; // when the empty slots were last asked (GetTickCount)
 };
 
 State& state();
+
+// XInput's pads: loaded once, then read once a turn for the controller mapping.
+void startPads();
+void readPads();
 
 // Shows the last frame again. While the game sleeps (the splash's two seconds) nobody draws,
 // and a window that came on screen after its frame (as under Wine) would stay black.

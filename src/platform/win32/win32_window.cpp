@@ -3,6 +3,7 @@
 // mouse messages into the game's events.
 
 #include "platform/display_backend.h"
+#include "platform/live_input.h"
 #include "platform/win32/win32_state.h"
 #include "platform/window.h"
 
@@ -30,7 +31,7 @@ constexpr int IconResource = 101;
 Window theWindow;
 
 void queue(EventType type, int key = 0, bool minimized = false) {
-    win32::state().events.push_back({type, key, minimized});
+    liveInput().push({type, key, minimized});
 }
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -99,6 +100,7 @@ Window* createWindow(const char* title) {
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = title;
     RegisterClassExA(&windowClass);
+    win32::startPads();
     state.window = CreateWindowExA(WS_EX_TOPMOST, title, title, WS_POPUP, 0, 0, ScreenWidth,
                                    ScreenHeight, nullptr, nullptr, state.instance, nullptr);
     return state.window != nullptr ? &theWindow : nullptr;
@@ -132,9 +134,13 @@ void postClose(Window* /*window*/) {
 }
 
 bool peekEvent(Event& event) {
-    auto& events = win32::state().events;
+    auto& state = win32::state();
+    if (!state.turnStarted) {
+        state.turnStarted = true;
+        win32::readPads();
+    }
     MSG message;
-    while (events.empty() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
+    while (!liveInput().waiting() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE) != 0) {
         if (message.message == WM_QUIT) {
             event = Event{EventType::Quit, 0, false};
             return true;
@@ -142,16 +148,16 @@ bool peekEvent(Event& event) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    if (events.empty()) {
-        return false;
+    if (liveInput().take(event)) {
+        return true;
     }
-    event = events.front();
-    events.pop_front();
-    return true;
+    // The turn ends: the frame runs, and the next turn reads the pads afresh.
+    state.turnStarted = false;
+    return false;
 }
 
 void waitForEvent() {
-    if (win32::state().events.empty()) {
+    if (!liveInput().waiting()) {
         WaitMessage();
     }
 }
@@ -162,7 +168,8 @@ Point cursorPosition() {
     if (win32::state().window != nullptr) {
         ScreenToClient(win32::state().window, &cursor);
     }
-    return clampToScreen(static_cast<int>(cursor.x), static_cast<int>(cursor.y));
+    return liveInput().cursor(
+        clampToScreen(static_cast<int>(cursor.x), static_cast<int>(cursor.y)));
 }
 
 } // namespace platform
