@@ -236,3 +236,14 @@ test("WebGL and the 2D canvas show the simulator's frames", async () => {
                 `WebGL ${percent(shares.WebGL[what])}, ratio ${(shares.WebGL[what] / shares["2D canvas"][what]).toFixed(2)}`);
   }
 });
+
+test("the full-screen button gives the keys back to the game", async () => {
+  const { page } = await openPage();
+  const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
+  await page.click("#fullscreen");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "canvas");
+  await page.keyboard.down("ArrowRight");
+  await waitForState(page, (state) => state.whirlwind.x > start.whirlwind.x, "the whirlwind moved");
+  await page.keyboard.up("ArrowRight");
+  await page.close();
+});
