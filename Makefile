@@ -47,17 +47,19 @@ windows: test-deps
 	cmake --preset windows -B $(WINDOWS) -DKESTRAVAN_HOST_DATAGEN=$(abspath $(BUILD))/kestravan-datagen
 	cmake --build $(WINDOWS) -j $(JOBS)
 
-# The browser version in $(WEB): the page, the game as WebAssembly, its packed data (written
-# by the native generator) and the simulator for Node.
+# The browser version: the page alone in $(WEB)/site (the game as WebAssembly, its packed data
+# and icons written by the native generator), and beside it the simulator for Node and the
+# back-end contract's page.
 web: test-deps
 	cmake --preset gcc -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target game_data
-	$(EMSCRIPTEN_ENV) emcmake cmake --preset web -B $(WEB) -DKESTRAVAN_GAME_DATA=$(abspath $(BUILD))/game
+	$(EMSCRIPTEN_ENV) emcmake cmake --preset web -B $(WEB) -DKESTRAVAN_GAME_DATA=$(abspath $(BUILD))/game \
+	    -DKESTRAVAN_HOST_DATAGEN=$(abspath $(BUILD))/kestravan-datagen
 	$(EMSCRIPTEN_ENV) cmake --build $(WEB) -j $(JOBS)
 
 serve-web: web
 	@echo "Kestravan in the browser: http://localhost:$(PORT)/"
-	cd $(WEB) && python3 -m http.server $(PORT) --bind 127.0.0.1
+	cd $(WEB)/site && python3 -m http.server $(PORT) --bind 127.0.0.1
 
 # The page in headless Chromium, and the golden replay in the WebAssembly simulator.
 test-web: web

@@ -3,14 +3,14 @@
 // for is delivered by the browser itself.
 const { test } = require("node:test");
 const assert = require("node:assert/strict");
-const { serve, launch } = require("./support.js");
+const { webBuild, serve, launch } = require("./support.js");
 
 // Where contract.html puts the canvas on the page.
 const CanvasLeft = 100;
 const CanvasTop = 100;
 
 test("the browser back end answers the contract's table as the others do", async () => {
-  const site = await serve();
+  const site = await serve(webBuild);
   const browser = await launch();
   try {
     const page = await browser.newPage({ viewport: { width: 2200, height: 1100 } });

@@ -1,7 +1,8 @@
 // The browser version in headless Chromium: the page starts with one click, which lets it make
 // sound, shows the splash and the frames as the simulator draws them, takes keys only with the
 // focus, maps the cursor back from a scaled canvas, opens the menu, keeps the best score over a
-// reload, and shows a failed start in the game's error box.
+// reload (and the higher of two tabs' scores), plays without IndexedDB, draws the same frames
+// through WebGL and the 2D canvas, and shows a failed start in the game's error box.
 const { test, before, after } = require("node:test");
 const assert = require("node:assert/strict");
 const { serve, launch, gameState, waitFor, waitForState, shownFrame, simulatorFrames } =
@@ -45,10 +46,11 @@ test("one click starts the splash, then the game's frames, as the simulator draw
   await page.waitForSelector("#play:not([disabled])");
   assert.equal(await gameState(page), null, "the game waits for the click");
 
+  // The splash is drawn once, when the game starts: its picture is read as it is drawn.
+  const splashShown = shownFrame(page, SplashPoints);
   await page.click("#play");
-  const splashColours = SplashPoints.map(([x, y]) => splash(x, y));
-  const shownSplash = await waitFor(page, () => shownFrame(page, SplashPoints),
-                                    (shown) => shown.colours.join(" ") === splashColours.join(" "), "the splash");
+  const shownSplash = await splashShown;
+  assert.deepEqual(shownSplash.colours, SplashPoints.map(([x, y]) => splash(x, y)), "the splash");
   assert.equal(shownSplash.frame, 0, "the splash is up while the game is set up");
 
   await waitForState(page, (state) => state.frame >= 1, "the first frame");
@@ -159,5 +161,89 @@ test("a start that fails shows the error box on the page and the same line in th
   const message = await page.textContent("#error p");
   assert.match(message, /FAILED/);
   assert.ok(console.some((line) => line.includes(`Kestravan - Error: ${message}`)), console.join("\n"));
+  // Under the game's own line, the page names the file.
+  await page.waitForSelector("#error .detail");
+  assert.match(await page.textContent("#error .detail"), /Data\/Crush\.wav is missing or damaged/);
+  assert.equal(await page.isVisible("#play"), false, "nothing drawn over the message");
+  await page.close();
+});
+
+test("two tabs racing to keep their scores never lower the stored best", async () => {
+  const context = await browser.newContext();
+  const tabs = await Promise.all([0, 1].map(async () => {
+    const page = await context.newPage();
+    await page.goto(site.address + "index.html");
+    await page.waitForSelector("#play");
+    return page;
+  }));
+  const keep = (page, score) => page.evaluate((score) =>
+    Module.ccall("kestravan_keep_best_score", "number", ["number"], [score], { async: true }), score);
+  // Each round the second tab keeps a score below the first's, above the last round's best.
+  for (let round = 1; round <= 4; ++round) {
+    const kept = await Promise.all([keep(tabs[0], round * 100), keep(tabs[1], round * 100 - 50)]);
+    assert.deepEqual(kept, [1, 1]);
+  }
+  await tabs[1].goto(site.address + "index.html?autostart");
+  const state = await waitForState(tabs[1], (state) => state.frame >= 1, "the first frame");
+  assert.equal(state.bestScore, 400);
+  await context.close();
+});
+
+test("without IndexedDB the game plays, and the page says the best score lasts the session", async () => {
+  const context = await browser.newContext();
+  await context.addInitScript(() => Object.defineProperty(window, "indexedDB", { value: undefined }));
+  const page = await context.newPage();
+  await page.goto(site.address + "index.html?autostart");
+  const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
+  assert.match(await page.textContent("#note"), /until you close the page/);
+  await page.focus("#canvas");
+  await page.keyboard.down("ArrowRight");
+  const moved = await waitForState(page, (state) => state.whirlwind.x > start.whirlwind.x, "the whirlwind moved");
+  await page.keyboard.up("ArrowRight");
+  assert.equal(moved.whirlwind.y, start.whirlwind.y);
+  await context.close();
+});
+
+// The share of the time the page's main thread is busy, over the seconds.
+async function busyShares(page, seconds) {
+  const cdp = await page.context().newCDPSession(page);
+  await cdp.send("Performance.enable");
+  const metric = async () => Object.fromEntries((await cdp.send("Performance.getMetrics")).metrics.map((m) => [m.name, m.value]));
+  const from = await metric();
+  await page.waitForTimeout(seconds * 1000);
+  const to = await metric();
+  const share = (name) => (to[name] - from[name]) / (to.Timestamp - from.Timestamp);
+  return { busy: share("TaskDuration") };
+}
+
+// The busy shares are printed, not judged: without a graphics card WebGL runs on the processor,
+// and the page chooses the 2D canvas then unless asked for WebGL.
+test("WebGL and the 2D canvas show the simulator's frames", async () => {
+  const shares = {};
+  for (const [path, query] of [["2D canvas", "?autostart&canvas2d"], ["WebGL", "?autostart&webgl"]]) {
+    const { page } = await openPage(query);
+    await waitForState(page, (state) => state.frame >= 60, "a second of play");
+    assert.equal(await page.evaluate(() => Module.glFrame !== undefined), path === "WebGL", path);
+    shares[path] = await busyShares(page, 4);
+    const shown = await shownFrame(page, FramePoints);
+    const [frame] = simulatorFrames([shown.frame]);
+    assert.deepEqual(shown.colours, FramePoints.map(([x, y]) => frame(x, y)), `${path}, frame ${shown.frame}`);
+    await page.close();
+  }
+  const percent = (share) => `${(share * 100).toFixed(1)} %`;
+  for (const what of ["busy"]) {
+    console.log(`main thread ${what} at 60 fps: 2D canvas ${percent(shares["2D canvas"][what])}, ` +
+                `WebGL ${percent(shares.WebGL[what])}, ratio ${(shares.WebGL[what] / shares["2D canvas"][what]).toFixed(2)}`);
+  }
+});
+
+test("the full-screen button gives the keys back to the game", async () => {
+  const { page } = await openPage();
+  const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
+  await page.click("#fullscreen");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "canvas");
+  await page.keyboard.down("ArrowRight");
+  await waitForState(page, (state) => state.whirlwind.x > start.whirlwind.x, "the whirlwind moved");
+  await page.keyboard.up("ArrowRight");
   await page.close();
 });

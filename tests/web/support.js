@@ -1,6 +1,7 @@
 // What the page tests share: the built page served by Python's static server, headless
 // Chromium, the game's state as the page reports it, and the simulator's screenshots.
-const { spawn, execFileSync } = require("node:child_process");
+const { execFileSync } = require("node:child_process");
+const http = require("node:http");
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
@@ -8,20 +9,55 @@ const zlib = require("node:zlib");
 const { chromium } = require("playwright-core");
 
 const webBuild = process.env.KESTRAVAN_WEB || path.resolve(__dirname, "../../build-web");
+// The page alone, as it goes to a web host.
+const webSite = path.join(webBuild, "site");
 const simulator = process.env.KESTRAVAN_SIM || path.resolve(__dirname, "../../build/kestravan-sim");
 const gameFolder = process.env.KESTRAVAN_GAME_DIR || path.resolve(__dirname, "../../build/game");
 
-// Serves the web build on a free port; resolves to the server and its address.
-function serve() {
+const Types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm",
+                ".gz": "application/gzip", ".ttf": "font/ttf", ".png": "image/png",
+                ".webmanifest": "application/manifest+json" };
+
+// Serves the folder (the page's own by default) on a free port as a plain static server does:
+// nothing compressed, Last-Modified with If-Modified-Since answered by 304. Resolves to the
+// server, its address and a count of the bytes it has sent (headers and bodies).
+function serve(folder = webSite) {
+  const sent = { bytes: 0 };
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, "http://x").pathname).replace(/\/$/, "/index.html");
+    const file = path.join(folder, path.normalize(name));
+    let info;
+    try {
+      info = file.startsWith(folder) ? fs.statSync(file) : null;
+    } catch {
+      info = null;
+    }
+    const send = (status, headers, body) => {
+      response.writeHead(status, headers);
+      response.end(body);
+      sent.bytes += body ? body.length : 0;
+    };
+    response.on("finish", () => {
+      sent.bytes += Buffer.byteLength(response._header || "");
+    });
+    if (!info || !info.isFile()) {
+      send(404, { "Content-Type": "text/plain" }, Buffer.from("Not found"));
+      return;
+    }
+    const modified = new Date(Math.floor(info.mtimeMs / 1000) * 1000);
+    const since = Date.parse(request.headers["if-modified-since"] || "");
+    if (!Number.isNaN(since) && since >= modified.getTime()) {
+      send(304, { "Last-Modified": modified.toUTCString() });
+      return;
+    }
+    send(200, { "Content-Type": Types[path.extname(file)] || "application/octet-stream",
+                "Last-Modified": modified.toUTCString() }, fs.readFileSync(file));
+  });
   return new Promise((resolve, reject) => {
-    const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
-                                     "--directory", webBuild], { stdio: ["ignore", "pipe", "ignore"] });
     server.on("error", reject);
-    server.stdout.on("data", (text) => {
-      const port = /port (\d+)/.exec(String(text));
-      if (port) {
-        resolve({ server, address: `http://127.0.0.1:${port[1]}/` });
-      }
+    server.listen(0, "127.0.0.1", () => {
+      server.kill = () => server.close();
+      resolve({ server, sent, address: `http://127.0.0.1:${server.address().port}/` });
     });
   });
 }
@@ -30,7 +66,8 @@ function serve() {
 function launch() {
   return chromium.launch({
     executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
-    args: ["--no-sandbox"],
+    // WebGL on the CPU, as a machine without a graphics card has it.
+    args: ["--no-sandbox", "--enable-unsafe-swiftshader"],
   });
 }
 
@@ -62,13 +99,22 @@ function waitForState(page, check, what) {
   return waitFor(page, () => gameState(page), (state) => state !== null && check(state), what);
 }
 
-// The canvas's colours at the points, as "r,g,b", and the number of the frame they belong to.
+// The colours at the points of the next frame the game draws, as "r,g,b", and that frame's
+// number. They are read as the frame is drawn, through a 2D copy of the canvas, since a WebGL
+// canvas's picture can be read only until the browser shows it.
 function shownFrame(page, points) {
-  return page.evaluate((points) => {
-    const context = document.getElementById("canvas").getContext("2d");
-    const colours = points.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)).join(","));
-    return { frame: JSON.parse(Module.UTF8ToString(Module._kestravan_state())).frame, colours };
-  }, points);
+  return page.evaluate((points) => new Promise((resolve) => {
+    Module.frameDrawn = () => {
+      Module.frameDrawn = null;
+      const copy = document.createElement("canvas");
+      copy.width = 1024;
+      copy.height = 768;
+      const context = copy.getContext("2d");
+      context.drawImage(document.getElementById("canvas"), 0, 0);
+      const colours = points.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)).join(","));
+      resolve({ frame: JSON.parse(Module.UTF8ToString(Module._kestravan_state())).frame, colours });
+    };
+  }), points);
 }
 
 // The simulator's screenshots of the frames: for each, a function giving "r,g,b" at (x, y).
@@ -128,4 +174,4 @@ function readPng(file) {
   };
 }
 
-module.exports = { serve, launch, gameState, waitFor, waitForState, shownFrame, simulatorFrames };
+module.exports = { webBuild, webSite, serve, launch, gameState, waitFor, waitForState, shownFrame, simulatorFrames };

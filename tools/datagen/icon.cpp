@@ -85,16 +85,36 @@ std::vector<std::uint8_t> iconRgba(const Canvas& icon) {
     return rgba;
 }
 
+namespace {
+
+// Paints the icon at the size into the file, making its folder; false with a message.
+bool writeIconPicture(const fs::path& file, int size, std::string& error) {
+    std::error_code failure;
+    fs::create_directories(file.parent_path(), failure);
+    if (failure || !writePng(file.string(), size, size, iconRgba(paintGameIcon(size)), 4)) {
+        error = "cannot write " + file.string();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool writeDesktopIcons(const std::string& folder, std::string& error) {
     for (const int size : DesktopIconSizes) {
         const std::string name = std::to_string(size) + "x" + std::to_string(size);
-        const fs::path apps = fs::path(folder) / "hicolor" / name / "apps";
-        std::error_code failure;
-        fs::create_directories(apps, failure);
-        const Canvas icon = paintGameIcon(size);
-        const std::string file = (apps / "kestravan.png").string();
-        if (failure || !writePng(file, size, size, iconRgba(icon), 4)) {
-            error = "cannot write " + file;
+        if (!writeIconPicture(fs::path(folder) / "hicolor" / name / "apps" / "kestravan.png", size,
+                              error)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeWebIcons(const std::string& folder, std::string& error) {
+    for (const int size : WebIconSizes) {
+        const std::string name = "icon-" + std::to_string(size) + ".png";
+        if (!writeIconPicture(fs::path(folder) / name, size, error)) {
             return false;
         }
     }

@@ -22,4 +22,10 @@ inline constexpr int DesktopIconSizes[] = {32, 48, 128, 256};
 // Writes FOLDER/hicolor/NxN/apps/kestravan.png for each desktop size; false with a message.
 bool writeDesktopIcons(const std::string& folder, std::string& error);
 
+// The sizes of the web page's app icons.
+inline constexpr int WebIconSizes[] = {192, 512};
+
+// Writes FOLDER/icon-N.png for each web size; false with a message.
+bool writeWebIcons(const std::string& folder, std::string& error);
+
 } // namespace datagen

@@ -16,12 +16,14 @@ namespace {
 const char* const Usage =
     "usage: kestravan-datagen [FOLDER] [--contact-sheet FILE.png] [--map-picture FILE.png]\n"
     "                         [--view X Y FILE.png] [--icons FOLDER] [--icon FILE.ico]\n"
+    "                         [--web-icons FOLDER]\n"
     "  FOLDER           write Data/ and Terrain.dat there\n"
     "  --contact-sheet  every sprite enlarged with its number, and the sounds' loudness\n"
     "  --map-picture    the whole map, 8 pixels a tile\n"
     "  --view           the screen with the whirlwind at world point (X, Y)\n"
     "  --icons          the desktop icons, as FOLDER/hicolor/NxN/apps/kestravan.png\n"
-    "  --icon           the Windows program's icon\n";
+    "  --icon           the Windows program's icon\n"
+    "  --web-icons      the web page's app icons, as FOLDER/icon-192.png and icon-512.png\n";
 
 bool parseNumber(const char* text, int& value) {
     char* end = nullptr;
@@ -55,6 +57,7 @@ int main(int argc, char** argv) {
     std::string view;
     std::string icons;
     std::string icon;
+    std::string webIcons;
     int viewX = 0;
     int viewY = 0;
     for (int i = 1; i < argc; ++i) {
@@ -67,6 +70,8 @@ int main(int argc, char** argv) {
             mapPicture = argv[++i];
         } else if (argument == "--icons" && i + 1 < argc) {
             icons = argv[++i];
+        } else if (argument == "--web-icons" && i + 1 < argc) {
+            webIcons = argv[++i];
         } else if (argument == "--view" && i + 3 < argc) {
             if (!parseNumber(argv[i + 1], viewX) || !parseNumber(argv[i + 2], viewY)) {
                 std::fputs(Usage, stderr);
@@ -82,7 +87,7 @@ int main(int argc, char** argv) {
         }
     }
     if (folder.empty() && contactSheet.empty() && mapPicture.empty() && view.empty() &&
-        icons.empty() && icon.empty()) {
+        icons.empty() && icon.empty() && webIcons.empty()) {
         std::fputs(Usage, stderr);
         return 2;
     }
@@ -95,6 +100,12 @@ int main(int argc, char** argv) {
     if (!icons.empty()) {
         std::string error;
         if (!datagen::writeDesktopIcons(icons, error)) {
+            return fail(error);
+        }
+    }
+    if (!webIcons.empty()) {
+        std::string error;
+        if (!datagen::writeWebIcons(webIcons, error)) {
             return fail(error);
         }
     }

@@ -1,6 +1,7 @@
-// The screen in the browser: the 8-bit back buffer is expanded through the palette into an
-// RGBA picture and put on the page's 1024 x 768 canvas, at 60 frames a second whatever the
-// monitor's refresh rate, since the game's speed is counted in frames.
+// The screen in the browser: the page's 1024 x 768 canvas, at 60 frames a second whatever the
+// monitor's refresh rate, since the game's speed is counted in frames. With WebGL the 8-bit
+// back buffer goes to the graphics card, which looks its colours up; without, it is expanded
+// through the palette here into an RGBA picture for the 2D canvas.
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -11,6 +12,7 @@
 
 #include "platform/display_backend.h"
 #include "platform/emulation/palette_expander.h"
+#include "platform/web/web_gl_frame.h"
 #include "platform/web/web_state.h"
 
 namespace platform::backend {
@@ -28,6 +30,9 @@ EM_JS(void, putFrame, (const std::uint32_t* pixels, int width, int height), {
     var bytes = width * height * 4;
     Module.frameImage.data.set(HEAPU8.subarray(pixels, pixels + bytes));
     Module.frameContext.putImageData(Module.frameImage, 0, 0);
+    if (Module.frameDrawn) {
+        Module.frameDrawn();
+    }
 });
 
 // Waits, without holding up the browser, for its next animation frame.
@@ -40,6 +45,9 @@ struct Screen {
     PaletteExpander expander;
     std::unique_ptr<Palette> canvasColours; // the palette with red and blue swapped
     std::array<PaletteEntry, 256> lastPalette{};
+    bool webGl = false;
+    bool coloursShown = false; // the WebGL palette texture holds lastGlColours
+    std::array<PaletteEntry, 256> lastGlColours{};
     double due = 0;
 };
 
@@ -87,7 +95,10 @@ HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height,
             return DDERR_GENERIC;
         }
         theScreen = std::make_unique<Screen>();
-        theScreen->pixels.resize(static_cast<std::size_t>(width) * height);
+        theScreen->webGl = web::startGlFrames(width, height);
+        if (!theScreen->webGl) {
+            theScreen->pixels.resize(static_cast<std::size_t>(width) * height);
+        }
     }
     return S_OK;
 }
@@ -97,10 +108,20 @@ HResult present(const Surface& frame, const Palette& palette) {
         return DDERR_GENERIC;
     }
     Screen& screen = *theScreen;
-    screen.expander.expand(frame, canvasPalette(screen, palette), screen.pixels.data(),
-                           frame.width() * 4);
-    putFrame(screen.pixels.data(), frame.width(), frame.height());
+    // Counted first, so that the page's frameDrawn hook sees this frame's number.
     ++web::state().framesShown;
+    if (screen.webGl) {
+        const bool sameColours = screen.coloursShown &&
+                                 std::memcmp(screen.lastGlColours.data(), palette.entries().data(),
+                                             sizeof screen.lastGlColours) == 0;
+        web::showGlFrame(frame.pixels(), sameColours ? nullptr : palette.entries().data());
+        screen.lastGlColours = palette.entries();
+        screen.coloursShown = true;
+    } else {
+        screen.expander.expand(frame, canvasPalette(screen, palette), screen.pixels.data(),
+                               frame.width() * 4);
+        putFrame(screen.pixels.data(), frame.width(), frame.height());
+    }
     waitForNextFrame(screen);
     return S_OK;
 }

@@ -1,5 +1,5 @@
-// What the browser back end's parts share: the keys and buttons held, the cursor, the pads
-// heard, and the count of frames shown.
+// What the browser back end's parts share: the keys and buttons held, the finger on the
+// screen, the cursor, the pads heard, and the count of frames shown.
 #pragma once
 
 #include <set>
@@ -8,10 +8,17 @@
 
 namespace platform::web {
 
+// The mouse button a finger stands for: the left one clicks, the right one steers.
+enum class TouchButton { None, Left, Right };
+
 struct State {
     std::set<int> keysDown; // by the browser's key code, to be let go when the focus goes
     Point cursor;
-    unsigned buttonsDown = 0; // a bit for each mouse button pressed on the canvas
+    unsigned buttonsDown = 0;               // a bit for each mouse button pressed on the canvas
+    TouchButton finger = TouchButton::None; // the button the finger on the canvas holds
+    // Which button a finger put down at the point holds; the page's entry knows the game's
+    // picture. Without it a finger is the left button.
+    TouchButton (*touchButtonAt)(Point point) = nullptr;
     bool windowOpen = false;
     bool hidden = false; // the page is in a background tab: the game counts as minimised
     int framesShown = 0;

@@ -1,5 +1,7 @@
-// The game's window in the browser is the page's canvas: its keyboard, mouse and visibility
-// events become the game's, with the same key codes and cursor mapping as on the desktop.
+// The game's window in the browser is the page's canvas: its keyboard, mouse, finger and
+// visibility events become the game's, with the same key codes and cursor mapping as on the
+// desktop. A finger is a mouse button held from the moment it touches until it lifts: the
+// browser's own mouse events made from a touch come together after the lift, too late.
 #include <algorithm>
 #include <cmath>
 #include <emscripten.h>
@@ -78,16 +80,91 @@ EM_BOOL onKey(int type, const EmscriptenKeyboardEvent* event, void* /*data*/) {
 }
 
 // The canvas may be scaled by the page: its picture is always the 1024 x 768 screen.
-void moveCursor(const EmscriptenMouseEvent* event) {
+void moveCursor(double clientX, double clientY) {
     double rect[4];
     canvasRect(rect);
     if (rect[2] <= 0 || rect[3] <= 0) {
         return;
     }
-    const double x = (event->clientX - rect[0]) * 1024.0 / rect[2];
-    const double y = (event->clientY - rect[1]) * 768.0 / rect[3];
+    const double x = (clientX - rect[0]) * 1024.0 / rect[2];
+    const double y = (clientY - rect[1]) * 768.0 / rect[3];
     web::state().cursor =
         clampToScreen(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
+}
+
+void moveCursor(const EmscriptenMouseEvent* event) {
+    moveCursor(event->clientX, event->clientY);
+}
+
+// The page's finger events, one finger at a time: the first to touch the canvas is followed,
+// with the pointer captured so that its moves and lift count anywhere. Holding its default
+// back keeps the page from scrolling, zooming and selecting, and the browser from making
+// mouse events of it. Each event calls kestravan_web_finger(phase, clientX, clientY).
+EM_JS(void, followFingers, (int on), {
+    var canvas = document.getElementById("canvas");
+    var handlers = Module.fingerHandlers;
+    if (handlers) {
+        for (var name in handlers) {
+            canvas.removeEventListener(name, handlers[name]);
+        }
+        Module.fingerHandlers = null;
+    }
+    if (!on) {
+        return;
+    }
+    var finger = null;
+    var send = function(phase, event) {
+        event.preventDefault();
+        Module["_kestravan_web_finger"](phase, event.clientX, event.clientY);
+    };
+    var down = function(event) {
+        if (event.pointerType == "touch" && finger == null) {
+            finger = event.pointerId;
+            try {
+                canvas.setPointerCapture(finger);
+            } catch (e) {
+            }
+            send(0, event);
+        }
+    };
+    var move = function(event) {
+        if (event.pointerId == finger) {
+            send(1, event);
+        }
+    };
+    var lift = function(event) {
+        if (event.pointerId == finger) {
+            finger = null;
+            send(2, event);
+        }
+    };
+    handlers = Module.fingerHandlers = {};
+    handlers.pointerdown = down;
+    handlers.pointermove = move;
+    handlers.pointerup = lift;
+    handlers.pointercancel = handlers.pointerup;
+    for (var name in handlers) {
+        canvas.addEventListener(name, handlers[name]);
+    }
+});
+
+void pressFinger(web::TouchButton button) {
+    auto& state = web::state();
+    if (button == web::TouchButton::None) {
+        return;
+    }
+    state.finger = button;
+    queue(button == web::TouchButton::Right ? EventType::RightButtonDown
+                                            : EventType::LeftButtonDown);
+}
+
+void liftFinger() {
+    auto& state = web::state();
+    if (state.finger != web::TouchButton::None) {
+        queue(state.finger == web::TouchButton::Right ? EventType::RightButtonUp
+                                                      : EventType::LeftButtonUp);
+        state.finger = web::TouchButton::None;
+    }
 }
 
 // Buttons are pressed on the canvas, and let go anywhere on the page: a release counts only
@@ -142,6 +219,7 @@ EM_BOOL onVisibility(int /*type*/, const EmscriptenVisibilityChangeEvent* event,
 }
 
 void listen(bool on) {
+    followFingers(on ? 1 : 0);
     const char* canvas = web::CanvasTarget;
     const auto key = on ? onKey : nullptr;
     const auto mouse = on ? onMouse : nullptr;
@@ -157,6 +235,32 @@ void listen(bool on) {
 }
 
 } // namespace
+
+// A finger touched (0), moved (1) or lifted (2) at the point of the page.
+extern "C" EMSCRIPTEN_KEEPALIVE void kestravan_web_finger(int phase, double clientX,
+                                                          double clientY) {
+    auto& state = web::state();
+    if (!state.windowOpen) {
+        return;
+    }
+    moveCursor(clientX, clientY);
+    queue(EventType::MouseMove);
+    if (phase == 0) {
+        liftFinger();
+        pressFinger(state.touchButtonAt != nullptr ? state.touchButtonAt(state.cursor)
+                                                   : web::TouchButton::Left);
+    } else if (phase == 2) {
+        liftFinger();
+    }
+}
+
+// A key pressed and let go, from the page's own buttons.
+extern "C" EMSCRIPTEN_KEEPALIVE void kestravan_web_key(int key) {
+    if (web::state().windowOpen) {
+        queue(EventType::KeyDown, key);
+        queue(EventType::KeyUp, key);
+    }
+}
 
 Window* createWindow(const char* /*title*/) {
     listen(true);
