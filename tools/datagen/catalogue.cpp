@@ -66,11 +66,12 @@ std::map<int, Painter> painters() {
     };
     for (const auto& [kind, walking, selected, unselected] : kinds) {
         const int thrown = Sprite::FlyingBase + 2 * kindIndex(kind);
-        table[walking] = [kind] { return paintFigure(kind); };
-        table[thrown] = [kind] { return paintFlying(kind); };
-        table[thrown + 1] = [kind] { return paintFallen(kind); };
-        table[selected] = [kind] { return paintKindButton(kind, true); };
-        table[unselected] = [kind] { return paintKindButton(kind, false); };
+        const ActorKind figure = kind; // a lambda takes a copy, not the binding
+        table[walking] = [figure] { return paintFigure(figure); };
+        table[thrown] = [figure] { return paintFlying(figure); };
+        table[thrown + 1] = [figure] { return paintFallen(figure); };
+        table[selected] = [figure] { return paintKindButton(figure, true); };
+        table[unselected] = [figure] { return paintKindButton(figure, false); };
     }
     return table;
 }
