@@ -16,7 +16,7 @@ source "$(dirname "$0")/virtual_screen.sh"
 [ -d "$game_dir/Data" ] || skip "$game_dir has no Data/"
 command -v xdotool >/dev/null || skip "xdotool is missing"
 startVirtualScreen
-export XDG_DATA_HOME="$work/home" SDL_AUDIODRIVER=dummy
+export XDG_DATA_HOME="$work/home" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
 
 # click X Y [SECONDS]: the left button pressed there and released after a while, then a
 # pause, so that the game sees the button up before the next press.
@@ -53,7 +53,7 @@ xdotool key Escape
 sleep 0.3
 xdotool key Escape
 waitForEnd "Escape twice while recording"
-settings=$XDG_DATA_HOME/Brannoch/Kestravan
+settings=$XDG_CONFIG_HOME/Brannoch/Kestravan
 grep -q '^mode = fullscreen' "$settings/kestravan.ini" ||
     fail "Alt+Enter did not write full screen into the settings"
 shot=$(sed -n 's/^Screenshot: //p' "$work/game.log")
