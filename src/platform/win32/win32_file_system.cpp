@@ -43,9 +43,8 @@ std::string windowsErrorText(unsigned long code) {
 // Opened with sharing for others, then checked by what the handle is: a disk file, not a
 // console, printer port or pipe, and not a folder.
 std::FILE* openRegularFile(const std::string& path, OpenFailure* failure) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         if (failure != nullptr) {
