@@ -52,8 +52,9 @@ Settings loadStoredSettings(std::vector<std::string>& complaints) {
             continue;
         }
         if (read == platform::StoredValue::Unreadable) {
-            complaints.push_back("The setting \"" + std::string(setting.name) +
-                                 "\" cannot be read (" + failure.reason + "): ignored");
+            // A value of the wrong kind, or too long, is named and left alone.
+            complaints.push_back("The registry value \"" + std::string(setting.name) +
+                                 "\" is not a short text: ignored (" + failure.reason + ")");
             continue;
         }
         const std::string value(text, length);

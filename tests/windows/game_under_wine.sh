@@ -297,7 +297,7 @@ error)
     startGame "$work/game"
     answerBox "Kestravan - Error" Return
     endsWithOne
-    log | grep -q 'Splat.wav is missing in' || { log; fail "the log does not name Splat.wav"; }
+    log | grep -q 'Splat.wav is missing' || { log; fail "the log does not name Splat.wav"; }
     echo "the box and the log name Data\\Splat.wav"
     ;;
 no-sound)
