@@ -43,7 +43,7 @@ build-sanitized: test-deps
 # suite for Windows, which runs under Wine.
 windows: test-deps
 	cmake --preset gcc -B $(BUILD)
-	cmake --build $(BUILD) -j $(JOBS) --target kestravan-datagen
+	cmake --build $(BUILD) -j $(JOBS) --target kestravan-datagen kestravan-sim
 	cmake --preset windows -B $(WINDOWS) -DKESTRAVAN_HOST_DATAGEN=$(abspath $(BUILD))/kestravan-datagen
 	cmake --build $(WINDOWS) -j $(JOBS)
 

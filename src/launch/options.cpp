@@ -27,6 +27,8 @@ bool parseCommandLine(int count, const char* const* arguments, Options& options,
         {"--version", [](Options& o) { o.version = true; }},
         {"--windowed", [](Options& o) { o.fullscreen = false; }},
         {"--fullscreen", [](Options& o) { o.fullscreen = true; }},
+        {"--exclusive", [](Options& o) { o.exclusive = true; }},
+        {"--borderless", [](Options& o) { o.exclusive = false; }},
         {"--no-sound", [](Options& o) { o.sound = false; }},
     };
     const ValueOption values[] = {
@@ -89,6 +91,7 @@ bool parseCommandLine(int count, const char* const* arguments, Options& options,
 
 Settings withOptions(Settings settings, const Options& options) {
     settings.fullscreen = options.fullscreen.value_or(settings.fullscreen);
+    settings.exclusive = options.exclusive.value_or(settings.exclusive);
     settings.scale = options.scale.value_or(settings.scale);
     settings.volume = options.volume.value_or(settings.volume);
     settings.sound = options.sound.value_or(settings.sound);

@@ -14,6 +14,7 @@ struct Options {
     std::string play;   // the demo to show
     // Settings given on the command line; unset ones come from the settings file.
     std::optional<bool> fullscreen;
+    std::optional<bool> exclusive;
     std::optional<Scale> scale;
     std::optional<int> volume;
     std::optional<bool> sound;
@@ -25,6 +26,8 @@ inline constexpr const char* Usage =
     "\n"
     "  --windowed          play in a 1024 x 768 window\n"
     "  --fullscreen        play on the whole screen\n"
+    "  --exclusive         full screen in the display's own 1024 x 768 mode, where there is one\n"
+    "  --borderless        full screen over the desktop at its own size\n"
     "  --scale fit|integer fit: as large as the screen allows; integer: the largest whole\n"
     "                      multiple of 1024 x 768 that fits, centred\n"
     "  --volume 0..100     how loud the sounds play\n"

@@ -17,6 +17,7 @@ struct Settings {
     int volume = 100; // percent
     bool sound = true;
     int stickDeadzone = 20; // percent of a full push of the pad's stick that is not heard
+    bool exclusive = true;  // full screen by the display's own mode, where there is one
 };
 
 inline constexpr const char* SettingsFileName = "kestravan.ini";

@@ -10,6 +10,9 @@ namespace platform {
 struct ScreenChoice {
     bool fullscreen = true;
     bool integerScale = false; // whole multiples of the game's screen only, centred
+    // Full screen by the display's own 1024 x 768 x 8 mode where the back end has one;
+    // otherwise borderless over the desktop at its own size.
+    bool exclusive = true;
 };
 
 // Both before the window is made. Without sound, every sound plays on a silent output that

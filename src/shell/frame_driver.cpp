@@ -39,8 +39,8 @@ int runFrame() {
             continue;
         }
         if (result == DDERR_SURFACELOST) {
+            // Only the screen is lost: the sprites live in the game's memory and stay.
             platform::restore(game.directDraw.get());
-            game.loadSprites();
         }
         return 0;
     }

@@ -1,5 +1,5 @@
 # Sourced by the end-to-end tests: a work folder removed at the end, a virtual X screen of the
-# game's size, and a game process that never outlives the test.
+# game's size (or another), and a game process that never outlives the test.
 #
 # After sourcing: $work exists; startVirtualScreen sets DISPLAY (or skips the test); a test
 # that starts the game in the background sets game_pid.
@@ -16,9 +16,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# startVirtualScreen [WIDTHxHEIGHT]: the game's size unless told.
 startVirtualScreen() {
     command -v Xvfb >/dev/null || skip "Xvfb is missing"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$work/display" ] && break

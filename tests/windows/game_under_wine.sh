@@ -6,19 +6,38 @@
 #   registry  the best score is read from and written to the registry: -5 put there with
 #             "wine reg add" is beaten by the first frame's 0, which the game writes back; 40 is
 #             not beaten and stays.
-#   error     without Data\Splat.wav the set-up fails: the error box "Kestravan - Error" shows,
-#             is dismissed, and the game ends with status 1.
+#   error     without Data\Splat.wav the game does not start: the error box "Kestravan - Error"
+#             shows, is dismissed, and the game ends with status 1; the log names the file.
+#   no-sound  with no sound output: --no-sound plays; without it the game asks whether to play
+#             without sound, and "No" ends it with status 1 after its error box.
+#   demo      a demo recorded without sound (the keys steer, the right button chases, Escape
+#             twice ends it) replays in the Linux simulator to the state the game wrote beside it.
+#   command-line  --help and --version go to the console; a bad option is named there, status 2.
+#   fallback  on a 1920 x 1080 screen the display refuses 1024 x 768 x 8: the game says so in
+#             its log and plays borderless, its first frame fitted 1.41 times with bars.
+#   integer   on that screen, --borderless --scale integer: the first frame at 1x in the middle;
+#             F12 writes the unscaled frame into the player's Pictures\Kestravan.
+#   focus     the test build leaves the game (Ctrl+F11) and comes back 1.5 s later: meanwhile
+#             the game is paused and the processor near idle; then the display mode is set
+#             again, the first frame's points show and the arrow keys steer.
 #   installer SETUP_EXE installs silently into a temporary folder with its Start-menu shortcut
 #             and uninstall entry; the game starts from the installed folder; a silent
 #             uninstall leaves no installed file, shortcut or entry, and keeps the best score.
+#   alt-enter bad settings in the registry are named in the log and ignored; Alt+Enter switches
+#             to a window, where the first frame's points show where the log says the frame
+#             is, and back; each choice is stored and the next run starts with it.
 #
-# usage: game_under_wine.sh MODE GAME_DIR WINE_PREFIX SIM_EXE [SETUP_EXE]   (exit 77: skipped)
+# usage: game_under_wine.sh MODE GAME_DIR WINE_PREFIX SIM_EXE [TEST_EXE [LINUX_SIM]]
+#        game_under_wine.sh installer GAME_DIR WINE_PREFIX SIM_EXE SETUP_EXE
+#        (exit 77: skipped)
 set -uo pipefail
 
 mode=$1
 game_dir=$2
 export WINEPREFIX=$3
 sim=$4
+test_exe=${5:-}
+linux_sim=${6:-}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/virtual_screen.sh"
 
@@ -32,7 +51,7 @@ done
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # A Wine server started without a screen cannot make windows: this run starts its own.
 wineserver -k 2>/dev/null
-startVirtualScreen
+case $mode in fallback | integer | alt-enter) startVirtualScreen 1920x1080 ;; *) startVirtualScreen ;; esac
 source "$here/../e2e/screen_checks.sh"
 stopWine() { wineserver -k 2>/dev/null; cleanup; }
 trap stopWine EXIT
@@ -40,13 +59,92 @@ trap stopWine EXIT
 # DirectSound needs a sound device: ALSA's null device, for this run only.
 { cat /usr/share/alsa/alsa.conf; printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n'; } \
     >"$work/alsa.conf"
-export ALSA_CONFIG_PATH=$work/alsa.conf
+# Without it there is no sound output at all: a machine without sound hardware.
+[ "$mode" = no-sound ] || export ALSA_CONFIG_PATH=$work/alsa.conf
 wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
+# startGame DIR [EXE [ARGUMENTS...]]: the game, run in DIR, in the background.
 startGame() {
-    (cd "$1" && exec wine kestravan.exe) >"$work/game.log" 2>&1 &
+    local dir=$1 exe=${2:-kestravan.exe}
+    shift $(($# < 2 ? $# : 2))
+    (cd "$dir" && exec wine "$exe" "$@") >"$work/game.log" 2>&1 &
     game_pid=$!
+}
+log() { cat "$WINEPREFIX"/drive_c/users/*/AppData/Local/Brannoch/Kestravan/kestravan.log 2>/dev/null; }
+# waitForLog TEXT: the game's log must say TEXT within 30 seconds.
+waitForLog() {
+    for _ in $(seq 150); do
+        log | grep -qF "$1" && { echo "logged: $1"; return 0; }
+        sleep 0.2
+    done
+    log
+    fail "the log never said '$1'"
+}
+# The simulator's first frame, whose points the game's screen is compared with.
+simulatorFrame() {
+    (cd "$game_dir" && wine "$sim" --frames 1 --screenshot "1:$work/first.png") >/dev/null 2>&1 ||
+        fail "kestravan-sim.exe did not draw the first frame"
+}
+# Ground, water and the target in the map; the panel's grey boxes and its frame.
+framePoints="200 400 150 520 575 200 805 357 700 357 250 654 250 737 600 700 100 628"
+# sameAsSimulator LEFT TOP NUMERATOR DENOMINATOR: the screen shows the simulator's first frame
+# scaled by NUMERATOR/DENOMINATOR with its top-left corner at (LEFT, TOP).
+sameAsSimulator() {
+    local left=$1 top=$2 times=$3 by=$4 deadline=$((SECONDS + 20))
+    set -- $framePoints
+    while [ $SECONDS -lt $deadline ]; do
+        grab
+        local x y ok=1 points=("$@")
+        for ((i = 0; i < ${#points[@]}; i += 2)); do
+            x=${points[i]} y=${points[i + 1]}
+            [ "$(pixel "$work/screen.png" $((left + (x * times + times / 2) / by)) \
+                $((top + (y * times + times / 2) / by)))" = "$(pixel "$work/first.png" "$x" "$y")" ] ||
+                { ok=0; break; }
+        done
+        [ $ok = 1 ] && { echo "seen: the simulator's first frame at ${times}/${by} from ($left, $top)"; return 0; }
+        sleep 0.3
+    done
+    fail "the screen differs from the simulator's first frame at ($x, $y) scaled $times/$by"
+}
+# answerBox CAPTION KEY: the message box with that caption shows and gets the key.
+answerBox() {
+    local box=
+    for _ in $(seq 100); do
+        box=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
+        [ -n "$box" ] && break
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended without the box '$1'"
+        sleep 0.2
+    done
+    [ -n "$box" ] || fail "no box '$1' within 20 s"
+    echo "seen: the box '$1'"
+    xdotool windowactivate --sync "$box" key "$2" 2>/dev/null || xdotool key --window "$box" "$2"
+}
+endsWithOne() {
+    for _ in $(seq 100); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    wait "$game_pid"
+    local status=$?
+    game_pid=
+    [ "$status" -eq 1 ] || fail "after the error box the game ended with status $status, not 1"
+    echo "after the error box the game ended with status 1"
+}
+black() { [ "$(pixel "$work/screen.png" "$1" "$2")" = "#000000" ] || fail "no black bar at ($1, $2)"; }
+# Processor time of the game and its Wine server, in clock ticks.
+cpuTicks() {
+    local total=0 pid
+    for pid in $game_pid $(pgrep -x wineserver); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" ||
+            [ "$pid" = "$game_pid" ] || continue
+        total=$((total + $(awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null || echo 0)))
+    done
+    echo "$total"
+}
+storedValue() {
+    wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
+        sed -n "s/.*$1[[:space:]]*REG_SZ[[:space:]]*//p"
 }
 key='HKCU\Software\Brannoch\Kestravan'
 # The stored best score as the registry tool shows it.
@@ -84,23 +182,88 @@ steer() {
 }
 
 case $mode in
+fallback)
+    simulatorFrame
+    startGame "$game_dir"
+    waitForLog "playing borderless at the desktop's own size"
+    sameAsSimulator 240 0 45 32
+    grab && black 100 540 && black 1800 540
+    xdotool key Escape sleep 0.3 key Escape
+    waitForEnd "Escape twice"
+    ;;
+integer)
+    simulatorFrame
+    startGame "$game_dir" kestravan.exe --borderless --scale integer
+    sameAsSimulator 448 156 1 1
+    grab && black 100 540 && black 960 60 && black 960 1000
+    xdotool key F12
+    waitForLog "Screenshot: "
+    shot=$(winepath -u "$(log | sed -n 's/^Screenshot: //p' | tr -d '\r' | head -1)" 2>/dev/null)
+    [ -f "$shot" ] || fail "no screenshot at '$shot'"
+    trap 'rm -f "$shot"; stopWine' EXIT
+    [ "$(identify -format %wx%h "$shot")" = 1024x768 ] || fail "the screenshot is not 1024 x 768"
+    [ "$(pixel "$shot" 805 357)" = "$(pixel "$work/first.png" 805 357)" ] ||
+        fail "the screenshot is not the game's frame"
+    echo "F12 wrote the frame into $shot"
+    xdotool key Escape sleep 0.3 key Escape
+    waitForEnd "Escape twice"
+    ;;
+focus)
+    [ -f "$test_exe" ] || fail "no test build of the game"
+    simulatorFrame
+    startGame "$game_dir" "$test_exe"
+    xdotool mousemove 2 2
+    gameFrame
+    xdotool key ctrl+F11
+    waitForLog "The player left the game: paused"
+    before=$(cpuTicks)
+    sleep 1
+    used=$(($(cpuTicks) - before))
+    echo "while away the game and its Wine server used $used ticks in a second"
+    [ "$used" -le 20 ] || fail "while away the game used $used% of a processor"
+    waitForLog "The screen is back at 1024 x 768 x 8"
+    sameAsSimulator 0 0 1 1
+    steer "the left arrow key" right keydown Left sleep 1 keyup Left
+    xdotool key Escape sleep 0.3 key Escape
+    waitForEnd "Escape twice"
+    ;;
+alt-enter)
+    simulatorFrame
+    wine reg delete "$key" /f >/dev/null 2>&1
+    wine reg add "$key" /v Volume /t REG_SZ /d 300 /f >/dev/null 2>&1
+    wine reg add "$key" /v Scale /t REG_DWORD /d 5 /f >/dev/null 2>&1
+    startGame "$game_dir" kestravan.exe --borderless
+    waitForLog 'The setting "Volume" takes a whole number from 0 to 100'
+    waitForLog 'The registry value "Scale" is not a short text: ignored'
+    waitForLog "Showing the game in borderless full screen"
+    sleep 1
+    xdotool key alt+Return
+    waitForLog "Now showing the game in a window"
+    read -r left top width < <(log | tr -d '\r' |
+        sed -n 's/^Now showing the game in a window, the frame at (\([0-9]*\), \([0-9]*\)) in \([0-9]*\) x .*/\1 \2 \3/p')
+    [ -n "$width" ] || fail "the log does not say where the frame is"
+    sameAsSimulator "$left" "$top" "$width" 1024
+    [ "$(storedValue Screen)" = windowed ] || fail "the window was not stored: '$(storedValue Screen)'"
+    xdotool key Escape sleep 0.3 key Escape
+    waitForEnd "Escape twice"
+    startGame "$game_dir" kestravan.exe --borderless
+    waitForLog "Showing the game in a window"
+    sleep 1
+    xdotool key alt+Return
+    waitForLog "Now showing the game in borderless full screen"
+    [ "$(storedValue Screen)" = fullscreen ] || fail "full screen was not stored"
+    xdotool key Escape sleep 0.3 key Escape
+    waitForEnd "Escape twice"
+    ;;
 play)
     # The simulator draws the same first frame; its picture gives the points to compare.
-    (cd "$game_dir" && wine "$sim" --frames 1 --screenshot "1:$work/first.png") >/dev/null 2>&1 ||
-        fail "kestravan-sim.exe did not draw the first frame"
+    simulatorFrame
     startGame "$game_dir"
     xdotool mousemove 2 2
-    waitFor 10 "the splash" 100 100 Splash.bmp 100 100 900 700 Splash.bmp 900 700 \
+    waitFor 20 "the splash" 100 100 Splash.bmp 100 100 900 700 Splash.bmp 900 700 \
         512 200 Splash.bmp 512 200
     gameFrame
-    # Ground, water and the target in the map; the panel's grey boxes and its frame.
-    for point in "200 400" "150 520" "575 200" "805 357" "700 357" "250 654" "250 737" \
-        "600 700" "100 628"; do
-        read -r x y <<<"$point"
-        [ "$(pixel "$work/screen.png" "$x" "$y")" = "$(pixel "$work/first.png" "$x" "$y")" ] ||
-            fail "the first frame differs from the simulator's at ($x, $y)"
-    done
-    echo "seen: the simulator's first frame"
+    sameAsSimulator 0 0 1 1
 
     steer "the left arrow key" right keydown Left sleep 1 keyup Left
     steer "the right mouse button" left mousemove 1000 384 mousedown 3 sleep 1 mouseup 3 mousemove 2 2
@@ -132,26 +295,50 @@ error)
     cp -r "$game_dir" "$work/game"
     rm "$work/game/Data/Splat.wav"
     startGame "$work/game"
-    box=
-    for _ in $(seq 100); do
-        box=$(xdotool search --name "^Kestravan - Error$" 2>/dev/null | head -1)
-        [ -n "$box" ] && break
-        kill -0 "$game_pid" 2>/dev/null || fail "the game ended without an error box"
-        sleep 0.2
-    done
-    [ -n "$box" ] || fail "no error box within 20 s"
-    echo "seen: the error box"
-    xdotool windowactivate --sync "$box" key Return 2>/dev/null ||
-        xdotool key --window "$box" Return
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    wait "$game_pid"
+    answerBox "Kestravan - Error" Return
+    endsWithOne
+    log | grep -q 'Splat.wav is missing' || { log; fail "the log does not name Splat.wav"; }
+    echo "the box and the log name Data\\Splat.wav"
+    ;;
+no-sound)
+    startGame "$game_dir" kestravan.exe --no-sound
+    xdotool mousemove 2 2
+    gameFrame
+    xdotool key Escape sleep 0.3 key Escape
+    waitForEnd "Escape twice"
+    startGame "$game_dir"
+    answerBox "Kestravan - No sound" n
+    answerBox "Kestravan - Error" Return
+    endsWithOne
+    waitForLog "No sound output, and no game without it"
+    ;;
+demo)
+    [ -x "$linux_sim" ] || skip "no Linux simulator at '$linux_sim'"
+    startGame "$game_dir" kestravan.exe --no-sound --record "$work/demo"
+    xdotool mousemove 2 2
+    gameFrame
+    xdotool keydown Left sleep 0.7 keyup Left mousemove 1000 600 mousedown 3 sleep 1.5 mouseup 3
+    xdotool key Escape sleep 0.3 key Escape
+    waitForEnd "Escape twice while recording"
+    [ -s "$work/demo.json" ] || fail "no state was written beside the demo"
+    "$linux_sim" --data "$game_dir" --script "$work/demo" --dump "$work/replayed.json" ||
+        fail "the Linux simulator could not play the demo"
+    if ! cmp -s "$work/demo.json" "$work/replayed.json"; then
+        diff <(tr ',' '\n' <"$work/demo.json") <(tr ',' '\n' <"$work/replayed.json") | head -20
+        fail "the Linux simulator's state differs from the game's under Wine"
+    fi
+    echo "the Linux simulator ends in the recorded state: $(grep -o '"frame": [0-9]*' "$work/demo.json")"
+    ;;
+command-line)
+    (cd "$game_dir" && wine kestravan.exe --help) >"$work/help.txt" 2>&1
+    grep -q -- "--borderless" "$work/help.txt" || fail "--help did not show the options"
+    (cd "$game_dir" && wine kestravan.exe --version) | grep -q "^Kestravan [0-9]" ||
+        fail "--version did not show the version"
+    (cd "$game_dir" && wine kestravan.exe --scale huge) >/dev/null 2>"$work/bad.txt"
     status=$?
-    game_pid=
-    [ "$status" -eq 1 ] || fail "after the error box the game ended with status $status, not 1"
-    echo "after the error box the game ended with status 1"
+    [ "$status" -eq 2 ] || fail "a bad option ended with status $status, not 2"
+    grep -q "scale takes fit or integer, not 'huge'" "$work/bad.txt" || fail "the bad option was not named"
+    echo "--help, --version and a bad option answered on the console"
     ;;
 installer)
     setup=${5:-}

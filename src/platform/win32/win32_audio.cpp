@@ -1,6 +1,11 @@
 // The sound output on DirectSound: the device at the priority level with the game's primary
 // format, one static secondary buffer holding each set of samples, and a duplicate of it for
 // every buffer the game plays, so that duplicates share their samples as the game expects.
+// Without sound (chosen, or agreed to when no output opens) each voice only keeps its sound's
+// time: it plays from its start until as long as its samples last has passed.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -8,6 +13,7 @@
 #include <vector>
 
 #include "platform/audio_backend.h"
+#include "platform/system.h"
 #include "platform/win32/win32_state.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
@@ -29,6 +35,8 @@ struct Samples {
 };
 
 struct Output {
+    bool silent = false;
+    LONG volume = DSBVOLUME_MAX; // hundredths of a decibel
     int openDevices = 0;
     ComPointer<IDirectSound> device;
     ComPointer<IDirectSoundBuffer> primary;
@@ -84,16 +92,43 @@ struct Voice {
     ComPointer<IDirectSoundBuffer> buffer; // a duplicate of the samples' buffer
     const SampleMemory* memory = nullptr;  // the samples it duplicates
     unsigned generation = 0;
+    // Without sound: when it started, and its samples' length and rate.
+    std::uint32_t silentStart = 0;
+    std::uint64_t silentBytes = 0;
+    std::uint64_t bytesPerSecond = 0;
 };
 
+namespace {
+
+// No output opens: the player may play without sound.
+bool agreeToSilence(HRESULT result) {
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  "No sound output can be opened (DirectSound: 0x%08lX).\n\n"
+                  "Play without sound?",
+                  static_cast<unsigned long>(result));
+    const bool yes = MessageBoxA(win32::state().window, text, "Kestravan - No sound",
+                                 MB_YESNO | MB_ICONWARNING | MB_TOPMOST) == IDYES;
+    win32::logLine(yes ? "No sound output: playing without sound\n"
+                       : "No sound output, and no game without it\n");
+    return yes;
+}
+
+} // namespace
+
 HResult openAudio() {
-    if (theOutput.openDevices > 0) {
+    if (theOutput.openDevices > 0 || theOutput.silent) {
         ++theOutput.openDevices;
         return S_OK;
     }
     IDirectSound* device = nullptr;
     const HRESULT result = DirectSoundCreate(nullptr, &device, nullptr);
     if (FAILED(result)) {
+        if (agreeToSilence(result)) {
+            theOutput.silent = true;
+            theOutput.openDevices = 1;
+            return S_OK;
+        }
         return result == DSERR_NODRIVER ? DSERR_NODRIVER : asResult(result);
     }
     theOutput.device.reset(device);
@@ -111,6 +146,9 @@ void closeAudio() {
 }
 
 HResult audioStep(AudioStep step) {
+    if (theOutput.silent) {
+        return S_OK;
+    }
     if (!theOutput.device) {
         return step == AudioStep::CreateDevice ? S_OK : DSERR_NODRIVER;
     }
@@ -133,6 +171,9 @@ HResult audioStep(AudioStep step) {
 }
 
 HResult setMixFormat(const WaveFormat& format) {
+    if (theOutput.silent) {
+        return S_OK;
+    }
     if (!theOutput.primary) {
         return DSERR_INVALIDCALL;
     }
@@ -166,6 +207,9 @@ void destroyVoice(Voice* voice) {
 }
 
 HResult takeSamples(SampleMemory& memory) {
+    if (theOutput.silent) {
+        return S_OK;
+    }
     if (!theOutput.device) {
         return DSERR_NODRIVER;
     }
@@ -181,7 +225,7 @@ HResult takeSamples(SampleMemory& memory) {
         WAVEFORMATEX format = waveFormat(memory.format);
         DSBUFFERDESC description{};
         description.dwSize = sizeof description;
-        description.dwFlags = DSBCAPS_STATIC | DSBCAPS_GETCURRENTPOSITION2;
+        description.dwFlags = DSBCAPS_STATIC | DSBCAPS_GETCURRENTPOSITION2 | DSBCAPS_CTRLVOLUME;
         description.dwBufferBytes = static_cast<DWORD>(memory.bytes.size());
         description.lpwfxFormat = &format;
         IDirectSoundBuffer* buffer = nullptr;
@@ -204,6 +248,11 @@ HResult takeSamples(SampleMemory& memory) {
 }
 
 bool voicePlaying(Voice* voice) {
+    if (voice != nullptr && theOutput.silent) {
+        const std::uint32_t elapsed = tickCount() - voice->silentStart;
+        return voice->bytesPerSecond > 0 &&
+               elapsed * voice->bytesPerSecond < voice->silentBytes * 1000;
+    }
     return voice != nullptr && (statusOf(voice->buffer.get()) & DSBSTATUS_PLAYING) != 0;
 }
 
@@ -212,6 +261,9 @@ bool voiceLost(Voice* voice) {
 }
 
 HResult restoreVoice(Voice* voice, SampleMemory& memory) {
+    if (theOutput.silent) {
+        return S_OK;
+    }
     HRESULT result = voice->buffer->Restore();
     if (FAILED(result)) {
         return asResult(result);
@@ -228,6 +280,13 @@ HResult restoreVoice(Voice* voice, SampleMemory& memory) {
 }
 
 HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t position) {
+    if (theOutput.silent) {
+        voice->silentStart = tickCount();
+        voice->silentBytes =
+            memory.bytes.size() - std::min<std::size_t>(position, memory.bytes.size());
+        voice->bytesPerSecond = memory.format.averageBytesPerSecond;
+        return S_OK;
+    }
     const auto found = theOutput.samples.find(&memory);
     if (found == theOutput.samples.end() || !found->second.buffer) {
         return DSERR_INVALIDCALL; // nothing was ever written to it
@@ -243,6 +302,7 @@ HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t posit
         voice->buffer.reset(duplicate);
         voice->memory = &memory;
         voice->generation = samples.generation;
+        voice->buffer->SetVolume(theOutput.volume);
     }
     IDirectSoundBuffer* buffer = voice->buffer.get();
     if ((statusOf(buffer) & DSBSTATUS_PLAYING) != 0) {
@@ -256,3 +316,16 @@ HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t posit
 }
 
 } // namespace platform::backend
+
+namespace platform {
+
+void chooseSound(bool enabled, int volumePercent) {
+    backend::theOutput.silent = !enabled;
+    // Loudness in hundredths of a decibel: a tenth of the volume is 20 dB down.
+    const int percent = std::clamp(volumePercent, 0, 100);
+    backend::theOutput.volume =
+        percent == 0 ? DSBVOLUME_MIN
+                     : static_cast<LONG>(std::lround(2000.0 * std::log10(percent / 100.0)));
+}
+
+} // namespace platform

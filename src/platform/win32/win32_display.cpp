@@ -1,116 +1,36 @@
-// The screen on DirectDraw 7: exclusive full-screen at 1024 x 768 x 8, a primary surface with
-// one back buffer and the game's palette. Each frame is copied from the game's 8-bit back
-// buffer into DirectDraw's and flipped; frames are paced at 60 a second by our own timer, since
-// the flip does not wait for the display everywhere.
+// The screen on Windows: the exclusive 1024 x 768 x 8 mode by DirectDraw, or the frame scaled
+// into a borderless window over the desktop or an ordinary one by GDI. A full screen whose mode
+// cannot be set falls back to borderless. Frames are paced at 60 a second by our own timer,
+// since the flip does not wait for the display everywhere; while the screen is lost the
+// frames keep that pace rather than spin.
 #include <array>
-#include <cstring>
-#include <memory>
+#include <cstdio>
 #include <vector>
 
 #include "platform/display_backend.h"
+#include "platform/win32/win32_screen.h"
 #include "platform/win32/win32_state.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <ddraw.h>
 #include <windows.h>
 
-namespace platform::backend {
+namespace platform::win32 {
 
 namespace {
 
 constexpr int FramesPerSecond = 60;
 
-using win32::ComPointer;
-
-struct Screen {
-    ComPointer<IDirectDraw7> directDraw;
-    ComPointer<IDirectDrawSurface7> primary;
-    IDirectDrawSurface7* backBuffer = nullptr; // attached to the primary, goes with it
-    ComPointer<IDirectDrawPalette> palette;
-    std::array<PALETTEENTRY, 256> shown{}; // the colours the palette holds now
-    bool paletteShown = false;             // false until set, and again after a loss
-    bool exclusive = false;
-    std::vector<std::uint8_t> lastFrame; // the frame on screen, to show again
-    int lastWidth = 0;
-    int lastHeight = 0;
+// The frame on screen, to show again.
+struct LastFrame {
+    std::vector<std::uint8_t> pixels;
+    int width = 0;
+    int height = 0;
+    std::array<PaletteEntry, 256> colours{};
 };
 
-Screen theScreen;
-
-HResult asResult(HRESULT result) {
-    return static_cast<HResult>(result);
-}
-
-HResult createPrimary(int /*width*/, int /*height*/) {
-    DDSURFACEDESC2 description{};
-    description.dwSize = sizeof description;
-    description.dwFlags = DDSD_CAPS | DDSD_BACKBUFFERCOUNT;
-    description.ddsCaps.dwCaps = DDSCAPS_PRIMARYSURFACE | DDSCAPS_FLIP | DDSCAPS_COMPLEX;
-    description.dwBackBufferCount = 1;
-    IDirectDrawSurface7* primary = nullptr;
-    const HRESULT result = theScreen.directDraw->CreateSurface(&description, &primary, nullptr);
-    theScreen.primary.reset(primary);
-    return asResult(result);
-}
-
-HResult attachBackBuffer() {
-    DDSCAPS2 caps{};
-    caps.dwCaps = DDSCAPS_BACKBUFFER;
-    IDirectDrawSurface7* back = nullptr;
-    const HRESULT result = theScreen.primary->GetAttachedSurface(&caps, &back);
-    if (SUCCEEDED(result)) {
-        // The primary surface keeps it alive; we only look at it.
-        back->Release();
-        theScreen.backBuffer = back;
-    }
-    return asResult(result);
-}
-
-HResult createPalette() {
-    // Grey levels until the first frame brings the game's colours.
-    for (int i = 0; i < 256; ++i) {
-        const auto level = static_cast<BYTE>(i);
-        theScreen.shown[i] = {level, level, level, 0};
-    }
-    IDirectDrawPalette* palette = nullptr;
-    const HRESULT result = theScreen.directDraw->CreatePalette(
-        DDPCAPS_8BIT | DDPCAPS_ALLOW256, theScreen.shown.data(), &palette, nullptr);
-    theScreen.palette.reset(palette);
-    return asResult(result);
-}
-
-// Gives the hardware palette the frame's colours when they changed.
-void showPalette(const Palette& palette) {
-    std::array<PALETTEENTRY, 256> wanted;
-    for (int i = 0; i < 256; ++i) {
-        wanted[i] = {palette[i].red, palette[i].green, palette[i].blue, 0};
-    }
-    if ((!theScreen.paletteShown ||
-         std::memcmp(wanted.data(), theScreen.shown.data(), sizeof wanted) != 0) &&
-        SUCCEEDED(theScreen.palette->SetEntries(0, 0, 256, wanted.data()))) {
-        theScreen.shown = wanted;
-        theScreen.paletteShown = true;
-    }
-}
-
-HResult copyFrame(const std::uint8_t* pixels, int frameWidth, int frameHeight) {
-    DDSURFACEDESC2 description{};
-    description.dwSize = sizeof description;
-    HRESULT result =
-        theScreen.backBuffer->Lock(nullptr, &description, DDLOCK_WAIT | DDLOCK_WRITEONLY, nullptr);
-    if (FAILED(result)) {
-        return asResult(result);
-    }
-    const int width = std::min(frameWidth, static_cast<int>(description.dwWidth));
-    const int height = std::min(frameHeight, static_cast<int>(description.dwHeight));
-    auto* out = static_cast<std::uint8_t*>(description.lpSurface);
-    for (int y = 0; y < height; ++y) {
-        std::memcpy(out + static_cast<std::ptrdiff_t>(y) * description.lPitch,
-                    pixels + static_cast<std::ptrdiff_t>(y) * frameWidth,
-                    static_cast<std::size_t>(width));
-    }
-    return asResult(theScreen.backBuffer->Unlock(nullptr));
-}
+LastFrame lastFrame;
+bool displayMade = false; // the DirectDraw device exists
 
 // Sleeps until the next frame is due; after a long stall the schedule starts afresh.
 void waitForNextFrame() {
@@ -134,90 +54,115 @@ void waitForNextFrame() {
     }
 }
 
+const char* modeName(ScreenMode mode) {
+    switch (mode) {
+    case ScreenMode::Exclusive:
+        return "exclusive full screen at 1024 x 768 x 8";
+    case ScreenMode::Borderless:
+        return "borderless full screen";
+    case ScreenMode::Window:
+        return "a window";
+    }
+    return "";
+}
+
+void useMode(ScreenMode mode) {
+    state().mode = mode;
+    shapeWindow(mode);
+}
+
+// The mode for the log, with where the frame lies on the desktop.
+std::string describeMode() {
+    const auto& s = state();
+    std::string text = modeName(s.mode);
+    if (s.mode != ScreenMode::Exclusive && s.window != nullptr) {
+        const Placement frame = clientPlacement(s.window, s.choice.integerScale);
+        POINT origin{frame.x, frame.y};
+        ClientToScreen(s.window, &origin);
+        char where[96];
+        std::snprintf(where, sizeof where, ", the frame at (%ld, %ld) in %d x %d", origin.x,
+                      origin.y, frame.width, frame.height);
+        text += where;
+    }
+    return text + "\n";
+}
+
+// The display refused its 1024 x 768 x 8 mode: the game plays borderless instead.
+void fallBack(const char* what, HResult result) {
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "%s failed (0x%08lX): playing borderless at the desktop's own size\n", what,
+                  static_cast<unsigned long>(result));
+    logLine(line);
+    leaveExclusive();
+    useMode(ScreenMode::Borderless);
+    logLine("Showing the game in " + describeMode());
+}
+
+// Shows what the frame holds in the mode in force; the exclusive screen may report it lost.
+HResult show(const std::uint8_t* pixels, int width, int height, const PaletteEntry* colours) {
+    if (state().mode == ScreenMode::Exclusive) {
+        return showExclusive(pixels, width, height, colours);
+    }
+    showScaled(state().window, pixels, width, height, colours, state().choice.integerScale);
+    return S_OK;
+}
+
 } // namespace
 
-HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height, int bitsPerPixel) {
-    HWND window = win32::state().window;
-    switch (step) {
-    case DisplayStep::CreateDevice: {
-        IDirectDraw7* directDraw = nullptr;
-        const HRESULT result = DirectDrawCreateEx(nullptr, reinterpret_cast<void**>(&directDraw),
-                                                  IID_IDirectDraw7, nullptr);
-        theScreen.directDraw.reset(directDraw);
-        return asResult(result);
-    }
-    case DisplayStep::CooperativeLevel: {
-        if (!theScreen.directDraw) {
-            return DDERR_GENERIC;
-        }
-        // The window shows from here on, so that the splash is seen while the game loads.
-        ShowWindow(window, SW_SHOWNORMAL);
-        UpdateWindow(window);
-        const HRESULT result =
-            theScreen.directDraw->SetCooperativeLevel(window, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
-        theScreen.exclusive = SUCCEEDED(result);
-        return asResult(result);
-    }
-    case DisplayStep::DisplayMode:
-        return asResult(theScreen.directDraw->SetDisplayMode(
-            static_cast<DWORD>(width), static_cast<DWORD>(height), static_cast<DWORD>(bitsPerPixel),
-            0, 0));
-    case DisplayStep::PrimarySurface:
-        return createPrimary(width, height);
-    case DisplayStep::BackBuffer:
-        return theScreen.primary ? attachBackBuffer() : DDERR_GENERIC;
-    case DisplayStep::CreatePalette:
-        return theScreen.directDraw ? createPalette() : DDERR_GENERIC;
-    case DisplayStep::SetPalette:
-        return theScreen.primary && theScreen.palette
-                   ? asResult(theScreen.primary->SetPalette(theScreen.palette.get()))
-                   : DDERR_GENERIC;
-    }
-    return DDERR_GENERIC;
+ScreenMode chosenMode(const ScreenChoice& choice) {
+    return !choice.fullscreen ? ScreenMode::Window
+           : choice.exclusive ? ScreenMode::Exclusive
+                              : ScreenMode::Borderless;
 }
-
-HResult present(const Surface& frame, const Palette& palette) {
-    if (!theScreen.primary || theScreen.backBuffer == nullptr) {
-        return DDERR_GENERIC;
-    }
-    if (theScreen.primary->IsLost() == DDERR_SURFACELOST) {
-        return DDERR_SURFACELOST;
-    }
-    if (theScreen.palette) {
-        showPalette(palette);
-    }
-    theScreen.lastFrame.assign(frame.pixels(),
-                               frame.pixels() + static_cast<std::size_t>(frame.width()) *
-                                                    static_cast<std::size_t>(frame.height()));
-    theScreen.lastWidth = frame.width();
-    theScreen.lastHeight = frame.height();
-    HResult result = copyFrame(frame.pixels(), frame.width(), frame.height());
-    if (result == S_OK) {
-        result = asResult(theScreen.primary->Flip(nullptr, DDFLIP_WAIT));
-    }
-    if (result == DDERR_SURFACELOST) {
-        return result;
-    }
-    waitForNextFrame();
-    return result == S_OK ? S_OK : DDERR_GENERIC;
-}
-
-} // namespace platform::backend
-
-namespace platform::win32 {
 
 void showLastFrame() {
-    if (!backend::theScreen.primary || backend::theScreen.backBuffer == nullptr ||
-        backend::theScreen.lastFrame.empty() ||
-        backend::theScreen.primary->IsLost() == DDERR_SURFACELOST) {
+    if (lastFrame.pixels.empty() || state().window == nullptr) {
         return;
     }
     // Lets the system bring the window on screen first; the messages stay queued.
     MSG message;
     PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
-    if (backend::copyFrame(backend::theScreen.lastFrame.data(), backend::theScreen.lastWidth,
-                           backend::theScreen.lastHeight) == S_OK) {
-        backend::theScreen.primary->Flip(nullptr, DDFLIP_WAIT);
+    show(lastFrame.pixels.data(), lastFrame.width, lastFrame.height, lastFrame.colours.data());
+}
+
+void switchScreenMode() {
+    auto& s = state();
+    if (s.window == nullptr || !displayMade) {
+        return;
+    }
+    s.choice.fullscreen = !s.choice.fullscreen;
+    const ScreenMode wanted = chosenMode(s.choice);
+    if (s.mode == ScreenMode::Exclusive) {
+        leaveExclusive();
+    }
+    useMode(wanted);
+    if (wanted == ScreenMode::Exclusive) {
+        const HResult result = enterExclusive();
+        if (result != S_OK) {
+            fallBack("Setting the display to 1024 x 768 x 8", result);
+        }
+    }
+    logLine("Now showing the game in " + describeMode());
+    showLastFrame();
+    if (s.modeListener) {
+        s.modeListener(s.choice.fullscreen);
+    }
+}
+
+void focusChanged(bool away) {
+    auto& s = state();
+    if (away != s.away) {
+        logLine(away ? "The player left the game: paused\n" : "The player is back\n");
+    }
+    s.away = away;
+    if (away && s.mode == ScreenMode::Exclusive && displayMade) {
+        // The desktop gets its own mode back while the player is elsewhere, and the game's
+        // window steps aside; coming back sets the mode again.
+        loseExclusive();
+        if (!IsIconic(s.window)) {
+            ShowWindow(s.window, SW_MINIMIZE);
+        }
     }
 }
 
@@ -225,33 +170,92 @@ void showLastFrame() {
 
 namespace platform::backend {
 
-HResult restoreDisplay() {
-    if (!theScreen.primary) {
+using win32::ScreenMode;
+
+HResult displayStep(DisplayStep step, Window* /*window*/, int width, int height, int bitsPerPixel) {
+    auto& s = win32::state();
+    if (step == DisplayStep::CreateDevice) {
+        const HResult result = win32::createDirectDraw();
+        win32::displayMade = result == S_OK;
+        return result;
+    }
+    if (step == DisplayStep::CooperativeLevel) {
+        // The window shows from here on, so that the splash is seen while the game loads.
+        win32::useMode(win32::chosenMode(s.choice));
+        win32::logLine("Showing the game in " + win32::describeMode());
+        ShowWindow(s.window, SW_SHOWNORMAL);
+        UpdateWindow(s.window);
+        s.shown = true;
+    }
+    if (s.mode != ScreenMode::Exclusive) {
+        return S_OK; // GDI draws into the window: no surfaces, no palette of the display's
+    }
+    const HResult result = win32::exclusiveStep(step, width, height, bitsPerPixel);
+    if (result != S_OK &&
+        (step == DisplayStep::CooperativeLevel || step == DisplayStep::DisplayMode)) {
+        win32::fallBack(step == DisplayStep::DisplayMode ? "Setting the display to 1024 x 768 x 8"
+                                                         : "Taking the screen for the game alone",
+                        result);
+        return S_OK;
+    }
+    return result;
+}
+
+HResult present(const Surface& frame, const Palette& palette) {
+    if (!win32::displayMade) {
         return DDERR_GENERIC;
     }
-    // Restoring the primary surface restores its back buffer with it; the colours are given
-    // again with the next frame.
-    theScreen.paletteShown = false;
-    return asResult(theScreen.primary->Restore());
+    if (win32::state().screenshotWanted) {
+        win32::state().screenshotWanted = false;
+        win32::writeScreenshot(frame, palette);
+    }
+    auto& last = win32::lastFrame;
+    last.pixels.assign(frame.pixels(),
+                       frame.pixels() + static_cast<std::size_t>(frame.width()) *
+                                            static_cast<std::size_t>(frame.height()));
+    last.width = frame.width();
+    last.height = frame.height();
+    last.colours = palette.entries();
+    const HResult result =
+        win32::show(frame.pixels(), frame.width(), frame.height(), last.colours.data());
+    // A lost screen waits its frame too: the game tries to restore it once a frame, not
+    // as fast as it can.
+    win32::waitForNextFrame();
+    if (result == DDERR_SURFACELOST) {
+        return result;
+    }
+    return result == S_OK ? S_OK : DDERR_GENERIC;
+}
+
+HResult restoreDisplay() {
+    if (win32::state().mode != ScreenMode::Exclusive) {
+        return S_OK;
+    }
+    if (win32::state().away) {
+        return DDERR_SURFACELOST; // not while the player is elsewhere
+    }
+    const HResult result = win32::restoreExclusive();
+    if (result == S_OK) {
+        win32::logLine("The screen is back at 1024 x 768 x 8\n");
+    }
+    if (result != S_OK && result != DDERR_SURFACELOST && result != DDERR_WRONGMODE) {
+        // The display will not take 1024 x 768 x 8 again: the game plays on borderless.
+        win32::fallBack("Setting the display to 1024 x 768 x 8 again", result);
+        return S_OK;
+    }
+    return result;
 }
 
 HResult acquireDC() {
-    if (!theScreen.primary) {
-        return S_OK; // drawing before the screen exists goes to memory only
+    if (win32::state().mode != ScreenMode::Exclusive || !win32::displayMade) {
+        return S_OK; // drawing goes to memory; the frame is shown whole
     }
-    return theScreen.primary->IsLost() == DDERR_SURFACELOST ? DDERR_SURFACELOST : S_OK;
+    return win32::exclusiveLost() ? DDERR_SURFACELOST : S_OK;
 }
 
 void closeDisplay() {
-    theScreen.backBuffer = nullptr;
-    theScreen.primary.reset();
-    theScreen.palette.reset();
-    if (theScreen.directDraw && theScreen.exclusive) {
-        theScreen.directDraw->RestoreDisplayMode();
-        theScreen.directDraw->SetCooperativeLevel(win32::state().window, DDSCL_NORMAL);
-        theScreen.exclusive = false;
-    }
-    theScreen.directDraw.reset();
+    win32::closeDirectDraw();
+    win32::displayMade = false;
 }
 
 } // namespace platform::backend

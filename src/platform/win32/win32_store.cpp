@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/store.h"
+#include "platform/system.h"
 #include "platform/win32/win32_error.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.

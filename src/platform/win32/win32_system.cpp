@@ -1,6 +1,7 @@
 // Clocks, sleep and messages on Windows: the tick count, the performance counter, Sleep, the
 // debugger's output and the modal error box.
 #include <cstdio>
+#include <string>
 
 #include "platform/display_backend.h"
 #include "platform/input_queue.h"
@@ -34,14 +35,17 @@ void backend::clockSleep(std::uint32_t milliseconds) {
 }
 
 void debugLine(const char* text) {
-    OutputDebugStringA(text);
+    win32::logLine(text);
 }
 
 void errorBox(const char* caption, const char* text) {
-    std::fprintf(stderr, "%s: %s\n", caption, text);
+    win32::logLine(std::string(caption) + ": " + text + "\n");
     // The screen goes back to the desktop first, or the box would sit behind the game.
     backend::closeDisplay();
-    MessageBoxA(win32::state().window, text, caption, MB_OK | MB_ICONERROR | MB_TOPMOST);
+    const std::string log = win32::logPath();
+    const std::string shown =
+        log.empty() ? std::string(text) : std::string(text) + "\n\nThe game's log: " + log;
+    MessageBoxA(win32::state().window, shown.c_str(), caption, MB_OK | MB_ICONERROR | MB_TOPMOST);
 }
 
 void shutdown() {
