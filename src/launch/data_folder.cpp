@@ -30,9 +30,14 @@ std::vector<std::string> gameFolderPlaces(const std::string& workingFolder,
     if (!executableFolder.empty()) {
         places.push_back(executableFolder);
         // bin/kestravan beside share/kestravan, wherever the install was put.
-        places.push_back((fs::path(executableFolder) / dataFromBin).lexically_normal().string());
+        if (!dataFromBin.empty()) {
+            places.push_back(
+                (fs::path(executableFolder) / dataFromBin).lexically_normal().string());
+        }
     }
-    places.push_back(installedFolder);
+    if (!installedFolder.empty()) {
+        places.push_back(installedFolder);
+    }
     return places;
 }
 

@@ -14,7 +14,8 @@ std::string chooseGameFolder(const std::vector<std::string>& places);
 
 // The places looked at when no folder is named: the working directory, the folder beside
 // the executable, the data folder of the install the executable belongs to (dataFromBin away
-// from the executable's folder), and the one it was built for.
+// from the executable's folder), and the one it was built for; the last two only where the
+// game is installed into a prefix (an empty text leaves them out).
 std::vector<std::string> gameFolderPlaces(const std::string& workingFolder,
                                           const std::string& executableFolder,
                                           const std::string& installedFolder,

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
+
+#include "platform/session.h"
 
 namespace {
 
@@ -17,7 +20,73 @@ bool nonEmpty(const std::string& value, std::string& into) {
     return !value.empty();
 }
 
+using platform::Feature;
+
+// Each option with its line of help and what it needs of the back end.
+struct OptionHelp {
+    const char* name;
+    const char* help;
+    std::optional<Feature> needs;
+};
+
+const OptionHelp Help[] = {
+    {"--windowed", "  --windowed          play in a 1024 x 768 window\n", Feature::WindowModes},
+    {"--fullscreen", "  --fullscreen        play on the whole screen\n", Feature::WindowModes},
+    {"--exclusive",
+     "  --exclusive         full screen in the display's own 1024 x 768 mode, where there is one\n",
+     Feature::FullScreenKinds},
+    {"--borderless", "  --borderless        full screen over the desktop at its own size\n",
+     Feature::FullScreenKinds},
+    {"--scale",
+     "  --scale fit|integer fit: as large as the screen allows; integer: the largest whole\n"
+     "                      multiple of 1024 x 768 that fits, centred\n",
+     Feature::WindowModes},
+    {"--volume", "  --volume 0..100     how loud the sounds play\n", std::nullopt},
+    {"--no-sound", "  --no-sound          play without a sound output\n", std::nullopt},
+    {"--data", "  --data DIR          the folder that holds Data/ and Terrain.dat\n",
+     Feature::GameFolder},
+    {"--record",
+     "  --record FILE       record the game as a demo into FILE (and its state into FILE.json)\n",
+     Feature::Demos},
+    {"--play", "  --play FILE         show a recorded demo; Escape ends it\n", Feature::Demos},
+    {"--help", "  --help              show this help and stop\n", std::nullopt},
+    {"--version", "  --version           show the version and stop\n", std::nullopt},
+};
+
+bool offered(const OptionHelp& option) {
+    return !option.needs || platform::offers(*option.needs);
+}
+
 } // namespace
+
+std::string usage() {
+    std::string text = "usage: kestravan [OPTION]...\n"
+                       "Steer the whirlwind over the farmland, catch what runs, throw it at the "
+                       "target.\n\n";
+    for (const OptionHelp& option : Help) {
+        if (offered(option)) {
+            text += option.help;
+        }
+    }
+    text += "\nIn the game: ";
+    if (platform::offers(Feature::WindowModes)) {
+        text += "Alt+Enter switches between full screen and a window, ";
+    }
+    return text + "F12 takes a screenshot,\nEscape opens the menu and Escape again quits.\n";
+}
+
+std::string unofferedOption(int count, const char* const* arguments) {
+    for (int i = 0; i < count; ++i) {
+        const std::string argument(arguments[i]);
+        const std::string name = argument.substr(0, argument.find('='));
+        for (const OptionHelp& option : Help) {
+            if (name == option.name && !offered(option)) {
+                return name;
+            }
+        }
+    }
+    return std::string();
+}
 
 bool parseCommandLine(int count, const char* const* arguments, Options& options,
                       std::string& error) {

@@ -13,6 +13,7 @@ struct Seam {
     Seam() { events.useClickRule(false); }
     LiveInput events;
     InputTap* tap = nullptr;
+    std::function<bool(Point)> steersAt;
 };
 
 Seam& seam() {
@@ -54,7 +55,15 @@ InputTap* tap() {
     return seam().tap;
 }
 
+bool touchSteersAt(Point point) {
+    return seam().steersAt && seam().steersAt(point);
+}
+
 } // namespace input
+
+void setTouchSteering(std::function<bool(Point point)> steersAt) {
+    seam().steersAt = std::move(steersAt);
+}
 
 LiveInput& liveInput() {
     return seam().events;

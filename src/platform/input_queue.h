@@ -48,6 +48,9 @@ void useClickRule(bool on);
 // Empties the queue and removes the tap (a fresh machine).
 void clear();
 
+// Whether a finger at the point steers, as the game set it (setTouchSteering).
+bool touchSteersAt(Point point);
+
 // Puts the tap at the seam, or none (null).
 void setTap(InputTap* tap);
 InputTap* tap();

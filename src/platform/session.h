@@ -1,11 +1,28 @@
-// What the process entry asks of the back end beyond the game's own needs: the player's
-// choice of screen and sound, where the executable lives, and where screenshots go.
+// What the process entry asks of the back end beyond the game's own needs: what it offers the
+// command line, the player's choice of screen and sound, where the executable lives, where
+// screenshots go, and the word that the run is over.
 #pragma once
 
 #include <functional>
 #include <string>
 
 namespace platform {
+
+// What a back end may lack. The front door refuses the options that need what the back end it
+// runs on lacks.
+enum class Feature {
+    WindowModes,     // a window or the full screen, and their scaling (--windowed, --scale)
+    FullScreenKinds, // the display's own mode or borderless (--exclusive, --borderless)
+    GameFolder,      // a game folder to look for or name (--data)
+    Demos,           // recording and playing demos (--record, --play)
+    SettingsFile,    // the settings file in the player's configuration folder
+    StoredSettings,  // the settings as values of the player's store, beside the best score
+};
+
+bool offers(Feature feature);
+
+// The game on this back end, as the refusal names it ("the browser game").
+const char* gameName();
 
 struct ScreenChoice {
     bool fullscreen = true;
@@ -31,5 +48,9 @@ void setScreenshotFolder(const std::string& folder);
 
 // The folder the running executable lies in; empty when it cannot be told.
 std::string executableFolder();
+
+// The run is over, with the process's status and, when the game could not start, the first of
+// its files that is missing. A page that holds the game is told; elsewhere nobody listens.
+void runEnded(int status, const std::string& missingFile);
 
 } // namespace platform

@@ -16,6 +16,12 @@ std::string defaultStoreFolder();
 void setStoreFolder(const std::string& folder);
 std::string storeFolder();
 
+// A new, empty place for a store of its own (a demo's, which must neither see nor touch the
+// player's best score), for setStoreFolder; empty when none can be made. Removed, with all it
+// holds, by removeScratchStore.
+std::string makeScratchStore();
+void removeScratchStore(const std::string& place);
+
 // Makes sure the store's folder exists; false when it cannot be made.
 bool openStore();
 

@@ -17,6 +17,11 @@ void sleep(std::uint32_t milliseconds);
 // One line for whoever watches the game's diagnostics (standard error).
 void debugLine(const char* text);
 
+// Words for the person who started the game, before it starts (the help, a bad command line):
+// standard output, or standard error when they report an error; on Windows the console the
+// game was started from, or a message box when there is none.
+void tellPlayer(const char* text, bool error);
+
 // A modal error message; also written to standard error.
 void errorBox(const char* caption, const char* text);
 

@@ -1,6 +1,8 @@
 // The game's one window and what happens to it: keys, mouse, minimise and restore, close.
 #pragma once
 
+#include <functional>
+
 namespace platform {
 
 // Key codes of the keys the game knows; every other key arrives with a code of its own.
@@ -69,5 +71,10 @@ void waitForEvent();
 
 // The cursor position in the 1024 x 768 screen, never outside it.
 Point cursorPosition();
+
+// Where a finger on the screen steers, as the right button held does, rather than clicks, as
+// the left button does; the game says, since only it knows its panel and its menu. Until it
+// does, a finger clicks everywhere.
+void setTouchSteering(std::function<bool(Point point)> steersAt);
 
 } // namespace platform

@@ -12,6 +12,15 @@
 namespace {
 // The game of this run; theGame only looks at it.
 std::unique_ptr<Game> runningGame;
+
+// The map's view ends at this row; the control panel lies below it.
+constexpr int PanelTop = 609;
+
+// A finger on the map steers the whirlwind as the right button does; on the panel, and
+// anywhere while the menu is up, it clicks as the left button does.
+bool fingerSteersAt(platform::Point point) {
+    return theGame != nullptr && !theGame->menuOpen && point.y < PanelTop;
+}
 } // namespace
 
 Game& makeGame(platform::Window* window) {
@@ -60,6 +69,7 @@ int runGame(const RunHooks& hooks) {
         platform::shutdown();
         return 1;
     }
+    platform::setTouchSteering(fingerSteersAt);
     const bool setUp = startGame(window);
     platform::showWindow(window);
     for (;;) {

@@ -10,6 +10,7 @@
 
 #include "launch/options.h"
 #include "launch/settings.h"
+#include "platform/headless/headless_state.h"
 #include "support/temporary_folder.h"
 
 namespace {
@@ -60,6 +61,25 @@ TEST(CommandLine, BadOptionsAndValuesAreRefusedNamingWhatIsWrong) {
         std::string error;
         EXPECT_FALSE(parse(arguments, options, error)) << message;
         EXPECT_EQ(error, message);
+    }
+}
+
+TEST(CommandLine, OptionsTheBackEndCannotOfferAreRefusedAndLeftOutOfTheHelp) {
+    using platform::Feature;
+    const std::vector<const char*> arguments = {"--volume", "30", "--scale=integer", "--windowed"};
+    const int count = static_cast<int>(arguments.size());
+    EXPECT_EQ(unofferedOption(count, arguments.data()), "");
+    EXPECT_NE(usage().find("--scale"), std::string::npos);
+
+    headless::state().lacking = {Feature::WindowModes, Feature::GameFolder};
+    EXPECT_EQ(unofferedOption(count, arguments.data()), "--scale");
+    const std::string help = usage();
+    headless::state().lacking.clear();
+    for (const char* gone : {"--windowed", "--fullscreen", "--scale", "--data", "Alt+Enter"}) {
+        EXPECT_EQ(help.find(gone), std::string::npos) << gone;
+    }
+    for (const char* kept : {"--volume", "--no-sound", "--record", "--play", "--help", "F12"}) {
+        EXPECT_NE(help.find(kept), std::string::npos) << kept;
     }
 }
 

@@ -3,8 +3,10 @@
 // other hold an exclusive lock on the store's folder while they read and replace.
 #include "platform/store.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "platform/file_system.h"
@@ -88,6 +90,32 @@ StoreOutcome replaceValue(const std::string& folder, const char* name, const cha
 
 void setStoreFolder(const std::string& folder) {
     chosenFolder = folder;
+}
+
+std::string makeScratchStore() {
+    namespace fs = std::filesystem;
+    std::error_code failure;
+    const fs::path temporary = fs::temp_directory_path(failure);
+    if (failure) {
+        return std::string();
+    }
+    // A folder nobody has: create_directory says false for one that is already there.
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder =
+            temporary / ("kestravan-demo-" + std::to_string(stamp) + "-" + std::to_string(attempt));
+        if (fs::create_directory(folder, failure)) {
+            return folder.string();
+        }
+    }
+    return std::string();
+}
+
+void removeScratchStore(const std::string& place) {
+    std::error_code ignored;
+    if (!place.empty()) {
+        std::filesystem::remove_all(place, ignored);
+    }
 }
 
 std::string storeFolder() {

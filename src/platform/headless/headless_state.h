@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/display_backend.h"
+#include "platform/session.h"
 #include "platform/window.h"
 
 namespace headless {
@@ -28,6 +29,9 @@ struct State {
     int presents = 0;
     int restores = 0;
     int displayCloses = 0;
+
+    // What the scripted machine lacks, for the front door's tests; it lacks nothing unless told.
+    std::vector<platform::Feature> lacking;
 };
 
 State& state();

@@ -25,6 +25,10 @@ void debugLine(const char* text) {
     std::fputs(text, stderr);
 }
 
+void tellPlayer(const char* text, bool error) {
+    std::fputs(text, error ? stderr : stdout);
+}
+
 void errorBox(const char* caption, const char* text) {
     headless::state().errorMessages.emplace_back(text);
     std::fprintf(stderr, "%s: %s\n", caption, text);

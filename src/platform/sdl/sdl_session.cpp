@@ -1,5 +1,6 @@
-// The player's choices on SDL: full screen or a window and the switch between them, the
-// scaling of the game's screen, the executable's folder, and screenshots.
+// The player's choices on SDL: what the Linux game offers, full screen or a window and the
+// switch between them, the scaling of the game's screen, the executable's folder, and
+// screenshots.
 #include <SDL.h>
 
 #include <ctime>
@@ -10,10 +11,23 @@
 #include "platform/file_system.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/session.h"
+#include "platform/store.h"
 
 namespace fs = std::filesystem;
 
 namespace platform {
+
+// Full screen here is always over the desktop at its own size: there is no screen mode of the
+// game's own to choose.
+bool offers(Feature feature) {
+    return feature != Feature::FullScreenKinds && feature != Feature::StoredSettings;
+}
+
+const char* gameName() {
+    return "the Linux game";
+}
+
+void runEnded(int /*status*/, const std::string& /*missingFile*/) {}
 
 void chooseScreen(const ScreenChoice& choice) {
     sdl::state().choice = choice;
@@ -82,7 +96,11 @@ void applyScale() {
 }
 
 void writeScreenshot(const Surface& frame, const Palette& palette) {
-    const std::string& folder = state().screenshotFolder;
+    // Unless chosen, screenshots go beside the best score.
+    const std::string store = defaultStoreFolder();
+    const std::string folder = !state().screenshotFolder.empty() ? state().screenshotFolder
+                               : store.empty()                   ? std::string()
+                                               : (fs::path(store) / "screenshots").string();
     std::error_code failure;
     fs::create_directories(folder, failure);
     char stamp[32];

@@ -10,6 +10,7 @@
 
 #include "platform/audio_backend.h"
 #include "platform/system.h"
+#include "platform/web/web_state.h"
 
 namespace platform::backend {
 
@@ -59,13 +60,16 @@ EM_JS(void, forgetSamples, (const float* samples), {
 
 EM_JS(void, forgetAllSamples, (), { Module.soundBuffers = new Map(); });
 
-// Plays the samples (one channel after the other) from the first frame on.
+// Plays the samples (one channel after the other) from the first frame on, at the volume (a
+// percentage).
 EM_JS(void, playSlot,
-      (int slot, const float* samples, int channels, int frames, int rate, int firstFrame), {
+      (int slot, const float* samples, int channels, int frames, int rate, int firstFrame,
+       int volume),
+      {
           var players = Module.soundPlayers || (Module.soundPlayers = {});
           var buffers = Module.soundBuffers || (Module.soundBuffers = new Map());
           var context = Module.audioContext;
-          if (!context || context.state != "running" || firstFrame >= frames) {
+          if (!context || context.state != "running" || firstFrame >= frames || volume <= 0) {
               return;
           }
           var buffer = buffers.get(samples);
@@ -84,7 +88,14 @@ EM_JS(void, playSlot,
           }
           var player = context.createBufferSource();
           player.buffer = buffer;
-          player.connect(context.destination);
+          if (volume < 100) {
+              var gain = context.createGain();
+              gain.gain.value = volume / 100;
+              player.connect(gain);
+              gain.connect(context.destination);
+          } else {
+              player.connect(context.destination);
+          }
           player.onended = function() {
               if (players[slot] == player) {
                   delete players[slot];
@@ -213,7 +224,8 @@ HResult startVoice(Voice* voice, const SampleMemory& memory, std::uint32_t posit
     const std::size_t frames = memory.mixed.size() / sizeof(float) / format.channels;
     playSlot(voice->slot, reinterpret_cast<const float*>(memory.mixed.data()), format.channels,
              static_cast<int>(frames), static_cast<int>(format.samplesPerSecond),
-             static_cast<int>(std::min<std::size_t>(position / format.blockAlign, frames)));
+             static_cast<int>(std::min<std::size_t>(position / format.blockAlign, frames)),
+             web::state().volumePercent);
     return S_OK;
 }
 

@@ -16,12 +16,11 @@ struct State {
     Point cursor;
     unsigned buttonsDown = 0;               // a bit for each mouse button pressed on the canvas
     TouchButton finger = TouchButton::None; // the button the finger on the canvas holds
-    // Which button a finger put down at the point holds; the page's entry knows the game's
-    // picture. Without it a finger is the left button.
-    TouchButton (*touchButtonAt)(Point point) = nullptr;
     bool windowOpen = false;
     bool hidden = false; // the page is in a background tab: the game counts as minimised
     int framesShown = 0;
+    int volumePercent = 100;     // 0: no sound is played, though every sound keeps its time
+    bool runEnded = false;       // the game's run is over: the page may ask for its last state
     std::set<int> padsConnected; // by the Gamepad API's index
 };
 

@@ -247,8 +247,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE void kestravan_web_finger(int phase, double clie
     queue(EventType::MouseMove);
     if (phase == 0) {
         liftFinger();
-        pressFinger(state.touchButtonAt != nullptr ? state.touchButtonAt(state.cursor)
-                                                   : web::TouchButton::Left);
+        pressFinger(input::touchSteersAt(state.cursor) ? web::TouchButton::Right
+                                                       : web::TouchButton::Left);
     } else if (phase == 2) {
         liftFinger();
     }

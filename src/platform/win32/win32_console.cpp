@@ -1,13 +1,13 @@
 // Words for the player before the game starts (the help, a bad command line): to the console
 // the game was started from, when there is one, else in a message box.
-#include <string>
+#include <cstring>
 
-#include "platform/win32/win32_state.h"
+#include "platform/system.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
 #include <windows.h>
 
-namespace platform::win32 {
+namespace platform {
 
 namespace {
 
@@ -27,16 +27,16 @@ HANDLE consoleHandle(DWORD which) {
 
 } // namespace
 
-void tellPlayer(const std::string& text, bool error) {
+void tellPlayer(const char* text, bool error) {
     HANDLE console = consoleHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    const DWORD length = static_cast<DWORD>(std::strlen(text));
     DWORD written = 0;
-    if (console != nullptr &&
-        WriteFile(console, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-        written == text.size()) {
+    if (console != nullptr && WriteFile(console, text, length, &written, nullptr) &&
+        written == length) {
         return;
     }
-    MessageBoxA(nullptr, text.c_str(), error ? "Kestravan - Error" : "Kestravan",
+    MessageBoxA(nullptr, text, error ? "Kestravan - Error" : "Kestravan",
                 MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
-} // namespace platform::win32
+} // namespace platform

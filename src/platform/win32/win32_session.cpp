@@ -1,5 +1,5 @@
-// The player's choices on Windows: the screen mode and its scaling, the switch between full
-// screen and a window, and where the executable lives.
+// The player's choices on Windows: what the Windows game offers, the screen mode and its
+// scaling, the switch between full screen and a window, and where the executable lives.
 #include "platform/session.h"
 #include "platform/win32/win32_state.h"
 
@@ -7,6 +7,20 @@
 #include <windows.h>
 
 namespace platform {
+
+// Its settings are values in the registry beside the best score; it keeps no settings file.
+bool offers(Feature feature) {
+    return feature != Feature::SettingsFile;
+}
+
+const char* gameName() {
+    return "the Windows game";
+}
+
+void runEnded(int /*status*/, const std::string& /*missingFile*/) {}
+
+// The box that offers to play without sound asks for this run only: there is no choice to keep.
+void onSilenceKept(std::function<void()> /*listener*/) {}
 
 void chooseScreen(const ScreenChoice& choice) {
     win32::state().choice = choice;

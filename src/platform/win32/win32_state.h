@@ -27,7 +27,7 @@ enum class ScreenMode {
 
 struct State {
     HINSTANCE instance = nullptr;
-    int showCommand = SW_SHOWNORMAL;
+    int showCommand = SW_SHOWDEFAULT; // as the program was started: STARTUPINFO says
     HWND window = nullptr;
     bool shown = false;
     bool closePosted = false; // a close the game asked for is on its way
@@ -79,9 +79,6 @@ void writeScreenshot(const Surface& frame, const Palette& palette);
 void logLine(const std::string& text);
 // Where the log is; empty when the player has no local application-data folder.
 std::string logPath();
-
-// Words for the player at start: to the console the game was started from, else in a box.
-void tellPlayer(const std::string& text, bool error);
 
 // Keys that only a test build knows; true when the key was one of them.
 bool testKey(WPARAM key);

@@ -53,6 +53,20 @@ void setStoreFolder(const std::string& folder) {
     chosenKey = folder;
 }
 
+// A demo's store is a key of its own beside the player's, named after the process.
+std::string makeScratchStore() {
+    const std::string key =
+        defaultStoreFolder() + "\\Demo " + std::to_string(GetCurrentProcessId());
+    RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str()); // one a crashed demo left behind
+    return key;
+}
+
+void removeScratchStore(const std::string& place) {
+    if (!place.empty()) {
+        RegDeleteKeyA(HKEY_CURRENT_USER, place.c_str());
+    }
+}
+
 std::string storeFolder() {
     return chosenKey.empty() ? defaultStoreFolder() : chosenKey;
 }
