@@ -1,6 +1,7 @@
 // The player's own folders on a desktop that follows the XDG rules: data in
 // $XDG_DATA_HOME (~/.local/share), settings in $XDG_CONFIG_HOME (~/.config), each holding
-// Brannoch/Kestravan/.
+// Brannoch/Kestravan/. On Windows both are Brannoch\Kestravan in the local application-data
+// folder.
 #pragma once
 
 #include <string>

@@ -3,12 +3,10 @@
 // screenshots.
 #include <SDL.h>
 
-#include <ctime>
 #include <filesystem>
 #include <iostream>
 
-#include "formats/png_writer.h"
-#include "platform/file_system.h"
+#include "platform/emulation/screenshot.h"
 #include "platform/sdl/sdl_state.h"
 #include "platform/session.h"
 #include "platform/store.h"
@@ -101,33 +99,13 @@ void writeScreenshot(const Surface& frame, const Palette& palette) {
     const std::string folder = !state().screenshotFolder.empty() ? state().screenshotFolder
                                : store.empty()                   ? std::string()
                                                : (fs::path(store) / "screenshots").string();
-    std::error_code failure;
-    fs::create_directories(folder, failure);
-    char stamp[32];
-    const std::time_t now = std::time(nullptr);
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", std::localtime(&now));
-    fs::path path = fs::path(folder) / ("kestravan-" + std::string(stamp) + ".png");
-    for (int n = 2; fs::exists(path, failure); ++n) {
-        path = fs::path(folder) /
-               ("kestravan-" + std::string(stamp) + "-" + std::to_string(n) + ".png");
-    }
-    std::vector<std::uint8_t> rgb;
-    rgb.reserve(static_cast<std::size_t>(frame.width()) * frame.height() * 3);
-    for (int y = 0; y < frame.height(); ++y) {
-        for (int x = 0; x < frame.width(); ++x) {
-            const PaletteEntry& entry = palette[frame.row(y)[x]];
-            rgb.insert(rgb.end(), {entry.red, entry.green, entry.blue});
-        }
-    }
-    // Written whole beside its name and then renamed: a full disk leaves no cut-off picture.
-    const std::vector<std::uint8_t> png = encodePng(frame.width(), frame.height(), rgb);
-    if (folder.empty() || png.empty() ||
-        !replaceFile(path.string(), reinterpret_cast<const char*>(png.data()), png.size())) {
-        std::cerr << "kestravan: cannot write a screenshot into " << folder << ": "
-                  << lastFileError() << "\n";
+    std::string error;
+    const std::string written = writeScreenshotFile(folder, frame, palette, error);
+    if (written.empty()) {
+        std::cerr << "kestravan: " << error << "\n";
         return;
     }
-    std::cout << "Screenshot: " << path.string() << std::endl;
+    std::cout << "Screenshot: " << written << std::endl;
 }
 
 } // namespace sdl

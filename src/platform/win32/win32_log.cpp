@@ -1,9 +1,10 @@
 // The game's log on Windows: what the game has to say goes to kestravan.log in the player's
 // local application-data folder (Brannoch\Kestravan), begun afresh by each run, and to the
-// debugger's output.
+// debugger's output. That folder is the player's own folder of the game's.
 #include <cstdio>
 #include <string>
 
+#include "platform/user_folders.h"
 #include "platform/win32/win32_state.h"
 
 // Windows defines some names of the neutral headers above as macros: its headers come last.
@@ -11,8 +12,6 @@
 #include <windows.h>
 
 namespace platform::win32 {
-
-namespace {
 
 // The log's folder, made when missing; empty when the player has no such folder.
 std::string logFolder() {
@@ -27,6 +26,8 @@ std::string logFolder() {
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }
+
+namespace {
 
 struct LogFile {
     std::FILE* file = nullptr;
@@ -64,3 +65,17 @@ void logLine(const std::string& text) {
 }
 
 } // namespace platform::win32
+
+namespace platform {
+
+// The game's folder of the player's, for data and settings alike (its settings, though, are
+// values in the registry).
+std::string userDataFolder() {
+    return win32::logFolder();
+}
+
+std::string userConfigFolder() {
+    return win32::logFolder();
+}
+
+} // namespace platform
