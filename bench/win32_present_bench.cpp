@@ -1,31 +1,24 @@
 // The ways a scaled 8-bit frame can reach a window on Windows, each timed per frame against a
 // plain copy of the frame's 786,432 bytes in the same run: GDI StretchDIBits with the palette
 // as colour table, and DirectDraw at its normal level (the frame expanded through the palette
-// into a 32-bit surface, then a stretching Blt onto the primary through a clipper). Run it on
-// the screen it is to measure; it prints one line a way.
-#include <array>
+// into a 32-bit surface, then a stretching Blt onto the primary through a clipper), and
+// Direct3D 9 with the palette looked up in a pixel shader. Run it on the screen it is to
+// measure; it prints one line a way.
 #include <chrono>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <functional>
-#include <vector>
 
-#include "platform/frame_placement.h"
+#include "win32_present.h"
 
 #include <ddraw.h>
-#include <windows.h>
 
 namespace {
 
-constexpr int Width = platform::ScreenWidth;
-constexpr int Height = platform::ScreenHeight;
+using present::Frame;
+using present::Height;
+using present::Width;
 constexpr int Frames = 120;
-
-struct Frame {
-    std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(Width * Height);
-    std::array<RGBQUAD, 256> colours{};
-};
 
 double millisecondsPerFrame(const std::function<void(int)>& draw) {
     draw(0); // warm up
@@ -171,6 +164,14 @@ int main() {
                     blt / copyCost);
     } else {
         std::printf("DirectDraw normal level: could not be set up\n");
+    }
+    std::string reason;
+    if (auto direct3D = present::Direct3DWindow::open(window, frame, reason)) {
+        const double shaded = millisecondsPerFrame([&](int) { direct3D->show(frame, place); });
+        std::printf("%-40s %8.3f ms  %.0f\n", "Direct3D 9, palette looked up in shader", shaded,
+                    shaded / copyCost);
+    } else {
+        std::printf("Direct3D 9, palette in shader: could not be set up (%s)\n", reason.c_str());
     }
     DestroyWindow(window);
     return 0;

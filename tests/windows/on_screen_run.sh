@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs a Windows test program of the build under Wine on a virtual X screen of the game's size,
-# with a Wine server of its own: a program that makes the game's window needs a screen.
+# Runs a Windows test program of the build under Wine on a virtual X screen of the game's size
+# (or of SCREEN's), with a Wine server of its own: a program that makes the game's window needs
+# a screen.
 #
-# usage: on_screen_run.sh PREFIX PROGRAM [ARGUMENTS...]   (exit 77: skipped)
+# usage: [SCREEN=1920x1080] on_screen_run.sh PREFIX PROGRAM [ARGUMENTS...]   (exit 77: skipped)
 set -uo pipefail
 export WINEPREFIX=$1
 shift
@@ -13,6 +14,6 @@ command -v wine >/dev/null || skip "wine is missing"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # A Wine server started without a screen cannot make windows: this run starts its own.
 wineserver -k 2>/dev/null
-startVirtualScreen
+startVirtualScreen "${SCREEN:-1024x768}"
 trap 'wineserver -k 2>/dev/null; cleanup' EXIT
 wine "$@"
