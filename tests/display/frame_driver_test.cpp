@@ -3,7 +3,6 @@
 // frame to frame are pinned by the golden replays' dumps.
 #include <gtest/gtest.h>
 
-
 #include "drawn_game.h"
 #include "platform/headless/headless.h"
 #include "platform/store.h"
