@@ -120,83 +120,8 @@ struct GameRun {
     long peakKilobytes = 0;
 };
 
-// kestravan-sim plays the rough game (or frames of the script) on the folder, for half a
-// minute at most: a game that waits on a file is ended by SIGALRM.
-GameRun play(const std::string& folder, const char* script = ROUGH_PLAY_SCRIPT,
-             const char* frames = "200") {
-    const TemporaryFolder out;
-    const std::string errors = out.file("errors");
-    const std::string store = folder + "/store";
-    const pid_t child = fork();
-    if (child == 0) {
-        if (std::freopen("/dev/null", "w", stdout) && std::freopen(errors.c_str(), "w", stderr)) {
-            alarm(30);
-            execl(KESTRAVAN_SIM, KESTRAVAN_SIM, "--data", folder.c_str(), "--frames", frames,
-                  "--script", script, "--store-dir", store.c_str(), nullptr);
-        }
-        _exit(127);
-    }
-    GameRun run;
-    int status = 0;
-    rusage usage{};
-    if (child > 0 && wait4(child, &status, 0, &usage) == child) {
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        run.peakKilobytes = usage.ru_maxrss;
-    }
-    run.errors = out.read("errors");
-    return run;
-}
-
-struct DataFile {
-    const char* name; // as the game spells it
-    std::vector<Row> (*rows)();
-};
-
-class DamagedData : public ::testing::TestWithParam<DataFile> {};
-
-} // namespace
-
-TEST_P(DamagedData, TheGamePlaysOnNamingTheFileOrStopsWithItsMessage) {
-    if (!fs::exists(fs::path(gameDataFolder()) / "Terrain.dat")) {
-        GTEST_SKIP() << "no generated game folder at " << gameDataFolder();
-    }
-    const std::string gameName = GetParam().name;
-    std::string path = gameName;
-    std::replace(path.begin(), path.end(), '\\', '/');
-    std::ifstream in(fs::path(gameDataFolder()) / path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    const TemporaryFolder folder; // the generated game folder, every file a link to its own
-    fs::create_directories(folder.file("Data"));
-    for (const fs::path& file : fs::recursive_directory_iterator(gameDataFolder())) {
-        if (!fs::is_directory(file)) {
-            fs::create_symlink(file, folder.file(fs::relative(file, gameDataFolder())));
-        }
-    }
-    for (const Row& row : GetParam().rows()) {
-        SCOPED_TRACE(gameName + ", " + row.name);
-        fs::remove_all(folder.file(path));
-        if (row.kind == Kind::Folder) {
-            folder.write(path + "/inside", "x");
-        } else if (row.kind == Kind::Pipe) {
-            mkfifo(folder.file(path).c_str(), 0600);
-        } else if (row.kind != Kind::Missing) {
-            folder.write(path, damaged(bytes, row));
-        }
-        const GameRun run = play(folder.path());
-        EXPECT_EQ(run.errors.find("Sanitizer"), std::string::npos) << run.errors;
-        EXPECT_EQ(run.errors.find("runtime error"), std::string::npos) << run.errors;
-        // The game takes some 10 MB, 30 under the sanitizers; a lying header once took a
-        // quarter of a gigabyte for one sound.
-        EXPECT_LT(run.peakKilobytes, 96 * 1024);
-        EXPECT_EQ(run.status, row.outcome == Outcome::Stops ? 1 : 0) << run.errors;
-        const std::string said = row.outcome == Outcome::Stops ? "DirectSound Create FAILED"
-                                 : row.outcome == Names        ? gameName
-                                                               : "";
-        EXPECT_NE(run.errors.find(said), std::string::npos) << run.errors;
-    }
-}
-
-// A program run with its standard error kept, ended by SIGALRM after half a minute.
+// A program run with its standard error kept, ended by SIGALRM after half a minute: a game
+// that waits on a file fails its row instead of the suite.
 GameRun runProgram(std::vector<std::string> arguments, const std::function<void()>& before = {}) {
     const TemporaryFolder out;
     const std::string errors = out.file("errors");
@@ -225,6 +150,71 @@ GameRun runProgram(std::vector<std::string> arguments, const std::function<void(
     }
     run.errors = out.read("errors");
     return run;
+}
+
+// kestravan-sim plays the rough game (or frames of the script) on the folder.
+GameRun play(const std::string& folder, const char* script = ROUGH_PLAY_SCRIPT,
+             const char* frames = "200") {
+    return runProgram({KESTRAVAN_SIM, "--data", folder, "--frames", frames, "--script", script,
+                       "--store-dir", folder + "/store"});
+}
+
+// A folder of links to the generated game folder's files, which a test damages one at a time;
+// empty when there is no generated game folder.
+bool linkGameFolder(const TemporaryFolder& folder) {
+    if (!fs::exists(fs::path(gameDataFolder()) / "Terrain.dat")) {
+        return false;
+    }
+    fs::create_directories(folder.file("Data"));
+    for (const fs::path& file : fs::recursive_directory_iterator(gameDataFolder())) {
+        if (!fs::is_directory(file)) {
+            fs::create_symlink(file, folder.file(fs::relative(file, gameDataFolder())));
+        }
+    }
+    return true;
+}
+
+struct DataFile {
+    const char* name; // as the game spells it
+    std::vector<Row> (*rows)();
+};
+
+class DamagedData : public ::testing::TestWithParam<DataFile> {};
+
+} // namespace
+
+TEST_P(DamagedData, TheGamePlaysOnNamingTheFileOrStopsWithItsMessage) {
+    const TemporaryFolder folder;
+    if (!linkGameFolder(folder)) {
+        GTEST_SKIP() << "no generated game folder at " << gameDataFolder();
+    }
+    const std::string gameName = GetParam().name;
+    std::string path = gameName;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    std::ifstream in(fs::path(gameDataFolder()) / path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    for (const Row& row : GetParam().rows()) {
+        SCOPED_TRACE(gameName + ", " + row.name);
+        fs::remove_all(folder.file(path));
+        if (row.kind == Kind::Folder) {
+            folder.write(path + "/inside", "x");
+        } else if (row.kind == Kind::Pipe) {
+            mkfifo(folder.file(path).c_str(), 0600);
+        } else if (row.kind != Kind::Missing) {
+            folder.write(path, damaged(bytes, row));
+        }
+        const GameRun run = play(folder.path());
+        EXPECT_EQ(run.errors.find("Sanitizer"), std::string::npos) << run.errors;
+        EXPECT_EQ(run.errors.find("runtime error"), std::string::npos) << run.errors;
+        // The game takes some 10 MB, 30 under the sanitizers; a lying header once took a
+        // quarter of a gigabyte for one sound.
+        EXPECT_LT(run.peakKilobytes, 96 * 1024);
+        EXPECT_EQ(run.status, row.outcome == Outcome::Stops ? 1 : 0) << run.errors;
+        const std::string said = row.outcome == Outcome::Stops ? "DirectSound Create FAILED"
+                                 : row.outcome == Names        ? gameName
+                                                               : "";
+        EXPECT_NE(run.errors.find(said), std::string::npos) << run.errors;
+    }
 }
 
 // Demos and scripts that are no demo: refused at once with status 2 and a message, in memory
@@ -317,12 +307,9 @@ TEST(DamagedDemo, ARecordingOntoAFullDiskIsReportedAndEndsWithStatusOne) {
 // The golden replay's first 750 frames score 175 points over a best score of 100: the store
 // keeps its 100, or whatever it held that the game cannot read.
 TEST(DamagedStore, AStoreTheGameCannotReadOrLockedByAnotherGameIsNamedAndLeftAsItIs) {
-    if (!fs::exists(fs::path(gameDataFolder()) / "Terrain.dat")) {
-        GTEST_SKIP() << "no generated game folder at " << gameDataFolder();
-    }
     const TemporaryFolder folder;
-    for (const fs::path& file : fs::directory_iterator(gameDataFolder())) {
-        fs::create_symlink(file, folder.file(file.filename()));
+    if (!linkGameFolder(folder)) {
+        GTEST_SKIP() << "no generated game folder at " << gameDataFolder();
     }
     const std::string score = folder.file("store/High Score");
     const std::pair<const char*, std::function<void()>> stores[] = {

@@ -4,94 +4,42 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "display/sprite_catalogue.h"
 #include "game_files.h"
 
 namespace {
 
-struct Group {
-    std::vector<std::string> names;
-    int width;
-    int height;
-    bool keyed;
-    std::size_t colours = 3; // at least, besides the key: no flat placeholders
-};
-
-// The sprite catalogue in its order, then the title and the menu.
-const std::vector<Group>& bitmaps() {
-    static const std::vector<Group> groups = [] {
-        std::vector<std::string> targets;
-        for (int n = 1; n <= 109; ++n) {
-            char name[16];
-            std::snprintf(name, sizeof name, "Target%03d", n);
-            targets.push_back(name);
-        }
-        return std::vector<Group>{
-            {{"Cursor"}, 32, 32, true},
-            {{"Character"}, 128, 32, true},
-            {{"Water", "Grass", "LeftBank", "RightBank", "TopBank", "BottomBank", "BotLftBank",
-              "BotRhtBank", "TopRhtBank", "TopLftBank", "Building", "Collumn", "DropBomb",
-              "Buinldinm_Top", "Blast", "Burnt"},
-             128,
-             32,
-             false},
-            {targets, 128, 32, false},
-            {{"Tepee", "TepeeDown", "FarmHouse", "FarmHouseDown", "Fence_RLSide", "Fence_TBSide",
-              "Fence_TLCorner", "Fence_TRCorner", "Fence_BLCorner", "Fence_BRCorner"},
-             128,
-             32,
-             true},
-            {{"Indian", "Cannoe", "Farmer", "Cow", "CowBoy", "Flying_Indian", "Fallen_Indian",
-              "Flying_Farmer", "Fallen_Farmer", "Flying_Cow", "Fallen_Cow", "Flying_CowBoy",
-              "Fallen_CowBoy"},
-             22,
-             22,
-             true},
-            {{"Indian_Up", "Indian_Down", "Farmer_Up", "Farmer_Down", "Cow_Up", "Cow_Down",
-              "CowBoy_Up", "CowBoy_Down"},
-             60,
-             60,
-             false},
-            {{"Wind_Speed_Up", "Wind_Speed_Down"}, 60, 120, false},
-            {{"Wind_Direction_Up", "Wind_Direction_Down"}, 120, 120, false},
-            {{"Frame_Top"}, 1024, 32, false},
-            {{"Frame_Bottom"}, 1024, 159, false},
-            {{"Frame_Side_R", "Frame_Side_L"}, 32, 577, false},
-            {{"Splash", "Option"}, 1024, 768, false, 64},
-        };
-    }();
-    return groups;
-}
-
+// Every picture the game loads, at the size and with the key the game's catalogue gives it,
+// then the title and the menu; at least three colours besides the key (64 for the two screens),
+// so that no flat placeholder passes.
 TEST(BitmapFiles, EachIsAnEightBitBitmapInTheGamePaletteWithTheKeyOnlyWhereSet) {
+    std::vector<CatalogueEntry> pictures = spriteCatalogue();
+    pictures.push_back({0, "Data\\Splash.bmp", 1024, 768, false});
+    pictures.push_back({0, "Data\\Option.bmp", 1024, 768, false});
     const Bitmap top = gameBitmap("Frame_Top");
-    std::size_t files = 0;
-    for (const Group& group : bitmaps()) {
-        for (const std::string& name : group.names) {
-            SCOPED_TRACE(name);
-            ++files;
-            const Bitmap bitmap = gameBitmap(name);
-            ASSERT_GT(bitmap.width, 0) << "missing or not an 8-bit bitmap";
-            EXPECT_EQ(bitmap.headerSize, 40);
-            EXPECT_EQ(bitmap.width, group.width);
-            EXPECT_EQ(bitmap.height, group.height);
-            EXPECT_EQ(bitmap.colours, top.colours);
-            std::set<std::uint8_t> used(bitmap.indices.begin(), bitmap.indices.end());
-            EXPECT_EQ(used.erase(254), group.keyed ? 1u : 0u);
-            EXPECT_GE(used.size(), group.colours);
-            // Each 32-wide cell of a keyed strip (or the whole figure) stands free of its corners.
-            const int cell = std::min(bitmap.width, 32);
-            for (int left = 0; group.keyed && left < bitmap.width; left += cell) {
-                EXPECT_EQ(bitmap.at(left, 0), 254);
-                EXPECT_EQ(bitmap.at(left + cell - 1, bitmap.height - 1), 254);
-            }
+    for (const CatalogueEntry& picture : pictures) {
+        const std::string name = picture.file.substr(5, picture.file.size() - 9);
+        SCOPED_TRACE(name);
+        const Bitmap bitmap = gameBitmap(name);
+        ASSERT_GT(bitmap.width, 0) << "missing or not an 8-bit bitmap";
+        EXPECT_EQ(bitmap.headerSize, 40);
+        EXPECT_EQ(bitmap.width, picture.width);
+        EXPECT_EQ(bitmap.height, picture.height);
+        EXPECT_EQ(bitmap.colours, top.colours);
+        std::set<std::uint8_t> used(bitmap.indices.begin(), bitmap.indices.end());
+        EXPECT_EQ(used.erase(254), picture.keyed ? 1u : 0u);
+        EXPECT_GE(used.size(), picture.width == 1024 && picture.height == 768 ? 64u : 3u);
+        // Each 32-wide cell of a keyed strip (or the whole figure) stands free of its corners.
+        const int cell = std::min(bitmap.width, 32);
+        for (int left = 0; picture.keyed && left < bitmap.width; left += cell) {
+            EXPECT_EQ(bitmap.at(left, 0), 254);
+            EXPECT_EQ(bitmap.at(left + cell - 1, bitmap.height - 1), 254);
         }
     }
-    EXPECT_EQ(files, 166u + 2);
 }
 
 TEST(BitmapFiles, PaletteHasDistinctEntriesAndThePanelColours) {

@@ -1,7 +1,7 @@
 // The measures of a sound's shape against signals whose answer is known, and the game's seven
-// sounds held to them: each ends in silence rather than on a cut, carries no hiss from its
-// file, keeps the common loudness and its length, and each person's call starts on a
-// consonant.
+// sounds held to them as they are stored: each starts at rest and ends in silence rather than
+// on a cut, carries no DC and no hiss from its file, keeps the common loudness and its length,
+// and each person's call starts on a consonant.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -89,6 +89,10 @@ TEST(GameSounds, EndInSilenceWithoutHissAtTheCommonLoudness) {
         EXPECT_NEAR(loudness.seconds, expected[k].seconds, 0.1);
         EXPECT_NEAR(loudness.rmsDb, datagen::SoundLoudnessDb, 0.5);
         EXPECT_LE(loudness.peakDb, datagen::SoundCeilingDb + 0.01);
+        // No DC, and no click: the stored sound starts and ends at rest (one 8-bit step at most).
+        EXPECT_LT(std::abs(loudness.dcOffset), 0.001);
+        EXPECT_LE(std::abs(stored.front()), 1.0 / 128);
+        EXPECT_LE(std::abs(stored.back()), 1.0 / 128);
         quietest = std::min(quietest, loudness.rmsDb);
         loudest = std::max(loudest, loudness.rmsDb);
         EXPECT_LE(shape.tailDb, -70.0) << "still sounding in its last 10 ms";

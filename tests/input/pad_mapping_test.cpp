@@ -10,35 +10,17 @@ namespace {
 using platform::PadState;
 
 std::string words(const std::vector<platform::PadEvent>& events) {
+    // In the order of platform::EventType.
+    const char* const names[] = {"keydown ", "keyup ", "mouse ", "ldown", "lup", "rdown", "rup"};
     std::string text;
     for (const platform::PadEvent& padEvent : events) {
         const platform::Event& e = padEvent.event;
-        using platform::EventType;
-        switch (e.type) {
-        case EventType::MouseMove:
-            text += "mouse " + std::to_string(padEvent.cursor.x) + ' ' +
-                    std::to_string(padEvent.cursor.y);
-            break;
-        case EventType::KeyDown:
-            text += "keydown " + std::to_string(e.key);
-            break;
-        case EventType::KeyUp:
-            text += "keyup " + std::to_string(e.key);
-            break;
-        case EventType::LeftButtonDown:
-            text += "ldown";
-            break;
-        case EventType::LeftButtonUp:
-            text += "lup";
-            break;
-        case EventType::RightButtonDown:
-            text += "rdown";
-            break;
-        case EventType::RightButtonUp:
-            text += "rup";
-            break;
-        default:
-            text += "?";
+        const auto type = static_cast<std::size_t>(e.type);
+        text += type < std::size(names) ? names[type] : "?";
+        if (e.type == platform::EventType::MouseMove) {
+            text += std::to_string(padEvent.cursor.x) + ' ' + std::to_string(padEvent.cursor.y);
+        } else if (type < 2) {
+            text += std::to_string(e.key);
         }
         text += "; ";
     }

@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <utility>
 
 #include "pad_play.h"
 #include "platform/pad.h"
@@ -63,26 +62,21 @@ public:
 private:
     static Sint16 toAxis(float value) { return static_cast<Sint16>(value * 32767); }
     static int sdlButton(unsigned button) {
-        switch (button) {
-        case platform::PadSouth:
-            return SDL_CONTROLLER_BUTTON_A;
-        case platform::PadEast:
-            return SDL_CONTROLLER_BUTTON_B;
-        case platform::PadLeftShoulder:
-            return SDL_CONTROLLER_BUTTON_LEFTSHOULDER;
-        case platform::PadRightShoulder:
-            return SDL_CONTROLLER_BUTTON_RIGHTSHOULDER;
-        case platform::PadStart:
-            return SDL_CONTROLLER_BUTTON_START;
-        case platform::PadUp:
-            return SDL_CONTROLLER_BUTTON_DPAD_UP;
-        case platform::PadDown:
-            return SDL_CONTROLLER_BUTTON_DPAD_DOWN;
-        case platform::PadLeft:
-            return SDL_CONTROLLER_BUTTON_DPAD_LEFT;
-        default:
-            return SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
+        const std::pair<unsigned, int> buttons[] = {
+            {platform::PadSouth, SDL_CONTROLLER_BUTTON_A},
+            {platform::PadEast, SDL_CONTROLLER_BUTTON_B},
+            {platform::PadLeftShoulder, SDL_CONTROLLER_BUTTON_LEFTSHOULDER},
+            {platform::PadRightShoulder, SDL_CONTROLLER_BUTTON_RIGHTSHOULDER},
+            {platform::PadStart, SDL_CONTROLLER_BUTTON_START},
+            {platform::PadUp, SDL_CONTROLLER_BUTTON_DPAD_UP},
+            {platform::PadDown, SDL_CONTROLLER_BUTTON_DPAD_DOWN},
+            {platform::PadLeft, SDL_CONTROLLER_BUTTON_DPAD_LEFT}};
+        for (const auto& [pad, sdl] : buttons) {
+            if (pad == button) {
+                return sdl;
+            }
         }
+        return SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
     }
     int device_ = -1;
     SDL_Joystick* joystick_ = nullptr;
@@ -120,10 +114,7 @@ TEST_F(PadOnSdl, ADemoOfThePadReplaysInTheSimulator) {
                          quoted(std::getenv("KESTRAVAN_GAME_DIR")) + " --script " + quoted(demo) +
                          " --dump " + quoted(replayed)),
               0);
-    std::ifstream in(replayed);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), endState);
+    EXPECT_EQ(demoFolder.read("replayed.json"), endState);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 
 #include "pad_play.h"
 #include "platform/pad.h"
@@ -39,26 +40,21 @@ DWORD WINAPI fakeGetState(DWORD slot, XINPUT_STATE* state) {
 }
 
 WORD xinputButton(unsigned button) {
-    switch (button) {
-    case platform::PadSouth:
-        return XINPUT_GAMEPAD_A;
-    case platform::PadEast:
-        return XINPUT_GAMEPAD_B;
-    case platform::PadLeftShoulder:
-        return XINPUT_GAMEPAD_LEFT_SHOULDER;
-    case platform::PadRightShoulder:
-        return XINPUT_GAMEPAD_RIGHT_SHOULDER;
-    case platform::PadStart:
-        return XINPUT_GAMEPAD_START;
-    case platform::PadUp:
-        return XINPUT_GAMEPAD_DPAD_UP;
-    case platform::PadDown:
-        return XINPUT_GAMEPAD_DPAD_DOWN;
-    case platform::PadLeft:
-        return XINPUT_GAMEPAD_DPAD_LEFT;
-    default:
-        return XINPUT_GAMEPAD_DPAD_RIGHT;
+    const std::pair<unsigned, WORD> buttons[] = {
+        {platform::PadSouth, XINPUT_GAMEPAD_A},
+        {platform::PadEast, XINPUT_GAMEPAD_B},
+        {platform::PadLeftShoulder, XINPUT_GAMEPAD_LEFT_SHOULDER},
+        {platform::PadRightShoulder, XINPUT_GAMEPAD_RIGHT_SHOULDER},
+        {platform::PadStart, XINPUT_GAMEPAD_START},
+        {platform::PadUp, XINPUT_GAMEPAD_DPAD_UP},
+        {platform::PadDown, XINPUT_GAMEPAD_DPAD_DOWN},
+        {platform::PadLeft, XINPUT_GAMEPAD_DPAD_LEFT}};
+    for (const auto& [pad, xinput] : buttons) {
+        if (pad == button) {
+            return xinput;
+        }
     }
+    return XINPUT_GAMEPAD_DPAD_RIGHT;
 }
 
 class StandInPad : public PadDriver {

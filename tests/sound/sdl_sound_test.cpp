@@ -1,5 +1,6 @@
 // The sound path on SDL2_mixer, heard through SDL's disk output: a clip made from a wave file
-// plays into the mix, whatever the wave's own format, and no output at all fails the open.
+// plays into the mix, whatever the wave's own format, and no output at all fails the open. (A
+// buffer and its duplicate sounding together is the back-end contract's.)
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,7 +14,7 @@
 #include "sound/sound_clip.h"
 #include "sound/sound_device.h"
 #include "support/temporary_folder.h"
-#include "wave_bytes.h"
+#include "support/wave_bytes.h"
 
 namespace {
 
@@ -72,18 +73,6 @@ TEST_F(SdlSound, TheWindIsHeardInTheMix) {
         }
         EXPECT_GT(loud, 4000u);
     }
-}
-
-// Each buffer has a mixer channel of its own: two plays of a two-buffer clip sound together.
-TEST_F(SdlSound, TheBuffersOfAClipSoundTogether) {
-    writeTone("Cow", 22050, 16, 0.5);
-    SoundDevice device;
-    ASSERT_EQ(device.open(nullptr, platform::DSSCL_PRIORITY, 2, 22050, 16), S_OK);
-    std::unique_ptr<SoundClip> cow;
-    ASSERT_EQ(device.createClip(cow, "Data\\Cow.wav", 0, platform::AlgorithmId{}, 2), S_OK);
-    EXPECT_EQ(cow->play(0), S_OK);
-    EXPECT_EQ(cow->play(0), S_OK);
-    EXPECT_EQ(status(cow.get(), 0) & status(cow.get(), 1), platform::DSBSTATUS_PLAYING);
 }
 
 TEST(SdlSoundOutput, NoOutputFailsTheOpen) {

@@ -17,7 +17,7 @@
 #include "sound/sound_device.h"
 #include "sound/wave_reader.h"
 #include "support/temporary_folder.h"
-#include "wave_bytes.h"
+#include "support/wave_bytes.h"
 #include "world/game_random.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "sound/sound_device.h"
 #include "support/headless_game.h"
 #include "support/temporary_folder.h"
-#include "wave_bytes.h"
+#include "support/wave_bytes.h"
 #include "world/game_random.h"
 
 namespace {
@@ -49,9 +49,9 @@ TEST_F(SoundSetup, AMissingCowStopsSetUpAfterTheIndianAndBeforeAnySprite) {
         std::string folder = folder_.path();
         std::replace(box.begin(), box.end(), '\\', '/');
         std::replace(folder.begin(), folder.end(), '\\', '/');
-        EXPECT_NE(box.find("The file Data/Cow.wav is missing or damaged in the folder " + folder +
-                           "."),
-                  std::string::npos)
+        EXPECT_NE(
+            box.find("The file Data/Cow.wav is missing or damaged in the folder " + folder + "."),
+            std::string::npos)
             << box;
         EXPECT_EQ(headless::presentCount(), 1); // the splash is showing
         EXPECT_NE(game.soundIndian, nullptr);

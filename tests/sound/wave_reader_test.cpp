@@ -7,7 +7,7 @@
 
 #include "sound/wave_reader.h"
 #include "support/temporary_folder.h"
-#include "wave_bytes.h"
+#include "support/wave_bytes.h"
 
 namespace {
 

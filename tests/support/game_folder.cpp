@@ -4,40 +4,8 @@
 #include <sstream>
 #include <utility>
 
+#include "support/wave_bytes.h"
 #include "world/terrain.h"
-
-namespace {
-
-void putLittle(std::string& bytes, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-}
-
-// A PCM wave of 22,050 16-bit mono samples a second, the given number of milliseconds long.
-std::string shortWave(int milliseconds) {
-    constexpr std::uint32_t Rate = 22050;
-    const std::uint32_t samples = Rate * static_cast<std::uint32_t>(milliseconds) / 1000;
-    const std::uint32_t dataBytes = samples * 2;
-    std::string wave = "RIFF";
-    putLittle(wave, 36 + dataBytes, 4);
-    wave += "WAVEfmt ";
-    putLittle(wave, 16, 4);
-    putLittle(wave, 1, 2);        // PCM
-    putLittle(wave, 1, 2);        // mono
-    putLittle(wave, Rate, 4);     // samples a second
-    putLittle(wave, Rate * 2, 4); // bytes a second
-    putLittle(wave, 2, 2);        // block align
-    putLittle(wave, 16, 2);       // bits a sample
-    wave += "data";
-    putLittle(wave, dataBytes, 4);
-    for (std::uint32_t i = 0; i < samples; ++i) {
-        putLittle(wave, (i / 25) % 2 == 0 ? 0x1000 : 0xF000, 2); // a quiet square wave
-    }
-    return wave;
-}
-
-} // namespace
 
 GameFolder::GameFolder(std::int32_t ground) : ground_(CellCount, ground) {}
 
@@ -71,7 +39,7 @@ void GameFolder::write() const {
         }
     }
     folder_.write("Terrain.dat", terrain.str());
-    const std::string wave = shortWave(4);
+    const std::string wave = wave::file(1, 22050, 16, wave::samples(176)); // 4 ms
     for (const char* name : {"Indian", "Cow", "Farm", "CowBoy", "Crush", "Splat", "Wind"}) {
         folder_.write(std::string("Data/") + name + ".wav", wave);
     }

@@ -54,11 +54,6 @@ void HeadlessGame::key(platform::EventType type, int key) {
     headless::queueEvent({type, key, false});
 }
 
-void HeadlessGame::press(int key) {
-    this->key(platform::EventType::KeyDown, key);
-    this->key(platform::EventType::KeyUp, key);
-}
-
 void HeadlessGame::mouse(int x, int y) {
     headless::setCursor(x, y);
     send(platform::EventType::MouseMove);

@@ -36,7 +36,6 @@ public:
     bool handleEventsOnly();
 
     void key(platform::EventType type, int key);
-    void press(int key);      // down and up
     void mouse(int x, int y); // moves the cursor there
     void send(platform::EventType type);
 

@@ -41,17 +41,12 @@ TEST(TerrainReading, NumbersFillTheMapRowByRowIntoColumnMajorCellsAndTheRestIsIg
         const int row = k / MapColumns;
         EXPECT_EQ(cells[column * MapRows + row], k % 125) << "number " << k;
     }
-}
-
-TEST(TerrainReading, LineBreaksCarryNoMeaning) {
-    Cells lines;
-    Cells oneLine;
-    read(fullMap("\n"), lines);
-    read(fullMap(" "), oneLine);
-    EXPECT_EQ(lines, oneLine);
-    Cells oddSpacing;
-    read("\t\r\n  " + fullMap("\r\n\v\f"), oddSpacing);
-    EXPECT_EQ(lines, oddSpacing);
+    // Line breaks carry no meaning, nor does any other white space.
+    for (const std::string& spacing : {std::string(" "), std::string("\r\n\v\f")}) {
+        Cells other;
+        read("\t\r\n  " + fullMap(spacing), other);
+        EXPECT_EQ(other, cells);
+    }
 }
 
 // How each number is read: its base from its leading characters ("08" is an octal 0 and then

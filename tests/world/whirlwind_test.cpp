@@ -1,4 +1,5 @@
-// The whirlwind's move: keys and right-mouse steering, blocking ground, wrecking, the wind.
+// The whirlwind's move: keys and right-mouse steering, blocking ground, wrecking. The wind's
+// one draw a frame and its gusts are pinned by the golden replays' generator and sound counts.
 #include <gtest/gtest.h>
 
 #include "world_fixture.h"
@@ -60,22 +61,6 @@ TEST_F(Whirlwind, KnocksDownWhatStandsWithOneCrashAndLeavesWhatIsDown) {
         world.stepWorld();
         EXPECT_EQ(game().structureAt(6400, 640), c[1]) << "standing " << c[0];
         EXPECT_EQ(world.plays(GameSound::Crush), crashes + (c[0] != c[1] ? 1 : 0));
-    }
-}
-
-TEST_F(Whirlwind, TheWindTakesOneDrawAFrameAndBlowsBelowTen) {
-    // From state 1 the generator's numbers run 41, 18467, ...: find one below 10, then a 10.
-    for (const int wanted : {9, 10}) {
-        setGameRandomState(1);
-        std::uint32_t before = gameRandomState();
-        while (wanted == 9 ? gameRandom() >= 10 : gameRandom() != 10) {
-            before = gameRandomState();
-        }
-        const std::uint32_t gusts = world.plays(GameSound::Wind);
-        setGameRandomState(before);
-        world.stepWorld();
-        EXPECT_EQ(world.plays(GameSound::Wind), gusts + (wanted < 10 ? 1 : 0));
-        EXPECT_EQ(drawsBetween(before, gameRandomState()), 1);
     }
 }
 
