@@ -1,84 +1,93 @@
 #!/usr/bin/env bash
-# The start-up boxes on a virtual X screen: without a sound output the game offers to play
-# silently and, with Return, plays on and ends with status 0 on Escape twice; SIGTERM ends it
-# while that box shows; a missing sound gets a box naming the file and its folder, which
-# Escape closes, ending with status 1. The window's class is the desktop entry's name.
+# The start-up boxes on a virtual X screen. Without a sound output the game offers to play
+# silently: Return plays on for this run only, and the game ends with status 0; SIGTERM while
+# the box shows ends the game and the box with it; "Always play without sound" is kept in the
+# settings, and the next start plays silently without asking. A sound missing from the game
+# folder gets a box over the splash naming the file and the folder; Escape ends the game with
+# status 1.
 #
 # usage: start_up_boxes.sh GAME_DIR   (exit 77: skipped)
 set -uo pipefail
 
 game_dir=$(realpath "$1")
 source "$(dirname "$0")/virtual_screen.sh"
-[ -d "$game_dir/Data" ] || skip "the build has no game data"
-command -v xdotool >/dev/null || skip "xdotool is missing"
+[ -d "$game_dir/Data" ] || fail "$game_dir has no Data/: the game_data target did not run"
+for tool in xdotool xwininfo import convert; do
+    command -v "$tool" >/dev/null || skip "$tool is missing"
+done
 startVirtualScreen
+source "$(dirname "$0")/screen_checks.sh"
 export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
+settings=$work/config/Brannoch/Kestravan/kestravan.ini
 
-# start AUDIO_DRIVER ARGUMENTS...: the game in the background, from an unrelated folder.
+# start AUDIO_DRIVER ARGUMENTS...: the game in the background.
 start() {
     local driver=$1
     shift
-    mkdir -p "$work/unrelated"
-    (cd "$work/unrelated" && SDL_AUDIODRIVER=$driver exec "$game_dir/kestravan" --windowed "$@") \
-        >"$work/game.log" 2>&1 &
+    (cd "$game_dir" && SDL_AUDIODRIVER=$driver exec ./kestravan "$@") >"$work/game.log" 2>&1 &
     game_pid=$!
 }
-# box TITLE: the id of the shown window with this title, within 10 seconds, in $id.
+# boxes TITLE: the ids of the windows with this title. xdotool cannot read the UTF-8
+# titles SDL gives its boxes, so xwininfo names them.
+boxes() { xwininfo -root -children | grep -F "\"$1\":" | awk '{print $1}'; }
+# box TITLE: the box with this title, shown within 10 seconds: its id in $id, its size and
+# place in $X $Y $WIDTH $HEIGHT.
 box() {
-    local id
     for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-        [ -n "$id" ] && return
+        id=$(boxes "$1" | head -1)
+        if [ -n "$id" ] && xwininfo -id "$id" | grep -q "IsViewable"; then
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            return
+        fi
         kill -0 "$game_pid" 2>/dev/null || break
         sleep 0.1
     done
-    cat "$work/game.log" >&2
+    cat "$work/game.log"
     fail "no box '$1' showed"
 }
-# press ID KEY: the key, with the window focused.
-press() { xdotool windowfocus --sync "$1" key "$2"; }
-# ended STATUS WHAT: the game has ended within 10 seconds with the status.
-ended() {
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after $2"
-    wait "$game_pid"
-    local status=$?
-    game_pid=
-    [ "$status" -eq "$1" ] || { cat "$work/game.log"; fail "after $2 the game ended with $status, not $1"; }
-    echo "after $2 the game ended with status $1"
+# silentGame WHAT: the game plays without sound and Escape twice ends it with status 0.
+silentGame() {
+    xdotool mousemove 2 2
+    gameFrame
+    xdotool key Escape
+    sleep 0.3
+    xdotool key Escape
+    waitForEnd "$1"
 }
 
 start no-such-driver
 box "Kestravan - No sound"
-press "$id" Return
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --class net.brannoch.Kestravan >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdotool search --onlyvisible --class net.brannoch.Kestravan >/dev/null ||
-    { cat "$work/game.log"; fail "no window of the class net.brannoch.Kestravan"; }
-sleep 3 # the splash, then a few frames of play
-kill -0 "$game_pid" 2>/dev/null || { cat "$work/game.log"; fail "the game did not play on without sound"; }
-xdotool key Escape
-sleep 0.3
-xdotool key Escape
-ended 0 "playing without sound"
-grep -q "playing without sound" "$work/game.log" || fail "the silent choice went unsaid"
+xdotool windowfocus --sync "$id" key Return
+silentGame "Play without sound"
+grep -q "playing without sound" "$work/game.log" || fail "the silent play went unsaid"
+grep -q "^sound = off" "$settings" 2>/dev/null && fail "playing silently once was kept in the settings"
 
 start no-such-driver
 box "Kestravan - No sound"
 kill -TERM "$game_pid"
-ended 143 "SIGTERM while a box showed"
+waitForEnd "SIGTERM while the box showed" 143
+for _ in $(seq 50); do
+    [ -z "$(boxes "Kestravan - No sound")" ] && break
+    sleep 0.1
+done
+[ -z "$(boxes "Kestravan - No sound")" ] || fail "the box outlived the game"
 
-cp -r "$game_dir/Data" "$game_dir/Terrain.dat" "$work/unrelated/"
-rm "$work/unrelated/Data/Cow.wav"
-start dummy --data "$work/unrelated"
+# The three buttons are alike and in the middle of the box, at its foot.
+start no-such-driver
+box "Kestravan - No sound"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 25)) click 1
+silentGame "Always play without sound"
+grep -q "^sound = off " "$settings" || { cat "$settings"; fail "the silent choice was not kept"; }
+start no-such-driver
+silentGame "a start with the silent choice kept"
+grep -q "no sound output" "$work/game.log" && fail "the kept choice still tried the sound output"
+
+mkdir -p "$work/game"
+cp -r "$game_dir/Data" "$game_dir/Terrain.dat" "$work/game/"
+rm "$work/game/Data/Cow.wav"
+start dummy --data "$work/game"
 box "Kestravan - Error"
-press "$id" Escape
-ended 1 "Escape in the error box"
-grep -q "DirectSound Create FAILED" "$work/game.log" || fail "the box lost the game's own line"
-grep -q "The file Data/Cow.wav is missing or damaged in the folder $work/unrelated\." "$work/game.log" ||
+xdotool windowfocus --sync "$id" key Escape
+waitForEnd "Escape in the box of a missing sound" 1
+grep -q "The file Data/Cow.wav is missing or damaged in the folder $work/game\." "$work/game.log" ||
     { cat "$work/game.log"; fail "the box did not name the file and its folder"; }

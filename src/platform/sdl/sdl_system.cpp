@@ -1,7 +1,13 @@
 // Clocks, sleep and messages on SDL.
 #include <SDL.h>
+#include <pthread.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 
 #include "platform/display_backend.h"
 #include "platform/input_queue.h"
@@ -60,6 +66,21 @@ extern "C" void endAtOnce(int signal) {
     std::raise(signal);
 }
 
+// SDL draws its box in a process of its own, forked from the game's; that process goes with
+// the game, so that a signal ending the game while the box shows never leaves the box behind.
+pid_t boxOwner = 0; // the game's process while a box shows
+
+extern "C" void boxProcessStarts() {
+#ifdef __linux__
+    if (boxOwner != 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != boxOwner) {
+            _exit(1); // the game ended before the box could be tied to it
+        }
+    }
+#endif
+}
+
 } // namespace
 
 int showBox(std::uint32_t kind, const char* caption, const char* text,
@@ -77,12 +98,15 @@ int showBox(std::uint32_t kind, const char* caption, const char* text,
     struct sigaction interrupt {};
     sigaction(SIGTERM, &ending, &terminate);
     sigaction(SIGINT, &ending, &interrupt);
+    static const bool tied = pthread_atfork(nullptr, nullptr, boxProcessStarts) == 0;
+    boxOwner = tied ? getpid() : 0;
     const SDL_MessageBoxData box = {kind, nullptr, caption, text, count, buttons, nullptr};
     int chosen = -1;
     if (SDL_ShowMessageBox(&box, &chosen) != 0) {
         std::fprintf(stderr, "SDL: the box cannot be shown: %s\n", SDL_GetError());
         chosen = -1;
     }
+    boxOwner = 0;
     sigaction(SIGTERM, &terminate, nullptr);
     sigaction(SIGINT, &interrupt, nullptr);
     if (shown) {
