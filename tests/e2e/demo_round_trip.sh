@@ -27,54 +27,66 @@ click() {
     sleep 0.15
 }
 
-"$game_dir/kestravan" --windowed --no-sound --record "$work/demo" >"$work/game.log" 2>&1 &
-game_pid=$!
-sleep 3.5 # the splash
-# The chase. A farmer works at his site 608 pixels left of the whirlwind and 544 below it from
-# the first frames on, whenever the game starts. With the cursor far left and a little low,
-# the whirlwind drifts two pixels a frame more to the left than down; after 37 to 51 frames
-# of that the farmer lies on the diagonal the whirlwind then runs down with the cursor far
-# left and far low. He flees along that same diagonal, more slowly, and is caught. Only the
-# first leg's length counts, and xdotool's own sleep keeps it within a frame or two.
-xdotool mousemove 200 400 mousedown 3 sleep 0.73 mousemove 200 500 sleep 2 mouseup 3
-xdotool keydown Right keydown Up sleep 0.5 keyup Right keyup Up
-xdotool key alt+Return
-sleep 0.5 # the switch to full screen
-# A throw of every kind, the farmer's first, so that he has landed long before the end: the
-# kind, the speed gauge, then the direction.
-for kind in "973 726" "973 666" "913 666" "913 726"; do
-    click $kind 0.1
-    click 853 696 0.6
-    click 763 696 0.3
-done
-xdotool key F12
-sleep 0.5
-xdotool key Escape
-sleep 0.3
-xdotool key Escape
-waitForEnd "Escape twice while recording"
-settings=$XDG_CONFIG_HOME/Brannoch/Kestravan
-grep -q '^mode = fullscreen' "$settings/kestravan.ini" ||
-    fail "Alt+Enter did not write full screen into the settings"
-shot=$(sed -n 's/^Screenshot: //p' "$work/game.log")
-[ -f "$shot" ] && [ "$(head -c 4 "$shot" | tail -c 3)" = PNG ] ||
-    fail "F12 wrote no screenshot ($(cat "$work/game.log"))"
+# recordDemo: one recorded game, checked against the simulator's replay of it; true when the
+# whirlwind caught a figure and threw it, so that it landed.
+recordDemo() {
+    "$game_dir/kestravan" --windowed --no-sound --record "$work/demo" >"$work/game.log" 2>&1 &
+    game_pid=$!
+    sleep 3.5 # the splash
+    # The chase. A farmer works at his site 608 pixels left of the whirlwind and 544 below it from
+    # the first frames on, whenever the game starts. With the cursor far left and a little low,
+    # the whirlwind drifts two pixels a frame more to the left than down; after 37 to 51 frames
+    # of that the farmer lies on the diagonal the whirlwind then runs down with the cursor far
+    # left and far low. He flees along that same diagonal, more slowly, and is caught. Only the
+    # first leg's length counts, and xdotool's own sleep keeps it within a frame or two.
+    xdotool mousemove 200 400 mousedown 3 sleep 0.73 mousemove 200 500 sleep 2 mouseup 3
+    xdotool keydown Right keydown Up sleep 0.5 keyup Right keyup Up
+    xdotool key alt+Return
+    sleep 0.5 # the switch to full screen
+    # A throw of every kind, the farmer's first, so that he has landed long before the end: the
+    # kind, the speed gauge, then the direction.
+    for kind in "973 726" "973 666" "913 666" "913 726"; do
+        click $kind 0.1
+        click 853 696 0.6
+        click 763 696 0.3
+    done
+    xdotool key F12
+    sleep 0.5
+    xdotool key Escape
+    sleep 0.3
+    xdotool key Escape
+    waitForEnd "Escape twice while recording"
+    settings=$XDG_CONFIG_HOME/Brannoch/Kestravan
+    grep -q '^mode = fullscreen' "$settings/kestravan.ini" ||
+        fail "Alt+Enter did not write full screen into the settings"
+    shot=$(sed -n 's/^Screenshot: //p' "$work/game.log")
+    [ -f "$shot" ] && [ "$(head -c 4 "$shot" | tail -c 3)" = PNG ] ||
+        fail "F12 wrote no screenshot ($(cat "$work/game.log"))"
 
-[ -s "$work/demo.json" ] || fail "no state was written beside the demo"
-"$sim" --data "$game_dir" --script "$work/demo" --dump "$work/replayed.json" ||
-    fail "kestravan-sim could not play the demo"
-if ! cmp -s "$work/demo.json" "$work/replayed.json"; then
-    diff <(tr ',' '\n' <"$work/demo.json") <(tr ',' '\n' <"$work/replayed.json") | head -20
-    fail "the simulator's state differs from the recorded game's"
-fi
-echo "the simulator ends in the recorded state: $(grep -o '"frame": [0-9]*' "$work/demo.json")"
-grep -o '"caught": \[[^]]*\]\|"score": [0-9]*\|"sounds": {[^}]*}' "$work/demo.json"
-# plays NAME: how often the recorded game played that sound. A figure calls when it is caught
-# and again when it is thrown; a thrown figure lands with a splat.
-plays() { grep -o "\"$1\": [0-9]*" "$work/demo.json" | grep -o '[0-9]*$'; }
-calls=$(($(plays indian) + $(plays farm) + $(plays cow) + $(plays cowboy)))
-[ "$calls" -ge 1 ] || fail "the whirlwind caught nothing while recording"
-[ "$(plays splat)" -ge 1 ] || fail "no caught figure was thrown and landed while recording"
+    [ -s "$work/demo.json" ] || fail "no state was written beside the demo"
+    "$sim" --data "$game_dir" --script "$work/demo" --dump "$work/replayed.json" ||
+        fail "kestravan-sim could not play the demo"
+    if ! cmp -s "$work/demo.json" "$work/replayed.json"; then
+        diff <(tr ',' '\n' <"$work/demo.json") <(tr ',' '\n' <"$work/replayed.json") | head -20
+        fail "the simulator's state differs from the recorded game's"
+    fi
+    echo "the simulator ends in the recorded state: $(grep -o '"frame": [0-9]*' "$work/demo.json")"
+    grep -o '"caught": \[[^]]*\]\|"score": [0-9]*\|"sounds": {[^}]*}' "$work/demo.json"
+    # plays NAME: how often the recorded game played that sound. A figure calls when it is caught
+    # and again when it is thrown; a thrown figure lands with a splat.
+    plays() { grep -o "\"$1\": [0-9]*" "$work/demo.json" | grep -o '[0-9]*$'; }
+    calls=$(($(plays indian) + $(plays farm) + $(plays cow) + $(plays cowboy)))
+    [ "$calls" -ge 1 ] && [ "$(plays splat)" -ge 1 ]
+
+}
+
+# The chase hangs on the moments the player's input arrives; on a loaded machine it may miss
+# the farmer, and then the game is recorded again. A replay that differs fails at once.
+for attempt in 1 2 3; do
+    recordDemo && break
+    [ "$attempt" = 3 ] && fail "in three recorded games the whirlwind never caught and threw a figure"
+    echo "attempt $attempt caught or threw nothing; recording again"
+done
 
 # The game shows the demo at its pace and ends with it.
 "$game_dir/kestravan" --play "$work/demo" >"$work/game.log" 2>&1 &

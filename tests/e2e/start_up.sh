@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # How the game starts, without a screen: --help and --version print and end, a bad option
-# ends with status 2, no display ends at once with status 1 and a line saying so (never on an
+# and one the Linux game cannot offer end with status 2, no display ends at once with status 1 and a line saying so (never on an
 # invisible screen), a game folder missing its files gets them named with the folder, the game
 # started from an unrelated folder (or one holding a stray Data folder) finds its data beside
 # itself, a game with its data nowhere says where it looked, and old settings move to the
@@ -33,6 +33,8 @@ expect() {
 expect 0 "usage: kestravan" --help
 expect 0 "^Kestravan [0-9]" --version
 expect 2 "unknown option '--turbo'" --turbo
+expect 2 "--exclusive is not available in the Linux game" --windowed --exclusive
+grep -q -- "--borderless" <("$game" --help) && fail "the help offers what the Linux game lacks"
 expect 2 "cannot read the demo" --play "$work/no-such-demo"
 expect 1 "no display" --windowed
 grep -q "is missing" "$work/out" && fail "the game beside its data named files missing"
