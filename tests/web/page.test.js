@@ -3,30 +3,19 @@
 // focus, maps the cursor back from a scaled canvas, opens the menu, keeps the best score over a
 // reload (and the higher of two tabs' scores), plays without IndexedDB, draws the same frames
 // through WebGL and the 2D canvas, and shows a failed start in the game's error box.
-const { test, before, after } = require("node:test");
+const { test } = require("node:test");
 const assert = require("node:assert/strict");
-const { serve, launch, gameState, waitFor, waitForState, shownFrame, simulatorFrames } =
+const { servedPage, gameState, waitFor, waitForState, shownFrame, simulatorFrames } =
   require("./support.js");
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-
-after(async () => {
-  await browser?.close();
-  site?.server.kill();
-});
+const web = servedPage();
 
 async function openPage(query = "?autostart", viewport = { width: 1024, height: 768 }) {
-  const page = await browser.newPage({ viewport });
+  const page = await web.browser.newPage({ viewport });
   const console = [];
   page.on("console", (message) => console.push(message.text()));
   page.on("pageerror", (error) => console.push(`page error: ${error.message}`));
-  await page.goto(site.address + "index.html" + query);
+  await page.goto(web.site.address + "index.html" + query);
   return { page, console };
 }
 
@@ -170,10 +159,10 @@ test("a start that fails shows the error box on the page and the same line in th
 });
 
 test("two tabs racing to keep their scores never lower the stored best", async () => {
-  const context = await browser.newContext();
+  const context = await web.browser.newContext();
   const tabs = await Promise.all([0, 1].map(async () => {
     const page = await context.newPage();
-    await page.goto(site.address + "index.html");
+    await page.goto(web.site.address + "index.html");
     await page.waitForSelector("#play");
     return page;
   }));
@@ -184,17 +173,17 @@ test("two tabs racing to keep their scores never lower the stored best", async (
     const kept = await Promise.all([keep(tabs[0], round * 100), keep(tabs[1], round * 100 - 50)]);
     assert.deepEqual(kept, [1, 1]);
   }
-  await tabs[1].goto(site.address + "index.html?autostart");
+  await tabs[1].goto(web.site.address + "index.html?autostart");
   const state = await waitForState(tabs[1], (state) => state.frame >= 1, "the first frame");
   assert.equal(state.bestScore, 400);
   await context.close();
 });
 
 test("without IndexedDB the game plays, and the page says the best score lasts the session", async () => {
-  const context = await browser.newContext();
+  const context = await web.browser.newContext();
   await context.addInitScript(() => Object.defineProperty(window, "indexedDB", { value: undefined }));
   const page = await context.newPage();
-  await page.goto(site.address + "index.html?autostart");
+  await page.goto(web.site.address + "index.html?autostart");
   const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
   assert.match(await page.textContent("#note"), /until you close the page/);
   await page.focus("#canvas");

@@ -6,6 +6,7 @@ const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
 const zlib = require("node:zlib");
+const { before, after } = require("node:test");
 const { chromium } = require("playwright-core");
 
 const webBuild = process.env.KESTRAVAN_WEB || path.resolve(__dirname, "../../build-web");
@@ -69,6 +70,21 @@ function launch() {
     // WebGL on the CPU, as a machine without a graphics card has it.
     args: ["--no-sandbox", "--enable-unsafe-swiftshader"],
   });
+}
+
+// The page served and Chromium started before a file's tests, both closed after them: the
+// returned object gets site (as serve gives it) and browser.
+function servedPage() {
+  const shared = {};
+  before(async () => {
+    shared.site = await serve();
+    shared.browser = await launch();
+  });
+  after(async () => {
+    await shared.browser?.close();
+    shared.site?.server.kill();
+  });
+  return shared;
 }
 
 // The game's state in the simulator's JSON; null before the game exists.
@@ -174,4 +190,4 @@ function readPng(file) {
   };
 }
 
-module.exports = { webBuild, webSite, serve, launch, gameState, waitFor, waitForState, shownFrame, simulatorFrames };
+module.exports = { webBuild, webSite, simulator, gameFolder, serve, launch, servedPage, gameState, waitFor, waitForState, shownFrame, simulatorFrames };

@@ -2,27 +2,16 @@
 // finger held on the map steers, one held on the panel picks a kind and works the speed and
 // direction buttons to throw, the page's button opens the menu, and held upright the page asks
 // to be turned. Held and moving fingers go through the DevTools protocol, as a phone sends them.
-const { test, before, after } = require("node:test");
+const { test } = require("node:test");
 const assert = require("node:assert/strict");
-const { serve, launch, gameState, waitFor, waitForState } = require("./support.js");
+const { servedPage, gameState, waitFor, waitForState } = require("./support.js");
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-
-after(async () => {
-  await browser?.close();
-  site?.server.kill();
-});
+const web = servedPage();
 
 async function openPhone(viewport) {
-  const context = await browser.newContext({ hasTouch: true, isMobile: true, viewport });
+  const context = await web.browser.newContext({ hasTouch: true, isMobile: true, viewport });
   const page = await context.newPage();
-  await page.goto(site.address + "index.html");
+  await page.goto(web.site.address + "index.html");
   const cdp = await context.newCDPSession(page);
   // A finger at a point of the game's 1024 x 768 screen.
   const finger = async (type, x, y) => {
