@@ -1,32 +1,21 @@
 // Loading the page in headless Chromium: what it downloads from a server that compresses
-// nothing, what the player reads when a file is missing or damaged, and the second visit
-// without a network, from the service worker's cache, with the manifest and its icons.
-const { test, before, after } = require("node:test");
+// nothing, what the player reads when a file or a demo is missing or damaged, and the second
+// visit without a network, from the service worker's cache, with the manifest and its icons.
+const { test } = require("node:test");
 const assert = require("node:assert/strict");
 const fs = require("node:fs");
 const path = require("node:path");
-const { webSite, serve, launch, waitForState } = require("./support.js");
+const { webSite, servedPage, waitForState } = require("./support.js");
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-
-after(async () => {
-  await browser?.close();
-  site?.server.kill();
-});
+const web = servedPage();
 
 const DownloadTarget = 1.5e6;
 
 test("a first visit downloads less than 1.5 MB, and the next one starts offline", async () => {
-  const context = await browser.newContext();
+  const context = await web.browser.newContext();
   const page = await context.newPage();
-  const from = site.sent.bytes;
-  await page.goto(site.address + "index.html?autostart");
+  const from = web.site.sent.bytes;
+  await page.goto(web.site.address + "index.html?autostart");
   await waitForState(page, (state) => state.frame >= 1, "the first frame");
   // The service worker has kept every file of the page.
   const kept = await page.evaluate(async () => {
@@ -36,7 +25,7 @@ test("a first visit downloads less than 1.5 MB, and the next one starts offline"
   });
   assert.equal(kept, 9);
   // Everything the server sent: the page's downloads and the service worker's.
-  const bytes = site.sent.bytes - from;
+  const bytes = web.site.sent.bytes - from;
   console.log(`cold load: ${bytes} bytes`);
   assert.ok(bytes < DownloadTarget, `${bytes} bytes`);
 
@@ -62,29 +51,32 @@ test("a first visit downloads less than 1.5 MB, and the next one starts offline"
 
 const data = () => fs.readFileSync(path.join(webSite, "kestravan.data.gz"));
 const Failures = [
-  ["a missing data file", "**/kestravan.data.gz", () => ({ status: 404 }), /data \(kestravan\.data\.gz\) could not be downloaded/],
-  ["a truncated data file", "**/kestravan.data.gz", () => ({ body: data().subarray(0, 200000) }), /data \(kestravan\.data\.gz\) is damaged or incomplete/],
-  ["a garbled data file", "**/kestravan.data.gz", () => {
+  ["a missing data file", "", "**/kestravan.data.gz", () => ({ status: 404 }), /data \(kestravan\.data\.gz\) could not be downloaded/],
+  ["a truncated data file", "", "**/kestravan.data.gz", () => ({ body: data().subarray(0, 200000) }), /data \(kestravan\.data\.gz\) is damaged or incomplete/],
+  ["a garbled data file", "", "**/kestravan.data.gz", () => {
     const garbled = Buffer.from(data());
     for (let at = 300000; at < 300100; ++at) {
       garbled[at] ^= 0x5A;
     }
     return { body: garbled };
   }, /data \(kestravan\.data\.gz\) is damaged or incomplete/],
-  ["a missing program", "**/kestravan.wasm", () => ({ status: 404 }), /program \(kestravan\.wasm\) could not be downloaded/],
-  ["a damaged program", "**/kestravan.wasm", () => ({ body: Buffer.from("not a program") }), /program \(kestravan\.wasm\) is damaged/],
+  ["a missing program", "", "**/kestravan.wasm", () => ({ status: 404 }), /program \(kestravan\.wasm\) could not be downloaded/],
+  ["a damaged program", "", "**/kestravan.wasm", () => ({ body: Buffer.from("not a program") }), /program \(kestravan\.wasm\) is damaged/],
+  ["a missing demo", "?demo=gone.demo", "**/gone.demo", () => ({ status: 404 }), /The demo gone\.demo could not be downloaded \(the server answered 404\)/],
+  ["an unreadable demo", "?demo=garbled.demo&autostart", "**/garbled.demo", () => ({ body: data().subarray(0, 5000) }),
+   /The demo garbled\.demo cannot be played: \/demos\/garbled\.demo: line 1: /],
 ];
 
-for (const [what, url, answer, message] of Failures) {
+for (const [what, query, url, answer, message] of Failures) {
   test(`${what} is told in plain words, with the way out`, async () => {
-    const context = await browser.newContext();
+    const context = await web.browser.newContext();
     const page = await context.newPage();
     await page.route(url, (route) => route.fulfill(answer()));
-    await page.goto(site.address + "index.html");
+    await page.goto(web.site.address + "index.html" + query);
     await page.waitForSelector("#error", { state: "visible" });
     const text = await page.textContent("#error");
     assert.match(text, message);
-    assert.match(text, /Reload the page to try again/);
+    assert.equal(await page.textContent("#error button"), "Reload");
     assert.doesNotMatch(text, /abort|RuntimeError|wasm streaming|Aborted|emscripten/i);
     assert.equal(await page.isVisible("#play"), false);
     await context.close();

@@ -3,22 +3,11 @@
 // picks a kind, is unplugged and plugged again, works the menu and quits; and a mouse press
 // and release delivered together still count as a click. Then it runs a farmer down, brings
 // him back and throws him at the target for points.
-const { test, before, after } = require("node:test");
+const { test } = require("node:test");
 const assert = require("node:assert/strict");
-const { serve, launch, gameState, waitForState } = require("./support.js");
+const { servedPage, gameState, waitForState } = require("./support.js");
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-
-after(async () => {
-  await browser?.close();
-  site?.server.kill();
-});
+const web = servedPage();
 
 // The pad: window.testPad.axes and .buttons as the test sets them; a tapped button shows in
 // one sample only (and a tap right after one waits a sample, to be let go in between).
@@ -47,9 +36,9 @@ function installPad() {
 const South = 0, East = 1, LeftShoulder = 4, RightShoulder = 5, Start = 9, Up = 12, Left = 14;
 
 test("a pad steers, picks a kind, is plugged again, works the menu and quits; a click delivered at once counts", async () => {
-  const page = await browser.newPage({ viewport: { width: 1024, height: 768 } });
+  const page = await web.browser.newPage({ viewport: { width: 1024, height: 768 } });
   await page.addInitScript(installPad);
-  await page.goto(site.address + "index.html?autostart");
+  await page.goto(web.site.address + "index.html?autostart");
   await waitForState(page, (state) => state.frame >= 1, "the first frame");
   const pad = (change) => page.evaluate(change);
   const tap = (button) => page.evaluate((b) => window.testPad.tapped.add(b), button);
@@ -144,9 +133,9 @@ async function steerWhile(page, pick, what, { full = false, timeout = 40000 } = 
 }
 
 test("a pad runs down a figure, freezes the speed and throws it for points", async () => {
-  const page = await browser.newPage({ viewport: { width: 1024, height: 768 } });
+  const page = await web.browser.newPage({ viewport: { width: 1024, height: 768 } });
   await page.addInitScript(installPad);
-  await page.goto(site.address + "index.html?autostart");
+  await page.goto(web.site.address + "index.html?autostart");
   const first = await waitForState(page, (state) => state.frame >= 1, "the first frame");
   await page.evaluate(() => { window.testPad.connected = true; });
   const tap = (button) => page.evaluate((b) => window.testPad.tapped.add(b), button);

@@ -1,11 +1,12 @@
-// What the page tests share: the built page served by Python's static server, headless
-// Chromium, the game's state as the page reports it, and the simulator's screenshots.
+// What the page tests share: the built page served as a plain static server serves it, headless
+// Chromium, the game's state as the page reports it, the simulator's screenshots, and steering.
 const { execFileSync } = require("node:child_process");
 const http = require("node:http");
 const fs = require("node:fs");
 const os = require("node:os");
 const path = require("node:path");
-const zlib = require("node:zlib");
+const assert = require("node:assert/strict");
+const { before, after } = require("node:test");
 const { chromium } = require("playwright-core");
 
 const webBuild = process.env.KESTRAVAN_WEB || path.resolve(__dirname, "../../build-web");
@@ -62,13 +63,22 @@ function serve(folder = webSite) {
   });
 }
 
-// Without its sandbox, which neither root nor most containers allow; it only loads our page.
-function launch() {
-  return chromium.launch({
-    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
-    // WebGL on the CPU, as a machine without a graphics card has it.
-    args: ["--no-sandbox", "--enable-unsafe-swiftshader"],
+// The folder (the page's own by default) served and Chromium started before a file's tests,
+// both closed after them: the returned object gets site (as serve gives it) and browser.
+// Chromium runs without its sandbox, which neither root nor most containers allow (it only
+// loads our page), and with WebGL on the CPU, as a machine without a graphics card has it.
+function servedPage(folder) {
+  const shared = {};
+  before(async () => {
+    shared.site = await serve(folder);
+    shared.browser = await chromium.launch({ executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
+                                             args: ["--no-sandbox", "--enable-unsafe-swiftshader"] });
   });
+  after(async () => {
+    await shared.browser?.close();
+    shared.site?.server.kill();
+  });
+  return shared;
 }
 
 // The game's state in the simulator's JSON; null before the game exists.
@@ -117,61 +127,60 @@ function shownFrame(page, points) {
   }), points);
 }
 
-// The simulator's screenshots of the frames: for each, a function giving "r,g,b" at (x, y).
-function simulatorFrames(frames) {
+// The colours at the points of the simulator's screenshot of the frame, as "r,g,b": the
+// page's browser decodes the picture.
+async function simulatorColours(page, frame, points) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), "kestravan-web-"));
-  const args = ["--data", gameFolder, "--frames", String(Math.max(...frames)), "--dump", path.join(folder, "dump.json")];
-  for (const frame of frames) {
-    args.push("--screenshot", `${frame}:${path.join(folder, `${frame}.png`)}`);
-  }
-  execFileSync(simulator, args);
-  const pictures = frames.map((frame) => readPng(path.join(folder, `${frame}.png`)));
+  const shot = path.join(folder, "shot.png");
+  execFileSync(simulator, ["--data", gameFolder, "--frames", String(frame), "--dump", path.join(folder, "dump.json"),
+                           "--screenshot", `${frame}:${shot}`]);
+  const png = fs.readFileSync(shot).toString("base64");
   fs.rmSync(folder, { recursive: true, force: true });
-  return pictures;
+  return page.evaluate(async ([png, points]) => {
+    const blob = await (await fetch("data:image/png;base64," + png)).blob();
+    const picture = await createImageBitmap(blob, { colorSpaceConversion: "none", premultiplyAlpha: "none" });
+    const context = new OffscreenCanvas(picture.width, picture.height).getContext("2d");
+    context.drawImage(picture, 0, 0);
+    return points.map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data.slice(0, 3)).join(","));
+  }, [png, points]);
 }
 
-// An 8-bit RGB or RGBA PNG file, its scanlines unfiltered.
-function readPng(file) {
-  const bytes = fs.readFileSync(file);
-  const data = [];
-  let width = 0;
-  let height = 0;
-  let pixelBytes = 3;
-  for (let at = 8; at < bytes.length;) {
-    const length = bytes.readUInt32BE(at);
-    const type = bytes.toString("latin1", at + 4, at + 8);
-    const body = bytes.subarray(at + 8, at + 8 + length);
-    if (type === "IHDR") {
-      width = body.readUInt32BE(0);
-      height = body.readUInt32BE(4);
-      pixelBytes = body[9] === 6 ? 4 : 3;
-    } else if (type === "IDAT") {
-      data.push(body);
-    }
-    at += 12 + length;
-  }
-  const filtered = zlib.inflateSync(Buffer.concat(data));
-  const rowBytes = width * pixelBytes;
-  const pixels = Buffer.alloc(rowBytes * height);
-  const paeth = (a, b, c) => {
-    const p = a + b - c;
-    const [pa, pb, pc] = [Math.abs(p - a), Math.abs(p - b), Math.abs(p - c)];
-    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
-  };
-  for (let y = 0; y < height; ++y) {
-    const filter = filtered[y * (rowBytes + 1)];
-    for (let i = 0; i < rowBytes; ++i) {
-      const left = i >= pixelBytes ? pixels[y * rowBytes + i - pixelBytes] : 0;
-      const up = y > 0 ? pixels[(y - 1) * rowBytes + i] : 0;
-      const upLeft = y > 0 && i >= pixelBytes ? pixels[(y - 1) * rowBytes + i - pixelBytes] : 0;
-      const predicted = [0, left, up, (left + up) >> 1, paeth(left, up, upLeft)][filter];
-      pixels[y * rowBytes + i] = filtered[y * (rowBytes + 1) + 1 + i] + predicted;
-    }
-  }
-  return (x, y) => {
-    const at = y * rowBytes + x * pixelBytes;
-    return `${pixels[at]},${pixels[at + 1]},${pixels[at + 2]}`;
-  };
+// Pretends the page has gone to a background tab, or come back from it.
+function setHidden(page, hidden) {
+  return page.evaluate((hidden) => {
+    Object.defineProperty(document, "hidden", { configurable: true, get: () => hidden });
+    Object.defineProperty(document, "visibilityState", { configurable: true, get: () => (hidden ? "hidden" : "visible") });
+    document.dispatchEvent(new Event("visibilitychange"));
+  }, hidden);
 }
 
-module.exports = { webBuild, webSite, serve, launch, gameState, waitFor, waitForState, shownFrame, simulatorFrames };
+// Where the whirlwind's point catches the figure nearest it, from that point: a figure is
+// caught 10 to 35 pixels right of the point and 5 to 30 below it.
+function nearestFigure(state) {
+  return ["indians", "farmers", "cows", "cowboys"].flatMap((kind) =>
+    state[kind].map((figure) => ({ dx: figure.x - 22 - state.whirlwind.x, dy: figure.y - 17 - state.whirlwind.y })))
+    .sort((a, b) => Math.hypot(a.dx, a.dy) - Math.hypot(b.dx, b.dy))[0];
+}
+
+// Steers with a pointer (a finger, or the mouse with its right button) held toward the point
+// goal(state) gives, relative to the whirlwind, until done(state); lets go and returns the
+// state. The whirlwind's point is always at (480, 288) on the screen, and the whirlwind keeps
+// still while the pointer is within 50 pixels of it: the pointer stays beyond that.
+async function steer(page, pointer, goal, done, what) {
+  const offset = (d) => (Math.abs(d) < 4 ? 0 : Math.sign(d) * Math.min(180, Math.max(70, Math.abs(d))));
+  let state = await gameState(page);
+  await pointer.down(480, 288);
+  const end = Date.now() + 90000;
+  while (!done(state) && Date.now() < end) {
+    const { dx, dy } = goal(state);
+    await pointer.move(480 + offset(dx), 288 + offset(dy));
+    await page.waitForTimeout(50);
+    state = await gameState(page);
+  }
+  await pointer.up();
+  assert.ok(done(state), `${what}: ${JSON.stringify(goal(state))}`);
+  return waitForState(page, (state) => !state.rightButtonDown, "the pointer let go");
+}
+
+module.exports = { webBuild, webSite, simulator, gameFolder, servedPage, gameState, waitFor, waitForState, shownFrame,
+                   simulatorColours, setHidden, nearestFigure, steer };

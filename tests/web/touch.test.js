@@ -2,27 +2,16 @@
 // finger held on the map steers, one held on the panel picks a kind and works the speed and
 // direction buttons to throw, the page's button opens the menu, and held upright the page asks
 // to be turned. Held and moving fingers go through the DevTools protocol, as a phone sends them.
-const { test, before, after } = require("node:test");
+const { test } = require("node:test");
 const assert = require("node:assert/strict");
-const { serve, launch, gameState, waitFor, waitForState } = require("./support.js");
+const { servedPage, gameState, waitFor, waitForState, nearestFigure, steer } = require("./support.js");
 
-let site;
-let browser;
-
-before(async () => {
-  site = await serve();
-  browser = await launch();
-});
-
-after(async () => {
-  await browser?.close();
-  site?.server.kill();
-});
+const web = servedPage();
 
 async function openPhone(viewport) {
-  const context = await browser.newContext({ hasTouch: true, isMobile: true, viewport });
+  const context = await web.browser.newContext({ hasTouch: true, isMobile: true, viewport });
   const page = await context.newPage();
-  await page.goto(site.address + "index.html");
+  await page.goto(web.site.address + "index.html");
   const cdp = await context.newCDPSession(page);
   // A finger at a point of the game's 1024 x 768 screen.
   const finger = async (type, x, y) => {
@@ -33,7 +22,8 @@ async function openPhone(viewport) {
     const touchPoints = type === "touchEnd" ? [] : [{ x: box[0] + (x * box[2]) / 1024, y: box[1] + (y * box[3]) / 768 }];
     await cdp.send("Input.dispatchTouchEvent", { type, touchPoints });
   };
-  return { context, page, finger };
+  const held = { down: (x, y) => finger("touchStart", x, y), move: (x, y) => finger("touchMove", x, y), up: () => finger("touchEnd") };
+  return { context, page, finger, held };
 }
 
 // Holds a finger at the point until the state passes the check; lifts it then.
@@ -44,32 +34,13 @@ async function hold(page, finger, x, y, check, what) {
   return state;
 }
 
-// Steers with a held finger toward the point goal(state) gives (relative to the whirlwind)
-// until done(state); lifts the finger and returns that state. The whirlwind keeps still while
-// the finger is within 50 pixels of its point (480, 288): the finger stays beyond that.
-async function steer(page, finger, goal, done, what) {
-  const offset = (d) => (Math.abs(d) < 4 ? 0 : Math.sign(d) * Math.min(180, Math.max(70, Math.abs(d))));
-  let state = await gameState(page);
-  await finger("touchStart", 480, 288);
-  const end = Date.now() + 90000;
-  while (!done(state) && Date.now() < end) {
-    const { dx, dy } = goal(state);
-    await finger("touchMove", 480 + offset(dx), 288 + offset(dy));
-    await page.waitForTimeout(50);
-    state = await gameState(page);
-  }
-  await finger("touchEnd");
-  assert.ok(done(state), `${what}: ${JSON.stringify(goal(state))}`);
-  return waitForState(page, (state) => !state.rightButtonDown, "the finger lifted");
-}
-
 // Screen points: the panel's Indian icon, its speed and direction buttons.
 const IndianIcon = [970, 666];
 const SpeedButton = [853, 700];
 const DirectionButton = [760, 700];
 
 test("on a phone held sideways, a tap starts the game; a finger steers, picks, throws and opens the menu", async () => {
-  const { context, page, finger } = await openPhone({ width: 915, height: 412 });
+  const { context, page, finger, held } = await openPhone({ width: 915, height: 412 });
   assert.equal(await page.isVisible("#turn"), false);
   await page.tap("#play");
   const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
@@ -85,13 +56,10 @@ test("on a phone held sideways, a tap starts the game; a finger steers, picks, t
   assert.deepEqual((await gameState(page)).whirlwind.x, after.whirlwind.x, "still once the finger lifts");
 
   // A figure caught by steering at the nearest one, then thrown from near the target.
-  const nearest = (state) => ["indians", "farmers", "cows", "cowboys"].flatMap((kind) =>
-    state[kind].map((figure) => ({ dx: figure.x - state.whirlwind.x, dy: figure.y - state.whirlwind.y })))
-    .sort((a, b) => Math.hypot(a.dx, a.dy) - Math.hypot(b.dx, b.dy))[0];
-  const caught = await steer(page, finger, nearest, (state) => state.caught.some((count) => count > 0), "a figure caught");
+  const caught = await steer(page, held, nearestFigure, (state) => state.caught.some((count) => count > 0), "a figure caught");
   const kind = caught.caught.findIndex((count) => count > 0);
   const towardTarget = (state) => ({ dx: 6700 - state.whirlwind.x, dy: 684 - state.whirlwind.y });
-  const near = await steer(page, finger, towardTarget, (state) => Math.hypot(towardTarget(state).dx, towardTarget(state).dy) < 300 &&
+  const near = await steer(page, held, towardTarget, (state) => Math.hypot(towardTarget(state).dx, towardTarget(state).dy) < 300 &&
                            Math.abs(towardTarget(state).dy) < 40, "near the target");
 
   // The icons in the caught counts' order: Indian, farmer, cow, cowboy.
