@@ -109,7 +109,7 @@ test("a pad steers, picks a kind, is plugged again, works the menu and quits; a 
 });
 
 // Steers with the stick toward the point pick gives, until it gives none: at a full push, or
-// slowing down near the point.
+// slowing down near the point, though never to a push the stick's dead zone would swallow.
 async function steerWhile(page, pick, what, { full = false, timeout = 40000 } = {}) {
   const end = Date.now() + timeout;
   for (;;) {
@@ -125,7 +125,7 @@ async function steerWhile(page, pick, what, { full = false, timeout = 40000 } = 
     const dx = target.x - state.whirlwind.x;
     const dy = target.y - state.whirlwind.y;
     const length = Math.hypot(dx, dy) || 1;
-    const push = full ? 1 : Math.min(1, length / 120);
+    const push = full ? 1 : Math.max(0.4, Math.min(1, length / 120));
     await page.evaluate(([x, y]) => { window.testPad.axes[0] = x; window.testPad.axes[1] = y; },
                         [(dx / length) * push, (dy / length) * push]);
     await page.waitForTimeout(16);
