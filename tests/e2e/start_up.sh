@@ -10,9 +10,7 @@
 set -uo pipefail
 
 game=$1/kestravan
-fail() { echo "FAILED: $*"; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/virtual_screen.sh"
 mkdir -p "$work/elsewhere" "$work/empty"
 cd "$work/elsewhere" || exit 1
 export XDG_DATA_HOME="$work/home"
