@@ -27,8 +27,7 @@
 #             to a window, where the first frame's points show where the log says the frame
 #             is, and back; each choice is stored and the next run starts with it.
 #
-# usage: game_under_wine.sh MODE GAME_DIR WINE_PREFIX SIM_EXE [TEST_EXE [LINUX_SIM]]
-#        game_under_wine.sh installer GAME_DIR WINE_PREFIX SIM_EXE SETUP_EXE
+# usage: game_under_wine.sh MODE GAME_DIR WINE_PREFIX SIM_EXE TEST_EXE LINUX_SIM SETUP_EXE
 #        (exit 77: skipped)
 set -uo pipefail
 
@@ -36,8 +35,9 @@ mode=$1
 game_dir=$2
 export WINEPREFIX=$3
 sim=$4
-test_exe=${5:-}
-linux_sim=${6:-}
+test_exe=$5
+linux_sim=$6
+setup=$7
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/virtual_screen.sh"
 
@@ -288,7 +288,6 @@ command-line)
     echo "--help, --version and a bad option answered on the console"
     ;;
 installer)
-    setup=${5:-}
     [ -f "$setup" ] || skip "no installer was made (makensis is missing)"
     target=$work/Programs/Kestravan
     wine "$setup" /S "/D=$(winepath -w "$target")" </dev/null >/dev/null 2>&1 ||
