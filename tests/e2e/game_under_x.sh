@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The real game on a real (virtual) X screen: it starts, shows the splash, then game frames;
-# Escape opens the menu; a click on Quit ends it with status 0. Started again, Escape twice
-# ends it with status 0 too. The screen is read back with a screen grab and compared, point by
-# point, with the game's own pictures.
+# The real game on a virtual X screen: the splash, game frames, the menu's Quit and Escape
+# twice, each seen in screen grabs compared point by point with the game's own pictures.
 #
 # usage: game_under_x.sh GAME_DIR DATA_EXPECTED   (exit 77: skipped)
 set -uo pipefail
