@@ -1,8 +1,5 @@
 // A pad plays the browser version in headless Chromium: navigator.getGamepads is replaced
-// before the page loads by a pad in the standard mapping that the test works. It steers,
-// picks a kind, is unplugged and plugged again, works the menu and quits; and a mouse press
-// and release delivered together still count as a click. Then it runs a farmer down, brings
-// him back and throws him at the target for points.
+// before the page loads by a pad in the standard mapping that the test works.
 const { test } = require("node:test");
 const assert = require("node:assert/strict");
 const { servedPage, gameState, waitForState, firstFrame } = require("./support.js");

@@ -1,7 +1,5 @@
-// The page on a phone, in headless Chromium with a touch screen: a tap starts the game, a
-// finger held on the map steers, one held on the panel picks a kind and works the speed and
-// direction buttons to throw, the page's button opens the menu, and held upright the page asks
-// to be turned. Held and moving fingers go through the DevTools protocol, as a phone sends them.
+// The page on a phone, in headless Chromium with a touch screen. Held and moving fingers go
+// through the DevTools protocol, as a phone sends them.
 const { test } = require("node:test");
 const assert = require("node:assert/strict");
 const { servedPage, gameState, waitForState, firstFrame, nearestFigure, steer } = require("./support.js");
