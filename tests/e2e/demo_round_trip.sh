@@ -30,8 +30,7 @@ click() {
 # recordDemo: one recorded game, checked against the simulator's replay of it; true when the
 # whirlwind caught a figure and threw it, so that it landed.
 recordDemo() {
-    "$game_dir/kestravan" --windowed --no-sound --record "$work/demo" >"$work/game.log" 2>&1 &
-    game_pid=$!
+    runGame . "$game_dir/kestravan" --windowed --no-sound --record "$work/demo"
     sleep 3.5 # the splash
     # The chase. A farmer works at his site 608 pixels left of the whirlwind and 544 below it from
     # the first frames on, whenever the game starts. With the cursor far left and a little low,
@@ -50,12 +49,8 @@ recordDemo() {
         click 853 696 0.6
         click 763 696 0.3
     done
-    xdotool key F12
-    sleep 0.5
-    xdotool key Escape
-    sleep 0.3
-    xdotool key Escape
-    waitForEnd "Escape twice while recording"
+    xdotool key F12 sleep 0.5
+    quitTwice "Escape twice while recording"
     settings=$XDG_CONFIG_HOME/Brannoch/Kestravan
     grep -q '^mode = fullscreen' "$settings/kestravan.ini" ||
         fail "Alt+Enter did not write full screen into the settings"
@@ -63,21 +58,13 @@ recordDemo() {
     [ -f "$shot" ] && [ "$(head -c 4 "$shot" | tail -c 3)" = PNG ] ||
         fail "F12 wrote no screenshot ($(cat "$work/game.log"))"
 
-    [ -s "$work/demo.json" ] || fail "no state was written beside the demo"
-    "$sim" --data "$game_dir" --script "$work/demo" --dump "$work/replayed.json" ||
-        fail "kestravan-sim could not play the demo"
-    if ! cmp -s "$work/demo.json" "$work/replayed.json"; then
-        diff <(tr ',' '\n' <"$work/demo.json") <(tr ',' '\n' <"$work/replayed.json") | head -20
-        fail "the simulator's state differs from the recorded game's"
-    fi
-    echo "the simulator ends in the recorded state: $(grep -o '"frame": [0-9]*' "$work/demo.json")"
+    replaysAlike "$sim" "$game_dir"
     grep -o '"caught": \[[^]]*\]\|"score": [0-9]*\|"sounds": {[^}]*}' "$work/demo.json"
     # plays NAME: how often the recorded game played that sound. A figure calls when it is caught
     # and again when it is thrown; a thrown figure lands with a splat.
     plays() { grep -o "\"$1\": [0-9]*" "$work/demo.json" | grep -o '[0-9]*$'; }
     calls=$(($(plays indian) + $(plays farm) + $(plays cow) + $(plays cowboy)))
     [ "$calls" -ge 1 ] && [ "$(plays splat)" -ge 1 ]
-
 }
 
 # The chase hangs on the moments the player's input arrives; on a loaded machine it may miss
@@ -89,7 +76,5 @@ for attempt in 1 2 3; do
 done
 
 # The game shows the demo at its pace and ends with it.
-"$game_dir/kestravan" --play "$work/demo" >"$work/game.log" 2>&1 &
-game_pid=$!
+runGame . "$game_dir/kestravan" --play "$work/demo"
 waitForEnd "the demo was shown"
-echo "the demo was shown and the game ended with status 0"

@@ -50,20 +50,11 @@ install /usr "$work/stage"
 
 startVirtualScreen
 mkdir -p "$work/unrelated"
-(cd "$work/unrelated" && XDG_DATA_HOME="$work/home" SDL_AUDIODRIVER=dummy exec "$prefix/bin/kestravan") \
-    >"$work/game.log" 2>&1 &
-game_pid=$!
-for _ in $(seq 100); do
-    xdotool search --name Gustwerk >/dev/null 2>&1 && break
-    kill -0 "$game_pid" 2>/dev/null || { cat "$work/game.log"; fail "the installed game ended early"; }
-    sleep 0.1
-done
+runGame "$work/unrelated" env XDG_DATA_HOME="$work/home" SDL_AUDIODRIVER=dummy "$prefix/bin/kestravan"
+within 10 xdotool search --name Gustwerk >/dev/null 2>&1
 sleep 3 # the splash, then a few frames of play
-kill -0 "$game_pid" 2>/dev/null || { cat "$work/game.log"; fail "the installed game ended early"; }
-xdotool key Escape
-sleep 0.3
-xdotool key Escape
-waitForEnd "Escape twice"
+running || { cat "$work/game.log"; fail "the installed game ended early"; }
+quitTwice
 grep -q "missing" "$work/game.log" && { cat "$work/game.log"; fail "the installed game missed files"; }
 
 "$source_dir/scripts/uninstall" "$work/installed-files.txt" >/dev/null || fail "uninstall failed"

@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# How the game starts, without a screen: --help and --version print and end, a bad option
-# and one the Linux game cannot offer end with status 2, no display ends at once with status 1 and a line saying so (never on an
-# invisible screen), a game folder missing its files gets them named with the folder, the game
-# started from an unrelated folder (or one holding a stray Data folder) finds its data beside
-# itself, a game with its data nowhere says where it looked, and old settings move to the
-# configuration folder.
+# How the game starts, without a screen: the command line, no display (status 1 at once, never
+# an invisible screen), missing data named with its folder, the data found beside the game from
+# any folder, and old settings moved to the configuration folder.
 #
 # usage: start_up.sh GAME_DIR
 set -uo pipefail
 
 game=$1/kestravan
-fail() { echo "FAILED: $*"; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/virtual_screen.sh"
 mkdir -p "$work/elsewhere" "$work/empty"
 cd "$work/elsewhere" || exit 1
 export XDG_DATA_HOME="$work/home"

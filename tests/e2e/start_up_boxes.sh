@@ -21,44 +21,29 @@ export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 settings=$work/config/Brannoch/Kestravan/kestravan.ini
 
 # start AUDIO_DRIVER ARGUMENTS...: the game in the background.
-start() {
-    local driver=$1
-    shift
-    (cd "$game_dir" && SDL_AUDIODRIVER=$driver exec ./kestravan "$@") >"$work/game.log" 2>&1 &
-    game_pid=$!
-}
+start() { runGame "$game_dir" env SDL_AUDIODRIVER="$1" ./kestravan "${@:2}"; }
 # boxes TITLE: the ids of the windows with this title. xdotool cannot read the UTF-8
 # titles SDL gives its boxes, so xwininfo names them.
 boxes() { xwininfo -root -children | grep -F "\"$1\":" | awk '{print $1}'; }
-# box TITLE: the box with this title, shown within 10 seconds: its id in $id, its size and
-# place in $X $Y $WIDTH $HEIGHT.
-box() {
-    for _ in $(seq 100); do
-        id=$(boxes "$1" | head -1)
-        if [ -n "$id" ] && xwininfo -id "$id" | grep -q "IsViewable"; then
-            eval "$(xdotool getwindowgeometry --shell "$id")"
-            return
-        fi
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    cat "$work/game.log"
-    fail "no box '$1' showed"
+noBox() { [ -z "$(boxes "$1")" ]; }
+# box TITLE: the box with this title, shown within 10 seconds while the game runs: its id in
+# $id, its size and place in $X $Y $WIDTH $HEIGHT.
+boxShown() {
+    id=$(boxes "$1" | head -1)
+    [ -n "$id" ] && xwininfo -id "$id" | grep -q "IsViewable" && return
+    running || { cat "$work/game.log"; fail "the game ended without the box '$1'"; }
+    return 1
 }
-# silentGame WHAT: the game plays without sound and Escape twice ends it with status 0.
-silentGame() {
-    xdotool mousemove 2 2
-    gameFrame
-    xdotool key Escape
-    sleep 0.3
-    xdotool key Escape
-    waitForEnd "$1"
+box() {
+    within 10 boxShown "$1" || { cat "$work/game.log"; fail "no box '$1' showed"; }
+    eval "$(xdotool getwindowgeometry --shell "$id")"
 }
 
 start no-such-driver
 box "Kestravan - No sound"
 xdotool windowfocus --sync "$id" key Return
-silentGame "Play without sound"
+gameFrame
+quitTwice "Play without sound"
 grep -q "playing without sound" "$work/game.log" || fail "the silent play went unsaid"
 grep -q "^sound = off" "$settings" 2>/dev/null && fail "playing silently once was kept in the settings"
 
@@ -66,20 +51,18 @@ start no-such-driver
 box "Kestravan - No sound"
 kill -TERM "$game_pid"
 waitForEnd "SIGTERM while the box showed" 143
-for _ in $(seq 50); do
-    [ -z "$(boxes "Kestravan - No sound")" ] && break
-    sleep 0.1
-done
-[ -z "$(boxes "Kestravan - No sound")" ] || fail "the box outlived the game"
+within 5 noBox "Kestravan - No sound" || fail "the box outlived the game"
 
 # The three buttons are alike and in the middle of the box, at its foot.
 start no-such-driver
 box "Kestravan - No sound"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 25)) click 1
-silentGame "Always play without sound"
+gameFrame
+quitTwice "Always play without sound"
 grep -q "^sound = off " "$settings" || { cat "$settings"; fail "the silent choice was not kept"; }
 start no-such-driver
-silentGame "a start with the silent choice kept"
+gameFrame
+quitTwice "a start with the silent choice kept"
 grep -q "no sound output" "$work/game.log" && fail "the kept choice still tried the sound output"
 
 mkdir -p "$work/game"

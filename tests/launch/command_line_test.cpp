@@ -41,6 +41,14 @@ TEST(CommandLine, EachOptionSetsItsSettingAndTheLastOneWins) {
     EXPECT_EQ(options.data, "/games/k");
     EXPECT_EQ(options.record, "demo");
     EXPECT_FALSE(options.help || options.version);
+
+    // What the command line leaves out comes from the settings file.
+    ASSERT_TRUE(parse({"--volume", "30"}, options = {}, error));
+    const Settings saved = withOptions(Settings{false, Scale::Integer, 80, false}, options);
+    EXPECT_FALSE(saved.fullscreen);
+    EXPECT_EQ(saved.scale, Scale::Integer);
+    EXPECT_EQ(saved.volume, 30);
+    EXPECT_FALSE(saved.sound);
 }
 
 TEST(CommandLine, BadOptionsAndValuesAreRefusedNamingWhatIsWrong) {
@@ -81,18 +89,6 @@ TEST(CommandLine, OptionsTheBackEndCannotOfferAreRefusedAndLeftOutOfTheHelp) {
     for (const char* kept : {"--volume", "--no-sound", "--record", "--play", "--help", "F12"}) {
         EXPECT_NE(help.find(kept), std::string::npos) << kept;
     }
-}
-
-TEST(CommandLine, WhatTheCommandLineLeavesOutComesFromTheFile) {
-    Options options;
-    std::string error;
-    ASSERT_TRUE(parse({"--volume", "30"}, options, error));
-    const Settings saved{false, Scale::Integer, 80, false};
-    const Settings chosen = withOptions(saved, options);
-    EXPECT_FALSE(chosen.fullscreen);
-    EXPECT_EQ(chosen.scale, Scale::Integer);
-    EXPECT_EQ(chosen.volume, 30);
-    EXPECT_FALSE(chosen.sound);
 }
 
 TEST(SettingsFile, WrittenSettingsReadBackAsTheyWere) {

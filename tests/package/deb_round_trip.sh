@@ -25,15 +25,10 @@ trap 'removePackage; cleanup' EXIT
 
 startVirtualScreen
 mkdir -p "$work/unrelated"
-(cd "$work/unrelated" && HOME=$work/home SDL_AUDIODRIVER=dummy exec /usr/games/kestravan --windowed) \
-    >"$work/game.log" 2>&1 &
-game_pid=$!
+runGame "$work/unrelated" env HOME="$work/home" SDL_AUDIODRIVER=dummy /usr/games/kestravan --windowed
 sleep 5 # the splash, then a few frames of play
-kill -0 "$game_pid" 2>/dev/null || { cat "$work/game.log"; fail "the installed game ended early"; }
-xdotool key Escape
-sleep 0.3
-xdotool key Escape
-waitForEnd "Escape twice"
+running || { cat "$work/game.log"; fail "the installed game ended early"; }
+quitTwice
 
 removePackage || { cat "$work/apt.log"; fail "apt-get remove failed"; }
 trap cleanup EXIT

@@ -1,7 +1,4 @@
-// Demos in the browser: a game recorded on the page (keys, a chase with the mouse, ended with
-// Escape twice) offers its demo and final state to save; the native simulator, playing that
-// demo, ends in exactly that state, and the page shows the demo to its end. An option the
-// browser lacks is refused on the page.
+// Demos in the browser, and the options the browser game lacks.
 const { test } = require("node:test");
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");

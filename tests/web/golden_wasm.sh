@@ -6,37 +6,24 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-golden=$(cd "$here/../golden" && pwd)
+export golden=$(cd "$here/../golden" && pwd)
 export sim="$(cd "$1" && pwd)/kestravan-sim.js"
 export data=$(cd "$2" && pwd)
-export golden
 export work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# One replay for each pinned frame of each game, as many at once as there are processors; a
-# line of the list is "GAME FRAME".
+# One replay for each pinned frame of each game, as many at once as there are processors, each
+# compared with its pinned dump; a line of the list is "GAME FRAME".
 games=$(cd "$golden" && for game in */; do [ -f "$game/replay.script" ] && echo "${game%/}"; done)
 for game in $games; do
-    mkdir -p "$work/$game"
     for frame in $(cat "$golden/$game/frames"); do
         echo "$game $frame"
     done
 done | xargs -P "$(nproc)" -L 1 sh -c 'options=$(cat "$golden/$0/sim-options" 2>/dev/null || true)
+    pinned=$golden/$0/expected/frame-$1.json dump=$work/$0-frame-$1.json
     node --no-experimental-fetch "$sim" --data "$data" $options --frames "$1" \
-        --script "$golden/$0/replay.script" --dump "$work/$0/frame-$1.json"'
-
-failed=0
-for game in $games; do
-    for frame in $(cat "$golden/$game/frames"); do
-        if ! cmp -s "$golden/$game/expected/frame-$frame.json" "$work/$game/frame-$frame.json"; then
-            diff -u "$golden/$game/expected/frame-$frame.json" "$work/$game/frame-$frame.json" |
-                head -40 || true
-            echo "golden_wasm: $game frame $frame differs from the pinned dump" >&2
-            failed=1
-        fi
-    done
-done
-if [ "$failed" -ne 0 ]; then
-    exit 1
-fi
+        --script "$golden/$0/replay.script" --dump "$dump" && cmp -s "$pinned" "$dump" && exit 0
+    diff -u "$pinned" "$dump" | head -40
+    echo "golden_wasm: $0 frame $1 differs from the pinned dump" >&2
+    exit 1' || exit 1
 echo "golden_wasm: every pinned dump of $(echo $games) matches"

@@ -1,11 +1,8 @@
 // A pad plays the browser version in headless Chromium: navigator.getGamepads is replaced
-// before the page loads by a pad in the standard mapping that the test works. It steers,
-// picks a kind, is unplugged and plugged again, works the menu and quits; and a mouse press
-// and release delivered together still count as a click. Then it runs a farmer down, brings
-// him back and throws him at the target for points.
+// before the page loads by a pad in the standard mapping that the test works.
 const { test } = require("node:test");
 const assert = require("node:assert/strict");
-const { servedPage, gameState, waitForState } = require("./support.js");
+const { servedPage, gameState, waitForState, firstFrame } = require("./support.js");
 
 const web = servedPage();
 
@@ -35,14 +32,34 @@ function installPad() {
 
 const South = 0, East = 1, LeftShoulder = 4, RightShoulder = 5, Start = 9, Up = 12, Left = 14;
 
-test("a pad steers, picks a kind, is plugged again, works the menu and quits; a click delivered at once counts", async () => {
+// A page with the pad at its first frame, and the pad's controls: pad(change) runs the change
+// on window.testPad in the page; tapUntil(button, check, what) taps a button and waits for the
+// state to pass the check; hold(button, down) holds it or lets go; holdUntil(button, check,
+// letGo, what) holds it until the state passes the check, then lets go until it passes the other.
+async function padPage() {
   const page = await web.browser.newPage({ viewport: { width: 1024, height: 768 } });
   await page.addInitScript(installPad);
   await page.goto(web.site.address + "index.html?autostart");
-  await waitForState(page, (state) => state.frame >= 1, "the first frame");
+  const first = await firstFrame(page);
   const pad = (change) => page.evaluate(change);
   const tap = (button) => page.evaluate((b) => window.testPad.tapped.add(b), button);
+  const tapUntil = async (button, check, what) => {
+    await tap(button);
+    return waitForState(page, check, what);
+  };
   const hold = (button, down) => page.evaluate(([b, d]) => { window.testPad.buttons[b] = d; }, [button, down]);
+  const holdUntil = async (button, check, letGo, what) => {
+    await hold(button, true);
+    const held = await waitForState(page, check, what);
+    await hold(button, false);
+    await waitForState(page, letGo, `${what}, let go`);
+    return held;
+  };
+  return { page, first, pad, tap, tapUntil, hold, holdUntil };
+}
+
+test("a pad steers, picks a kind, is plugged again, works the menu and quits; a click delivered at once counts", async () => {
+  const { page, pad, tap, tapUntil, holdUntil } = await padPage();
 
   await pad(() => { window.testPad.connected = true; window.testPad.axes[0] = 1; });
   const start = await gameState(page);
@@ -52,10 +69,7 @@ test("a pad steers, picks a kind, is plugged again, works the menu and quits; a 
   await pad(() => { window.testPad.axes[0] = 0; });
   await waitForState(page, (s) => !s.rightButtonDown, "the stick let go");
 
-  await hold(Left, true);
-  await waitForState(page, (s) => s.keyDirX === -1, "the D-pad's left held");
-  await hold(Left, false);
-  await waitForState(page, (s) => s.keyDirX === 0, "the D-pad's left let go");
+  await holdUntil(Left, (s) => s.keyDirX === -1, (s) => s.keyDirX === 0, "the D-pad's left held");
 
   await pad(() => { window.testPad.axes[1] = -1; });
   await waitForState(page, (s) => s.rightButtonDown, "the stick steering up");
@@ -67,10 +81,8 @@ test("a pad steers, picks a kind, is plugged again, works the menu and quits; a 
   await pad(() => { window.testPad.axes[1] = 0; });
   await waitForState(page, (s) => !s.rightButtonDown, "the stick let go again");
 
-  await tap(RightShoulder);
-  await waitForState(page, (s) => s.selectedKind === 4, "the right shoulder picking the next kind");
-  await tap(LeftShoulder);
-  await waitForState(page, (s) => s.selectedKind === 3, "the left shoulder picking the one before");
+  await tapUntil(RightShoulder, (s) => s.selectedKind === 4, "the right shoulder picking the next kind");
+  await tapUntil(LeftShoulder, (s) => s.selectedKind === 3, "the left shoulder picking the one before");
 
   // A press and release on the Indian's icon that reach the game together.
   await page.evaluate(() => {
@@ -82,27 +94,15 @@ test("a pad steers, picks a kind, is plugged again, works the menu and quits; a 
   });
   await waitForState(page, (s) => s.selectedKind === 1, "the click delivered at once");
 
-  await hold(South, true);
-  await waitForState(page, (s) => s.leftButtonDown, "south holding the speed button");
-  await hold(South, false);
-  await waitForState(page, (s) => !s.leftButtonDown, "south let go");
-  await hold(East, true);
-  await waitForState(page, (s) => s.leftButtonDown, "east holding the direction button");
-  await hold(East, false);
-  await waitForState(page, (s) => !s.leftButtonDown, "east let go");
+  await holdUntil(South, (s) => s.leftButtonDown, (s) => !s.leftButtonDown, "south holding the speed button");
+  await holdUntil(East, (s) => s.leftButtonDown, (s) => !s.leftButtonDown, "east holding the direction button");
 
-  await tap(Start);
-  await waitForState(page, (s) => s.menuOpen, "Start opening the menu");
-  await tap(South);
-  await waitForState(page, (s) => !s.menuOpen, "a face button pressing resume");
-  await tap(Start);
-  await waitForState(page, (s) => s.menuOpen, "Start opening the menu again");
-  await tap(Up);
-  await waitForState(page, (s) => s.menuChoice === 1, "up choosing a new game");
-  await tap(East);
-  await waitForState(page, (s) => !s.menuOpen && s.whirlwind.x === 6400 && s.whirlwind.y === 640, "a face button starting it");
-  await tap(Start);
-  await waitForState(page, (s) => s.menuOpen, "Start opening the menu once more");
+  await tapUntil(Start, (s) => s.menuOpen, "Start opening the menu");
+  await tapUntil(South, (s) => !s.menuOpen, "a face button pressing resume");
+  await tapUntil(Start, (s) => s.menuOpen, "Start opening the menu again");
+  await tapUntil(Up, (s) => s.menuChoice === 1, "up choosing a new game");
+  await tapUntil(East, (s) => !s.menuOpen && s.whirlwind.x === 6400 && s.whirlwind.y === 640, "a face button starting it");
+  await tapUntil(Start, (s) => s.menuOpen, "Start opening the menu once more");
   await tap(Start);
   await page.waitForSelector("#start:not([hidden])");
   await page.close();
@@ -133,13 +133,8 @@ async function steerWhile(page, pick, what, { full = false, timeout = 40000 } = 
 }
 
 test("a pad runs down a figure, freezes the speed and throws it for points", async () => {
-  const page = await web.browser.newPage({ viewport: { width: 1024, height: 768 } });
-  await page.addInitScript(installPad);
-  await page.goto(web.site.address + "index.html?autostart");
-  const first = await waitForState(page, (state) => state.frame >= 1, "the first frame");
-  await page.evaluate(() => { window.testPad.connected = true; });
-  const tap = (button) => page.evaluate((b) => window.testPad.tapped.add(b), button);
-  const hold = (button, down) => page.evaluate(([b, d]) => { window.testPad.buttons[b] = d; }, [button, down]);
+  const { page, first, pad, tapUntil, hold } = await padPage();
+  await pad(() => { window.testPad.connected = true; });
 
   // The farmer nearest the whirlwind, chased until something is caught.
   const distance = (a, s) => Math.hypot(a.x - s.whirlwind.x, a.y - s.whirlwind.y);
@@ -153,8 +148,7 @@ test("a pad runs down a figure, freezes the speed and throws it for points", asy
 
   for (let turns = 0; turns < 4 && (await gameState(page)).selectedKind !== kind; ++turns) {
     const before = (await gameState(page)).selectedKind;
-    await tap(RightShoulder);
-    await waitForState(page, (s) => s.selectedKind !== before, "the right shoulder stepping on");
+    await tapUntil(RightShoulder, (s) => s.selectedKind !== before, "the right shoulder stepping on");
   }
   assert.equal((await gameState(page)).selectedKind, kind);
 

@@ -1,22 +1,11 @@
-// The browser version in headless Chromium: the page starts with one click, which lets it make
-// sound, shows the splash and the frames as the simulator draws them, takes keys only with the
-// focus, maps the cursor back from a scaled canvas, opens the menu, keeps the higher of two
-// tabs' best scores over a reload, plays without IndexedDB, draws the same frames
-// through WebGL and the 2D canvas, and shows a failed start in the game's error box.
+// The browser version in headless Chromium, as a player at a desktop meets it.
 const { test } = require("node:test");
 const assert = require("node:assert/strict");
-const { servedPage, gameState, waitForState, shownFrame, simulatorColours, setHidden } = require("./support.js");
+const { servedPage, gameState, waitForState, firstFrame, shownFrame, simulatorColours, setHidden } = require("./support.js");
 
 const web = servedPage();
 
-async function openPage(query = "?autostart", viewport = { width: 1024, height: 768 }) {
-  const page = await web.browser.newPage({ viewport });
-  const console = [];
-  page.on("console", (message) => console.push(message.text()));
-  page.on("pageerror", (error) => console.push(`page error: ${error.message}`));
-  await page.goto(web.site.address + "index.html" + query);
-  return { page, console };
-}
+const openPage = (query) => web.open(query, web.browser, { viewport: { width: 1024, height: 768 } });
 
 // Points of the splash, and of the map, the frame and the panel away from the panel's text,
 // which is drawn in the web font in the browser and in a built-in one in the simulator.
@@ -29,7 +18,7 @@ const FramePoints = [[100, 100], [575, 100], [805, 357], [300, 450], [160, 520],
                      ...[80, 240, 400, 520, 640, 800, 960].flatMap((x) => [60, 200, 320, 440, 580].map((y) => [x, y]))];
 
 test("one click starts the splash, then the game's frames, as the simulator draws them", async () => {
-  const { page } = await openPage("");
+  const page = await openPage("");
   await page.waitForSelector("#play:not([disabled])");
   assert.equal(await gameState(page), null, "the game waits for the click");
   const splash = await simulatorColours(page, 0, SplashPoints);
@@ -41,7 +30,7 @@ test("one click starts the splash, then the game's frames, as the simulator draw
   assert.deepEqual(shownSplash.colours, splash, "the splash");
   assert.equal(shownSplash.frame, 0, "the splash is up while the game is set up");
 
-  await waitForState(page, (state) => state.frame >= 1, "the first frame");
+  await firstFrame(page);
   const shown = await shownFrame(page, FramePoints);
   assert.deepEqual(shown.colours, await simulatorColours(page, shown.frame, FramePoints), `frame ${shown.frame}`);
   // The click let the page make sound: the wind that ends the set-up was played.
@@ -49,9 +38,9 @@ test("one click starts the splash, then the game's frames, as the simulator draw
   await page.close();
 });
 
-test("arrow keys steer the whirlwind while the canvas has the focus, and are let go with it; Escape opens the menu, and again quits", async () => {
-  const { page } = await openPage();
-  const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
+test("arrow keys steer while the canvas has the focus and are let go with it; the cursor maps back from a half-size canvas; a background tab stops the game; Escape opens the menu, and again quits", async () => {
+  const page = await openPage();
+  const start = await firstFrame(page);
   assert.equal(await page.evaluate(() => Module.audioContext), undefined, "silent until a click or key");
   const hold = async (key, frames) => {
     const from = await gameState(page);
@@ -80,6 +69,27 @@ test("arrow keys steer the whirlwind while the canvas has the focus, and are let
   await waitForState(page, (state) => state.keyDirX === 0, "the key let go with the focus");
   await page.keyboard.up("ArrowLeft");
 
+  // The cursor is mapped back from a canvas the page shows at half size. The right button
+  // steers toward the cursor: at (500, 380) on the page it lies right of and below the
+  // whirlwind, which a cursor taken unscaled would not.
+  await page.setViewportSize({ width: 512, height: 384 });
+  const from = await gameState(page);
+  await page.mouse.move(500, 380);
+  await page.mouse.down({ button: "right" });
+  await waitForState(page, (state) => state.frame >= from.frame + 20, "the right button held");
+  await page.mouse.up({ button: "right" });
+  const moved = await gameState(page);
+  assert.ok(moved.whirlwind.x > from.whirlwind.x && moved.whirlwind.y > from.whirlwind.y,
+            `whirlwind at ${moved.whirlwind.x}, ${moved.whirlwind.y} from ${from.whirlwind.x}, ${from.whirlwind.y}`);
+
+  // A page in a background tab stops the game until it comes back.
+  await setHidden(page, true);
+  const stopped = await waitForState(page, (state) => !state.active, "the game to stop");
+  await page.waitForTimeout(300);
+  assert.equal((await gameState(page)).frame, stopped.frame);
+  await setHidden(page, false);
+  await waitForState(page, (state) => state.active && state.frame > stopped.frame, "the game to go on");
+
   await page.focus("#canvas");
   assert.equal(down.menuOpen, false);
   await page.keyboard.press("Escape");
@@ -91,35 +101,10 @@ test("arrow keys steer the whirlwind while the canvas has the focus, and are let
   await page.close();
 });
 
-test("the cursor is mapped back from a canvas the page shows at half size", async () => {
-  const { page } = await openPage("?autostart", { width: 512, height: 384 });
-  const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
-  // The right button steers toward the cursor: at (500, 380) on the page it lies right of and
-  // below the whirlwind, which a cursor taken unscaled would not.
-  await page.mouse.move(500, 380);
-  await page.mouse.down({ button: "right" });
-  await waitForState(page, (state) => state.frame >= start.frame + 20, "the right button held");
-  await page.mouse.up({ button: "right" });
-  const moved = await gameState(page);
-  assert.ok(moved.whirlwind.x > start.whirlwind.x && moved.whirlwind.y > start.whirlwind.y,
-            `whirlwind at ${moved.whirlwind.x}, ${moved.whirlwind.y} from ${start.whirlwind.x}, ${start.whirlwind.y}`);
-  await page.close();
-});
-
-test("a page in a background tab stops the game until it comes back", async () => {
-  const { page } = await openPage();
-  await waitForState(page, (state) => state.frame >= 1, "the first frame");
-  await setHidden(page, true);
-  const stopped = await waitForState(page, (state) => !state.active, "the game to stop");
-  await page.waitForTimeout(300);
-  assert.equal((await gameState(page)).frame, stopped.frame);
-  await setHidden(page, false);
-  await waitForState(page, (state) => state.active && state.frame > stopped.frame, "the game to go on");
-  await page.close();
-});
-
 test("a start that fails shows the error box on the page and the same line in the console", async () => {
-  const { page, console } = await openPage("");
+  const page = await openPage("");
+  const console = [];
+  page.on("console", (message) => console.push(message.text()));
   await page.waitForSelector("#play:not([disabled])");
   await page.evaluate(() => Module.FS.unlink("/Data/Crush.wav"));
   await page.click("#play");
@@ -140,8 +125,7 @@ test("a start that fails shows the error box on the page and the same line in th
 test("two tabs racing to keep their scores never lower the stored best, which is there after a reload", async () => {
   const context = await web.browser.newContext();
   const tabs = await Promise.all([0, 1].map(async () => {
-    const page = await context.newPage();
-    await page.goto(web.site.address + "index.html");
+    const page = await web.open("", context);
     await page.waitForSelector("#play");
     return page;
   }));
@@ -153,19 +137,19 @@ test("two tabs racing to keep their scores never lower the stored best, which is
     assert.deepEqual(kept, [1, 1]);
   }
   await tabs[1].goto(web.site.address + "index.html?autostart");
-  const state = await waitForState(tabs[1], (state) => state.frame >= 1, "the first frame");
+  const state = await firstFrame(tabs[1]);
   assert.equal(state.bestScore, 400);
   await context.close();
 });
 
-test("without IndexedDB the game plays, and the page says the best score lasts the session", async () => {
+test("without IndexedDB the game plays, and the page says the best score lasts the session; the full-screen button gives the keys back", async () => {
   const context = await web.browser.newContext();
   await context.addInitScript(() => Object.defineProperty(window, "indexedDB", { value: undefined }));
-  const page = await context.newPage();
-  await page.goto(web.site.address + "index.html?autostart");
-  const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
+  const page = await web.open("?autostart", context);
+  const start = await firstFrame(page);
   assert.match(await page.textContent("#note"), /until you close the page/);
-  await page.focus("#canvas");
+  await page.click("#fullscreen");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "canvas");
   await page.keyboard.down("ArrowRight");
   const moved = await waitForState(page, (state) => state.whirlwind.x > start.whirlwind.x, "the whirlwind moved");
   await page.keyboard.up("ArrowRight");
@@ -189,7 +173,7 @@ async function busyShares(page, seconds) {
 test("WebGL and the 2D canvas show the simulator's frames", async () => {
   const shares = {};
   for (const [path, query] of [["2D canvas", "?autostart&canvas2d"], ["WebGL", "?autostart&webgl"]]) {
-    const { page } = await openPage(query);
+    const page = await openPage(query);
     await waitForState(page, (state) => state.frame >= 60, "a second of play");
     assert.equal(await page.evaluate(() => Module.glFrame !== undefined), path === "WebGL", path);
     shares[path] = await busyShares(page, 4);
@@ -200,15 +184,4 @@ test("WebGL and the 2D canvas show the simulator's frames", async () => {
   const percent = (share) => `${(share * 100).toFixed(1)} %`;
   console.log(`main thread busy at 60 fps: 2D canvas ${percent(shares["2D canvas"])}, WebGL ${percent(shares.WebGL)}, ` +
               `ratio ${(shares.WebGL / shares["2D canvas"]).toFixed(2)}`);
-});
-
-test("the full-screen button gives the keys back to the game", async () => {
-  const { page } = await openPage();
-  const start = await waitForState(page, (state) => state.frame >= 1, "the first frame");
-  await page.click("#fullscreen");
-  assert.equal(await page.evaluate(() => document.activeElement.id), "canvas");
-  await page.keyboard.down("ArrowRight");
-  await waitForState(page, (state) => state.whirlwind.x > start.whirlwind.x, "the whirlwind moved");
-  await page.keyboard.up("ArrowRight");
-  await page.close();
 });

@@ -56,15 +56,14 @@ function serve(folder = webSite) {
   });
   return new Promise((resolve, reject) => {
     server.on("error", reject);
-    server.listen(0, "127.0.0.1", () => {
-      server.kill = () => server.close();
-      resolve({ server, sent, address: `http://127.0.0.1:${server.address().port}/` });
-    });
+    server.listen(0, "127.0.0.1", () => resolve({ server, sent, address: `http://127.0.0.1:${server.address().port}/` }));
   });
 }
 
 // The folder (the page's own by default) served and Chromium started before a file's tests,
-// both closed after them: the returned object gets site (as serve gives it) and browser.
+// both closed after them: the returned object gets site (as serve gives it), browser, and
+// open(query, owner, options), which opens index.html with the query in a new page of the
+// owner (the browser unless a context is given).
 // Chromium runs without its sandbox, which neither root nor most containers allow (it only
 // loads our page), and with WebGL on the CPU, as a machine without a graphics card has it.
 function servedPage(folder) {
@@ -76,8 +75,13 @@ function servedPage(folder) {
   });
   after(async () => {
     await shared.browser?.close();
-    shared.site?.server.kill();
+    shared.site?.server.close();
   });
+  shared.open = async (query = "?autostart", owner = shared.browser, options = {}) => {
+    const page = await owner.newPage(options);
+    await page.goto(shared.site.address + "index.html" + query);
+    return page;
+  };
   return shared;
 }
 
@@ -89,24 +93,23 @@ async function gameState(page) {
       : null);
 }
 
-// Waits until the probe gives something the check passes; returns that.
-async function waitFor(page, probe, check, what, timeout = 15000) {
+// Waits until the game's state passes the check; returns that state.
+async function waitForState(page, check, what, timeout = 15000) {
   const end = Date.now() + timeout;
   for (;;) {
-    const value = await probe();
-    if (check(value)) {
-      return value;
+    const state = await gameState(page);
+    if (state !== null && check(state)) {
+      return state;
     }
     if (Date.now() > end) {
-      throw new Error(`timed out waiting for ${what}; last seen: ${JSON.stringify(value)?.slice(0, 300)}`);
+      throw new Error(`timed out waiting for ${what}; last seen: ${JSON.stringify(state)?.slice(0, 300)}`);
     }
     await page.waitForTimeout(20);
   }
 }
 
-// Waits until the game's state passes the check; returns that state.
-function waitForState(page, check, what) {
-  return waitFor(page, () => gameState(page), (state) => state !== null && check(state), what);
+function firstFrame(page) {
+  return waitForState(page, (state) => state.frame >= 1, "the first frame");
 }
 
 // The colours at the points of the next frame the game draws, as "r,g,b", and that frame's
@@ -182,5 +185,5 @@ async function steer(page, pointer, goal, done, what) {
   return waitForState(page, (state) => !state.rightButtonDown, "the pointer let go");
 }
 
-module.exports = { webBuild, webSite, simulator, gameFolder, servedPage, gameState, waitFor, waitForState, shownFrame,
-                   simulatorColours, setHidden, nearestFigure, steer };
+module.exports = { webBuild, webSite, simulator, gameFolder, servedPage, gameState, waitForState, firstFrame,
+                   shownFrame, simulatorColours, setHidden, nearestFigure, steer };

@@ -27,8 +27,7 @@
 #             to a window, where the first frame's points show where the log says the frame
 #             is, and back; each choice is stored and the next run starts with it.
 #
-# usage: game_under_wine.sh MODE GAME_DIR WINE_PREFIX SIM_EXE [TEST_EXE [LINUX_SIM]]
-#        game_under_wine.sh installer GAME_DIR WINE_PREFIX SIM_EXE SETUP_EXE
+# usage: game_under_wine.sh MODE GAME_DIR WINE_PREFIX SIM_EXE TEST_EXE LINUX_SIM SETUP_EXE
 #        (exit 77: skipped)
 set -uo pipefail
 
@@ -36,8 +35,9 @@ mode=$1
 game_dir=$2
 export WINEPREFIX=$3
 sim=$4
-test_exe=${5:-}
-linux_sim=${6:-}
+test_exe=$5
+linux_sim=$6
+setup=$7
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/virtual_screen.sh"
 
@@ -65,21 +65,19 @@ wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
 # startGame DIR [EXE [ARGUMENTS...]]: the game, run in DIR, in the background.
-startGame() {
-    local dir=$1 exe=${2:-kestravan.exe}
-    shift $(($# < 2 ? $# : 2))
-    (cd "$dir" && exec wine "$exe" "$@") >"$work/game.log" 2>&1 &
-    game_pid=$!
+startGame() { runGame "$1" wine "${2:-kestravan.exe}" "${@:3}"; }
+# playAndQuit DIR [EXE [ARGUMENTS...]]: the game shows a game frame, and Escape twice ends it.
+playAndQuit() {
+    startGame "$@"
+    gameFrame
+    quitTwice
 }
 log() { cat "$WINEPREFIX"/drive_c/users/*/AppData/Local/Brannoch/Kestravan/kestravan.log 2>/dev/null; }
+logSays() { log | grep -qF "$1"; }
 # waitForLog TEXT: the game's log must say TEXT within 30 seconds.
 waitForLog() {
-    for _ in $(seq 150); do
-        log | grep -qF "$1" && { echo "logged: $1"; return 0; }
-        sleep 0.2
-    done
-    log
-    fail "the log never said '$1'"
+    within 30 logSays "$1" || { log; fail "the log never said '$1'"; }
+    echo "logged: $1"
 }
 # The simulator's first frame, whose points the game's screen is compared with.
 simulatorFrame() {
@@ -87,49 +85,35 @@ simulatorFrame() {
         fail "kestravan-sim.exe did not draw the first frame"
 }
 # Ground, water and the target in the map; the panel's grey boxes and its frame.
-framePoints="200 400 150 520 575 200 805 357 700 357 250 654 250 737 600 700 100 628"
-# sameAsSimulator LEFT TOP NUMERATOR DENOMINATOR: the screen shows the simulator's first frame
-# scaled by NUMERATOR/DENOMINATOR with its top-left corner at (LEFT, TOP).
-sameAsSimulator() {
-    local left=$1 top=$2 times=$3 by=$4 deadline=$((SECONDS + 20))
-    set -- $framePoints
-    while [ $SECONDS -lt $deadline ]; do
-        grab
-        local x y ok=1 points=("$@")
-        for ((i = 0; i < ${#points[@]}; i += 2)); do
-            x=${points[i]} y=${points[i + 1]}
-            [ "$(pixel "$work/screen.png" $((left + (x * times + times / 2) / by)) \
-                $((top + (y * times + times / 2) / by)))" = "$(pixel "$work/first.png" "$x" "$y")" ] ||
-                { ok=0; break; }
-        done
-        [ $ok = 1 ] && { echo "seen: the simulator's first frame at ${times}/${by} from ($left, $top)"; return 0; }
-        sleep 0.3
+framePoints=(200 400 150 520 575 200 805 357 700 357 250 654 250 737 600 700 100 628)
+# showsFirstFrame LEFT TOP NUMERATOR DENOMINATOR: a new grab shows the simulator's first frame
+# scaled by NUMERATOR/DENOMINATOR with its top-left corner at (LEFT, TOP); else the point that
+# differs is in $differs.
+showsFirstFrame() {
+    grab || return 1
+    local i x y
+    for ((i = 0; i < ${#framePoints[@]}; i += 2)); do
+        x=${framePoints[i]} y=${framePoints[i + 1]} differs="($x, $y)"
+        [ "$(pixel "$work/screen.png" $(($1 + (x * $3 + $3 / 2) / $4)) $(($2 + (y * $3 + $3 / 2) / $4)))" = \
+            "$(pixel "$work/first.png" "$x" "$y")" ] || return 1
     done
-    fail "the screen differs from the simulator's first frame at ($x, $y) scaled $times/$by"
+}
+sameAsSimulator() {
+    within 20 showsFirstFrame "$@" ||
+        fail "the screen differs from the simulator's first frame at $differs scaled $3/$4"
+    echo "seen: the simulator's first frame at $3/$4 from ($1, $2)"
+}
+# boxShown CAPTION: the message box with that caption shows (its window in $box), and the game
+# has not ended without it.
+boxShown() {
+    box=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$box" ] || { running || fail "the game ended without the box '$1'"; return 1; }
 }
 # answerBox CAPTION KEY: the message box with that caption shows and gets the key.
 answerBox() {
-    local box=
-    for _ in $(seq 100); do
-        box=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
-        [ -n "$box" ] && break
-        kill -0 "$game_pid" 2>/dev/null || fail "the game ended without the box '$1'"
-        sleep 0.2
-    done
-    [ -n "$box" ] || fail "no box '$1' within 20 s"
+    within 20 boxShown "$1" || fail "no box '$1' within 20 s"
     echo "seen: the box '$1'"
     xdotool windowactivate --sync "$box" key "$2" 2>/dev/null || xdotool key --window "$box" "$2"
-}
-endsWithOne() {
-    for _ in $(seq 100); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    wait "$game_pid"
-    local status=$?
-    game_pid=
-    [ "$status" -eq 1 ] || fail "after the error box the game ended with status $status, not 1"
-    echo "after the error box the game ended with status 1"
 }
 black() { [ "$(pixel "$work/screen.png" "$1" "$2")" = "#000000" ] || fail "no black bar at ($1, $2)"; }
 # Processor time of the game and its Wine server, in clock ticks.
@@ -142,34 +126,26 @@ cpuTicks() {
     done
     echo "$total"
 }
+key='HKCU\Software\Brannoch\Kestravan'
+# storedValue NAME: the text stored under the game's key, as the registry tool shows it.
 storedValue() {
     wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
         sed -n "s/.*$1[[:space:]]*REG_SZ[[:space:]]*//p"
 }
-key='HKCU\Software\Brannoch\Kestravan'
-# The stored best score as the registry tool shows it.
-storedScore() {
-    wine reg query "$key" /v "High Score" 2>/dev/null | tr -d '\r' |
-        sed -n 's/.*High Score[[:space:]]*REG_SZ[[:space:]]*//p'
-}
-# The column where the river first shows on row 100 of the screen grab; empty when it shows
+# The column where the river first shows on row 100 of a new grab; empty when it shows
 # nowhere. The river is the only thing that blue in the first screens of the map.
 riverColumn() {
+    grab
     convert "$work/screen.png" -crop 960x1+32+100 -depth 8 txt:- |
         awk -F'[(,)]' 'NR > 1 && $3 < 80 && $5 > 140 { print $1 + 32; exit }'
 }
 # steer WHAT WAY COMMANDS...: runs the xdotool commands and checks that the river moved that
 # way on screen (left or right): the whirlwind went the other way.
 steer() {
-    local what=$1 way=$2
-    shift 2
-    grab
-    local before
+    local what=$1 way=$2 before after
     before=$(riverColumn)
-    xdotool "$@"
+    xdotool "${@:3}"
     sleep 0.5
-    grab
-    local after
     after=$(riverColumn)
     [ -n "$before" ] && [ -n "$after" ] ||
         fail "the river is not on screen (at column '$before', then '$after')"
@@ -188,8 +164,7 @@ fallback)
     waitForLog "playing borderless at the desktop's own size"
     sameAsSimulator 240 0 45 32
     grab && black 100 540 && black 1800 540
-    xdotool key Escape sleep 0.3 key Escape
-    waitForEnd "Escape twice"
+    quitTwice
     ;;
 integer)
     simulatorFrame
@@ -205,14 +180,12 @@ integer)
     [ "$(pixel "$shot" 805 357)" = "$(pixel "$work/first.png" 805 357)" ] ||
         fail "the screenshot is not the game's frame"
     echo "F12 wrote the frame into $shot"
-    xdotool key Escape sleep 0.3 key Escape
-    waitForEnd "Escape twice"
+    quitTwice
     ;;
 focus)
     [ -f "$test_exe" ] || fail "no test build of the game"
     simulatorFrame
     startGame "$game_dir" "$test_exe"
-    xdotool mousemove 2 2
     gameFrame
     xdotool key ctrl+F11
     waitForLog "The player left the game: paused"
@@ -224,70 +197,57 @@ focus)
     waitForLog "The screen is back at 1024 x 768 x 8"
     sameAsSimulator 0 0 1 1
     steer "the left arrow key" right keydown Left sleep 1 keyup Left
-    xdotool key Escape sleep 0.3 key Escape
-    waitForEnd "Escape twice"
+    quitTwice
     ;;
 alt-enter)
     simulatorFrame
     wine reg delete "$key" /f >/dev/null 2>&1
     wine reg add "$key" /v Volume /t REG_SZ /d 300 /f >/dev/null 2>&1
     wine reg add "$key" /v Scale /t REG_DWORD /d 5 /f >/dev/null 2>&1
-    startGame "$game_dir" kestravan.exe --borderless
-    waitForLog 'The setting "Volume" takes a whole number from 0 to 100'
-    waitForLog 'The registry value "Scale" is not a short text: ignored'
-    waitForLog "Showing the game in borderless full screen"
-    sleep 1
-    xdotool key alt+Return
-    waitForLog "Now showing the game in a window"
-    read -r left top width < <(log | tr -d '\r' |
-        sed -n 's/^Now showing the game in a window, the frame at (\([0-9]*\), \([0-9]*\)) in \([0-9]*\) x .*/\1 \2 \3/p')
-    [ -n "$width" ] || fail "the log does not say where the frame is"
-    sameAsSimulator "$left" "$top" "$width" 1024
-    [ "$(storedValue Screen)" = windowed ] || fail "the window was not stored: '$(storedValue Screen)'"
-    xdotool key Escape sleep 0.3 key Escape
-    waitForEnd "Escape twice"
-    startGame "$game_dir" kestravan.exe --borderless
-    waitForLog "Showing the game in a window"
-    sleep 1
-    xdotool key alt+Return
-    waitForLog "Now showing the game in borderless full screen"
-    [ "$(storedValue Screen)" = fullscreen ] || fail "full screen was not stored"
-    xdotool key Escape sleep 0.3 key Escape
-    waitForEnd "Escape twice"
+    # Each run starts as the last one stored: Alt+Enter goes to a window, then back.
+    for run in "borderless full screen:a window:windowed" "a window:borderless full screen:fullscreen"; do
+        IFS=: read -r from to stored <<<"$run"
+        startGame "$game_dir" kestravan.exe --borderless
+        waitForLog "Showing the game in $from"
+        sleep 1
+        xdotool key alt+Return
+        waitForLog "Now showing the game in $to"
+        if [ "$stored" = windowed ]; then
+            waitForLog 'The setting "Volume" takes a whole number from 0 to 100'
+            waitForLog 'The registry value "Scale" is not a short text: ignored'
+            read -r left top width < <(log | tr -d '\r' |
+                sed -n 's/^Now showing the game in a window, the frame at (\([0-9]*\), \([0-9]*\)) in \([0-9]*\) x .*/\1 \2 \3/p')
+            [ -n "$width" ] || fail "the log does not say where the frame is"
+            sameAsSimulator "$left" "$top" "$width" 1024
+        fi
+        [ "$(storedValue Screen)" = "$stored" ] || fail "$to was not stored: '$(storedValue Screen)'"
+        quitTwice
+    done
     ;;
 play)
     # The simulator draws the same first frame; its picture gives the points to compare.
     simulatorFrame
     startGame "$game_dir"
     xdotool mousemove 2 2
-    waitFor 20 "the splash" 100 100 Splash.bmp 100 100 900 700 Splash.bmp 900 700 \
-        512 200 Splash.bmp 512 200
+    splash
     gameFrame
     sameAsSimulator 0 0 1 1
-
     steer "the left arrow key" right keydown Left sleep 1 keyup Left
     steer "the right mouse button" left mousemove 1000 384 mousedown 3 sleep 1 mouseup 3 mousemove 2 2
-
     xdotool key Escape
-    waitFor 10 "the menu" 100 100 Option.bmp 100 100 900 700 Option.bmp 900 700 \
-        525 300 Option.bmp 525 300 525 470 Option.bmp 525 470
-    xdotool mousemove 525 382 sleep 0.3 click 1 mousemove 2 2
+    menu
+    xdotool mousemove 525 382 sleep 0.3 click 1
     gameFrame
-    xdotool key Escape sleep 0.3 key Escape
-    waitForEnd "Escape twice"
+    quitTwice
     ;;
 registry)
     for start in -5 40; do
         wine reg add "$key" /v "High Score" /t REG_SZ /d "$start" /f >/dev/null 2>&1 ||
             fail "wine reg add failed"
-        startGame "$game_dir"
-        xdotool mousemove 2 2
-        gameFrame
-        xdotool key Escape sleep 0.3 key Escape
-        waitForEnd "Escape twice"
-        expected=$([ "$start" -lt 0 ] && echo 0 || echo "$start")
-        [ "$(storedScore)" = "$expected" ] ||
-            fail "with $start stored, the game left '$(storedScore)' instead of $expected"
+        playAndQuit "$game_dir"
+        expected=$((start < 0 ? 0 : start))
+        [ "$(storedValue "High Score")" = "$expected" ] ||
+            fail "with $start stored, the game left '$(storedValue "High Score")' instead of $expected"
         echo "with $start stored, the game left $expected"
     done
     ;;
@@ -296,42 +256,29 @@ error)
     rm "$work/game/Data/Splat.wav"
     startGame "$work/game"
     answerBox "Kestravan - Error" Return
-    endsWithOne
-    log | grep -q 'Splat.wav is missing' || { log; fail "the log does not name Splat.wav"; }
+    waitForEnd "the error box" 1
+    logSays 'Splat.wav is missing' || { log; fail "the log does not name Splat.wav"; }
     echo "the box and the log name Data\\Splat.wav"
     ;;
 no-sound)
-    startGame "$game_dir" kestravan.exe --no-sound
-    xdotool mousemove 2 2
-    gameFrame
-    xdotool key Escape sleep 0.3 key Escape
-    waitForEnd "Escape twice"
+    playAndQuit "$game_dir" kestravan.exe --no-sound
     startGame "$game_dir"
     answerBox "Kestravan - No sound" n
     answerBox "Kestravan - Error" Return
-    endsWithOne
+    waitForEnd "the error box" 1
     waitForLog "No sound output, and no game without it"
     ;;
 demo)
     [ -x "$linux_sim" ] || skip "no Linux simulator at '$linux_sim'"
     startGame "$game_dir" kestravan.exe --no-sound --record "$work/demo"
-    xdotool mousemove 2 2
     gameFrame
     xdotool keydown Left sleep 0.7 keyup Left mousemove 1000 600 mousedown 3 sleep 1.5 mouseup 3
-    xdotool key Escape sleep 0.3 key Escape
-    waitForEnd "Escape twice while recording"
-    [ -s "$work/demo.json" ] || fail "no state was written beside the demo"
-    "$linux_sim" --data "$game_dir" --script "$work/demo" --dump "$work/replayed.json" ||
-        fail "the Linux simulator could not play the demo"
-    if ! cmp -s "$work/demo.json" "$work/replayed.json"; then
-        diff <(tr ',' '\n' <"$work/demo.json") <(tr ',' '\n' <"$work/replayed.json") | head -20
-        fail "the Linux simulator's state differs from the game's under Wine"
-    fi
-    echo "the Linux simulator ends in the recorded state: $(grep -o '"frame": [0-9]*' "$work/demo.json")"
+    quitTwice "Escape twice while recording"
+    replaysAlike "$linux_sim" "$game_dir"
     ;;
 command-line)
-    (cd "$game_dir" && wine kestravan.exe --help) >"$work/help.txt" 2>&1
-    grep -q -- "--borderless" "$work/help.txt" || fail "--help did not show the options"
+    (cd "$game_dir" && wine kestravan.exe --help) 2>&1 | grep -q -- "--borderless" ||
+        fail "--help did not show the options"
     (cd "$game_dir" && wine kestravan.exe --version) | grep -q "^Kestravan [0-9]" ||
         fail "--version did not show the version"
     (cd "$game_dir" && wine kestravan.exe --scale huge) >/dev/null 2>"$work/bad.txt"
@@ -341,7 +288,6 @@ command-line)
     echo "--help, --version and a bad option answered on the console"
     ;;
 installer)
-    setup=${5:-}
     [ -f "$setup" ] || skip "no installer was made (makensis is missing)"
     target=$work/Programs/Kestravan
     wine "$setup" /S "/D=$(winepath -w "$target")" </dev/null >/dev/null 2>&1 ||
@@ -350,8 +296,7 @@ installer)
         Data/Splat.wav; do
         [ -f "$target/$file" ] || fail "the install left no $file in $target"
     done
-    installed=$(cd "$target" && find . -type f | wc -l)
-    echo "installed $installed files into $target"
+    echo "installed $(cd "$target" && find . -type f | wc -l) files into $target"
     shortcut=$(find "$WINEPREFIX/drive_c/users" -name Kestravan.lnk -path '*Start Menu*' | head -1)
     [ -n "$shortcut" ] || fail "no Start-menu shortcut"
     tr -d '\0' <"$shortcut" | grep -aqi "$(basename "$work").Programs.Kestravan.kestravan\.exe" ||
@@ -362,25 +307,17 @@ installer)
         fail "no uninstall entry under the current user"
 
     wine reg add "$key" /v "High Score" /t REG_SZ /d 40 /f >/dev/null 2>&1
-    (cd "$target" && exec wine kestravan.exe) >"$work/game.log" 2>&1 &
-    game_pid=$!
-    xdotool mousemove 2 2
-    gameFrame
-    xdotool key Escape sleep 0.3 key Escape
-    waitForEnd "Escape twice in the installed game"
+    playAndQuit "$target"
 
     wine "$target/uninstall.exe" /S </dev/null >/dev/null 2>&1
     # The uninstaller runs on from a copy of itself: wait for the files to go.
-    for _ in $(seq 150); do
-        [ -e "$target" ] || break
-        sleep 0.2
-    done
+    within 30 test ! -e "$target"
     left=$(find "$work/Programs" -type f 2>/dev/null)
     [ -z "$left" ] || fail "the uninstall left: $left"
     [ ! -e "$target" ] || fail "the uninstall left the folder $target"
     [ ! -e "$shortcut" ] || fail "the uninstall left the shortcut"
     wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall left its entry"
-    [ "$(storedScore)" = 40 ] || fail "the uninstall took the best score ('$(storedScore)')"
+    [ "$(storedValue "High Score")" = 40 ] || fail "the uninstall took the best score ('$(storedValue "High Score")')"
     echo "the uninstall removed every installed file, the shortcut and the entry, and kept the best score"
     ;;
 *)
