@@ -17,10 +17,10 @@ namespace {
 TEST(DataSet, AFreshRunWritesTheSameBytesAsTheBuildAndReviewPictures) {
     TemporaryFolder folder;
     const std::string game = folder.file("game");
-    const std::string command =
-        quoted(KESTRAVAN_DATAGEN) + " " + quoted(game) + " --contact-sheet " +
-        quoted(folder.file("sheet.png")) + " --map-picture " + quoted(folder.file("map.png")) +
-        " --icons " + quoted(folder.file("icons"));
+    const std::string command = quoted(KESTRAVAN_DATAGEN) + " " + quoted(game) +
+                                " --contact-sheet " + quoted(folder.file("sheet.png")) +
+                                " --map-picture " + quoted(folder.file("map.png")) + " --icons " +
+                                quoted(folder.file("icons"));
     ASSERT_EQ(runCommand(command), 0);
     int files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(game)) {

@@ -139,9 +139,7 @@ std::vector<PadStep> wholeGame(PadDriver& pad) {
              game.launchAngle = 0;
              pad.button(platform::PadEast, false);
          },
-         [Cow](const Game& game) {
-             return !game.flyingObjects.empty() && game.caught[Cow] == 0;
-         }},
+         [Cow](const Game& game) { return !game.flyingObjects.empty() && game.caught[Cow] == 0; }},
         {"the throw scores", [](Game&) {}, [](const Game& game) { return game.score > 0; }},
         {"a mouse click delivered at once still counts",
          [&pad](Game&) { pad.clickAtOnce(973, 666); },

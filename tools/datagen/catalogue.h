@@ -15,7 +15,7 @@ struct Picture {
     std::string file; // relative to the game folder, e.g. "Data/Water.bmp"
     int width;
     int height;
-    bool keyed; // index 254 is transparent
+    bool keyed;                    // index 254 is transparent
     std::function<Canvas()> paint; // empty when the generator has no painter for it
 };
 

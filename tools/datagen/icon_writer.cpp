@@ -6,8 +6,8 @@
 
 #include "datagen/icon.h"
 #include "datagen/little_endian.h"
-#include "platform/palette.h"
 #include "formats/png_writer.h"
+#include "platform/palette.h"
 
 namespace datagen {
 

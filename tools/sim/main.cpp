@@ -68,12 +68,14 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
             options.data = value;
         } else if (option == "--frames") {
             if (!parseCount(value, options.frames)) {
-                error = "--frames takes a number from 0 to " + std::to_string(replay::LastScriptFrame);
+                error =
+                    "--frames takes a number from 0 to " + std::to_string(replay::LastScriptFrame);
                 return false;
             }
         } else if (option == "--tick-ms") {
             if (!parseCount(value, options.tickMs)) {
-                error = "--tick-ms takes a number from 0 to " + std::to_string(replay::LastScriptFrame);
+                error =
+                    "--tick-ms takes a number from 0 to " + std::to_string(replay::LastScriptFrame);
                 return false;
             }
         } else if (option == "--start-ms") {
