@@ -67,6 +67,18 @@ HResult adopt(AudioDevice* device, std::unique_ptr<SoundBuffer> buffer, SoundBuf
     return S_OK;
 }
 
+// Whether a buffer's samples may be written or played: a secondary buffer, not locked, with
+// its voice not lost.
+HResult readyForSamples(const SoundBuffer* buffer) {
+    if (buffer == nullptr) {
+        return DSERR_INVALIDPARAM;
+    }
+    if (buffer->primary || buffer->locked) {
+        return DSERR_INVALIDCALL;
+    }
+    return backend::voiceLost(buffer->voice) ? DSERR_BUFFERLOST : S_OK;
+}
+
 } // namespace
 
 HResult createAudioDevice(AudioDevice** device) {
@@ -207,14 +219,8 @@ HResult lockBuffer(SoundBuffer* buffer, std::uint32_t offset, std::uint32_t byte
                    std::uint32_t* regionBytes) {
     *region = nullptr;
     *regionBytes = 0;
-    if (buffer == nullptr) {
-        return DSERR_INVALIDPARAM;
-    }
-    if (buffer->primary || buffer->locked) {
-        return DSERR_INVALIDCALL;
-    }
-    if (backend::voiceLost(buffer->voice)) {
-        return DSERR_BUFFERLOST;
+    if (const HResult ready = readyForSamples(buffer); ready != S_OK) {
+        return ready;
     }
     auto& samples = buffer->memory->bytes;
     if (bytes == 0 || offset >= samples.size() || bytes > samples.size()) {
@@ -289,14 +295,8 @@ HResult setCurrentPosition(SoundBuffer* buffer, std::uint32_t position) {
 }
 
 HResult playBuffer(SoundBuffer* buffer, std::uint32_t /*priority*/) {
-    if (buffer == nullptr) {
-        return DSERR_INVALIDPARAM;
-    }
-    if (buffer->primary || buffer->locked) {
-        return DSERR_INVALIDCALL;
-    }
-    if (backend::voiceLost(buffer->voice)) {
-        return DSERR_BUFFERLOST;
+    if (const HResult ready = readyForSamples(buffer); ready != S_OK) {
+        return ready;
     }
     if (backend::voicePlaying(buffer->voice)) {
         return S_OK;
